@@ -1,0 +1,36 @@
+# The two commands of the README: `make run` starts the utility, `make test` runs the tests.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+ARGS ?=
+
+.PHONY: deps configure build run test sanitize bench format clean
+
+deps:
+	@scripts/ensure-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@$(BUILD)/main/sdwlan $(ARGS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSDWLAN_SANITIZE=ON -DSDWLAN_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS)
+	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/sdwlan_bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan

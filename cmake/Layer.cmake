@@ -1,0 +1,18 @@
+# sdwlan_layer(NAME DIRS DEPS...): a static library from every .cpp below DIRS.
+# A folder without sources yet gives an interface library, so the layer graph stays whole.
+function(sdwlan_layer name dirs)
+  set(srcs "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND srcs ${found})
+  endforeach()
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()

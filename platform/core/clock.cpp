@@ -1,0 +1,88 @@
+#include "platform/core/clock.h"
+
+#include <chrono>
+
+namespace {
+
+long long SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+Clock* g_clock = nullptr;
+
+}  // namespace
+
+RealClock::RealClock() : startMs_(SteadyMs()) {}
+
+DWORD RealClock::Now() const { return static_cast<DWORD>(SteadyMs() - startMs_); }
+
+DWORD VirtualClock::Now() const {
+    std::lock_guard lock(mutex_);
+    return now_;
+}
+
+void VirtualClock::Advance(DWORD ms) {
+    std::lock_guard lock(mutex_);
+    now_ += ms;
+}
+
+void VirtualClock::Set(DWORD tick) {
+    std::lock_guard lock(mutex_);
+    now_ = tick;
+}
+
+Clock& PlatformClock() {
+    static RealClock real;
+    return g_clock != nullptr ? *g_clock : real;
+}
+
+void SetPlatformClock(Clock* clock) { g_clock = clock; }
+
+DWORD GetTickCount() { return PlatformClock().Now(); }
+
+ClockScheduler& ClockScheduler::Instance() {
+    static ClockScheduler scheduler;
+    return scheduler;
+}
+
+ClockScheduler::Id ClockScheduler::Schedule(DWORD dueTick, std::function<void()> callback) {
+    std::lock_guard lock(mutex_);
+    Id id = nextId_++;
+    due_.emplace(dueTick, std::make_pair(id, std::move(callback)));
+    return id;
+}
+
+void ClockScheduler::Cancel(Id id) {
+    std::lock_guard lock(mutex_);
+    for (auto it = due_.begin(); it != due_.end(); ++it) {
+        if (it->second.first == id) {
+            due_.erase(it);
+            return;
+        }
+    }
+}
+
+std::optional<DWORD> ClockScheduler::NextDue() const {
+    std::lock_guard lock(mutex_);
+    if (due_.empty()) return std::nullopt;
+    return due_.begin()->first;
+}
+
+void ClockScheduler::RunDue() {
+    for (;;) {
+        std::function<void()> callback;
+        {
+            std::lock_guard lock(mutex_);
+            if (due_.empty() || due_.begin()->first > GetTickCount()) return;
+            callback = std::move(due_.begin()->second.second);
+            due_.erase(due_.begin());
+        }
+        callback();
+    }
+}
+
+void ClockScheduler::Clear() {
+    std::lock_guard lock(mutex_);
+    due_.clear();
+}

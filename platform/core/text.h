@@ -1,0 +1,21 @@
+// Text helpers: printf-style formatting and conversions between the encodings the OS uses.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+#include "platform/core/win_types.h"
+
+// printf-style formatting into a std::string.
+std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string StrFormatV(const char* format, va_list args);
+
+// UTF-8 <-> UTF-16. Invalid sequences become U+FFFD.
+WString Utf8ToWide(const std::string& text);
+std::string WideToUtf8(const WString& text);
+// Bytes of the system's 8-bit (ANSI) code page, taken as Latin-1, to UTF-8 and back; a
+// character outside Latin-1 becomes '?'.
+std::string AnsiToUtf8(const std::string& bytes);
+std::string Utf8ToAnsi(const std::string& text);
+// Length of a NUL-terminated UTF-16 string.
+std::size_t WideLength(const char16_t* text);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
+          libbenchmark-dev libfltk1.3-dev nlohmann-json3-dev libstb-dev xvfb xauth
+          fonts-dejavu-core clang-format)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "sdwlan: missing packages (${missing[*]}); run as root or: sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+echo "sdwlan: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
