@@ -6,7 +6,7 @@
 #include "platform/core/win_types.h"
 
 class AdapterChannel {
-public:
+  public:
     // Opens the adapter at once; a failed open leaves the channel closed.
     explicit AdapterChannel(const WString& adapterName);
     virtual ~AdapterChannel();
@@ -25,7 +25,7 @@ public:
     bool IsOpen() const { return isOpen != 0; }
     AdapterHandle Adapter() const { return adapter; }
 
-private:
+  private:
     int Request(DWORD type, DWORD oid, void* buffer, DWORD length, DWORD* status);
 
     AdapterHandle adapter = INVALID_ADAPTER_HANDLE;

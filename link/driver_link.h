@@ -2,11 +2,11 @@
 // stop.
 #pragma once
 
-#include "platform/core/window_message.h"
 #include "platform/core/win_types.h"
+#include "platform/core/window_message.h"
 
 class DriverLink {
-public:
+  public:
     DriverLink() = default;
     virtual ~DriverLink() = default;
 
@@ -20,7 +20,7 @@ public:
     DWORD LibraryApiVersion() const { return libraryApiVersion; }
     HANDLE ControlChannel() const { return controlChannel; }
 
-private:
+  private:
     void ShowError(const char* text) const;
     void CloseChannel();
     bool AdapterAnswers(const WString& name) const;

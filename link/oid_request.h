@@ -8,8 +8,8 @@
 // The request record, read and written by the driver. `buffer` is a caller-pointer token
 // (platform/core/caller_pointer.h) for the information buffer.
 struct OidRequest {
-    DWORD status;            // NDIS status written by the driver
-    DWORD requestType;       // 0 query, 1 set
+    DWORD status;       // NDIS status written by the driver
+    DWORD requestType;  // 0 query, 1 set
     DWORD oid;
     DWORD bufferLength;
     DWORD buffer;            // caller-pointer token of the information buffer
@@ -31,15 +31,15 @@ constexpr DWORD NDIS_STATUS_NOT_SUPPORTED = 0xC00000BB;
 
 // The 152-byte block in which every OidRequest lives, with its fixed 32-bit layout.
 struct RequestBlock {
-    DWORD processId;          // 0
-    DWORD threadId;           // 4
-    DWORD device;             // 8: "RAD4:" handle of the adapter, all ones until submitted
-    char16_t eventName[32];   // 12: "RIZOZID4Evt-%8.8X-%8.8X" (process id, block token)
-    DWORD event;              // 76: completion event handle
-    DWORD reserved80;         // 80
-    DWORD submitStatus;       // 84: preset 0xC0000001, written by the driver
-    BYTE reserved88[36];      // 88
-    OidRequest request;       // 124
+    DWORD processId;         // 0
+    DWORD threadId;          // 4
+    DWORD device;            // 8: "RAD4:" handle of the adapter, all ones until submitted
+    char16_t eventName[32];  // 12: "RIZOZID4Evt-%8.8X-%8.8X" (process id, block token)
+    DWORD event;             // 76: completion event handle
+    DWORD reserved80;        // 80
+    DWORD submitStatus;      // 84: preset 0xC0000001, written by the driver
+    BYTE reserved88[36];     // 88
+    OidRequest request;      // 124
 };
 static_assert(sizeof(RequestBlock) == 152);
 static_assert(offsetof(RequestBlock, processId) == 0);

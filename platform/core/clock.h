@@ -13,31 +13,31 @@
 #include "platform/core/win_types.h"
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DWORD Now() const = 0;
     virtual bool IsVirtual() const = 0;
 };
 
 class RealClock : public Clock {
-public:
+  public:
     RealClock();
     DWORD Now() const override;
     bool IsVirtual() const override { return false; }
 
-private:
+  private:
     long long startMs_;
 };
 
 class VirtualClock : public Clock {
-public:
+  public:
     explicit VirtualClock(DWORD start = 0) : now_(start) {}
     DWORD Now() const override;
     bool IsVirtual() const override { return true; }
     void Advance(DWORD ms);
     void Set(DWORD tick);
 
-private:
+  private:
     mutable std::mutex mutex_;
     DWORD now_;
 };
@@ -50,7 +50,7 @@ DWORD GetTickCount();
 
 // Callbacks due at a tick, run by whoever drives the clock (a front end's loop), on its thread.
 class ClockScheduler {
-public:
+  public:
     static ClockScheduler& Instance();
 
     using Id = unsigned long long;
@@ -62,7 +62,7 @@ public:
     void RunDue();
     void Clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::multimap<DWORD, std::pair<Id, std::function<void()>>> due_;
     Id nextId_ = 1;

@@ -17,7 +17,7 @@ namespace {
 
 // A registration handle keeps the device until DeregisterDevice.
 class RegistrationObject : public KernelObject {
-public:
+  public:
     explicit RegistrationObject(std::shared_ptr<DeviceManager::Device> device)
         : device(std::move(device)) {}
     std::shared_ptr<DeviceManager::Device> device;
@@ -25,7 +25,7 @@ public:
 
 // An open handle to a device.
 class DeviceFileObject : public KernelObject {
-public:
+  public:
     DeviceFileObject(std::shared_ptr<DeviceManager::Device> device, DWORD openContext)
         : device(std::move(device)), openContext(openContext) {}
     void OnClose() override {
@@ -68,8 +68,7 @@ std::shared_ptr<DeviceManager::Device> DeviceManager::FindDevice(const WString& 
     return nullptr;
 }
 
-HANDLE DeviceManager::RegisterDevice(LPCWSTR prefix, DWORD index, LPCWSTR fileName,
-                                     DWORD context) {
+HANDLE DeviceManager::RegisterDevice(LPCWSTR prefix, DWORD index, LPCWSTR fileName, DWORD context) {
     if (prefix == nullptr || fileName == nullptr || index > 9) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -85,8 +84,8 @@ HANDLE DeviceManager::RegisterDevice(LPCWSTR prefix, DWORD index, LPCWSTR fileNa
         module = it->second;
     }
     auto device = std::make_shared<Device>();
-    device->name = DeviceName(module.streamPrefix.empty() ? WString(prefix) : module.streamPrefix,
-                              index);
+    device->name =
+        DeviceName(module.streamPrefix.empty() ? WString(prefix) : module.streamPrefix, index);
     if (FindDevice(device->name)) {
         SetLastError(ERROR_ALREADY_EXISTS);
         return 0;
@@ -175,9 +174,8 @@ BOOL DeviceManager::DeviceIoControl(HANDLE handle, DWORD code, const void* in, D
         SetLastError(ERROR_DEVICE_REMOVED);
         return FALSE;
     }
-    BOOL ok = file->device->driver->IOControl(file->openContext, code,
-                                              static_cast<const BYTE*>(in), inSize,
-                                              static_cast<BYTE*>(out), outSize, &returned);
+    BOOL ok = file->device->driver->IOControl(file->openContext, code, static_cast<const BYTE*>(in),
+                                              inSize, static_cast<BYTE*>(out), outSize, &returned);
     if (bytesReturned != nullptr) *bytesReturned = std::min(returned, outSize);
     return ok;
 }

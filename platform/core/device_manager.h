@@ -19,7 +19,7 @@ struct DriverModule {
 };
 
 class DeviceManager {
-public:
+  public:
     static DeviceManager& Instance();
 
     // Makes a driver file loadable (what installing the file on the device does).
@@ -40,7 +40,7 @@ public:
 
     struct Device;
 
-private:
+  private:
     std::shared_ptr<Device> FindDevice(const WString& name) const;
 
     mutable std::mutex mutex_;

@@ -19,7 +19,7 @@ struct EventState {
 };
 
 class EventObject : public KernelObject {
-public:
+  public:
     explicit EventObject(std::shared_ptr<EventState> state) : state(std::move(state)) {}
     std::shared_ptr<EventState> state;
 };

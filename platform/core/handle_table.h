@@ -9,7 +9,7 @@
 #include "platform/core/win_types.h"
 
 class HandleTable {
-public:
+  public:
     static HandleTable& Instance();
 
     // Returns a fresh handle for the object (never 0, never all ones).
@@ -25,7 +25,7 @@ public:
     // Closes every handle (test isolation and process end).
     void Clear();
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::map<HANDLE, std::shared_ptr<KernelObject>> objects_;
     HANDLE next_ = 0x1000;

@@ -2,7 +2,7 @@
 #pragma once
 
 class KernelObject {
-public:
+  public:
     virtual ~KernelObject() = default;
     // Called once when the last handle to the object is closed.
     virtual void OnClose() {}

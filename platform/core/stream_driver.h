@@ -4,7 +4,7 @@
 #include "platform/core/win_types.h"
 
 class StreamDriver {
-public:
+  public:
     virtual ~StreamDriver() = default;
     // Returns the device context, 0 when the device cannot start.
     virtual DWORD Init(DWORD registryContext) = 0;
