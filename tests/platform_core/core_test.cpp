@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/core/caller_pointer.h"
+#include "platform/core/clock.h"
+#include "platform/core/event.h"
+#include "platform/core/handle_table.h"
+#include "platform/core/ip_helper.h"
+#include "platform/core/last_error.h"
+#include "platform/core/shell.h"
+#include "platform/core/text.h"
+
+TEST(Handles, AreThirtyTwoBitAndNeverInvalid) {
+    HANDLE a = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    HANDLE b = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+    EXPECT_NE(a, 0u);
+    EXPECT_NE(a, INVALID_HANDLE_VALUE);
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(CloseHandle(a));
+    EXPECT_FALSE(CloseHandle(a));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    CloseHandle(b);
+}
+
+TEST(LastError, IsKeptPerThread) {
+    SetLastError(5);
+    std::thread([] {
+        EXPECT_EQ(GetLastError(), 0u);
+        SetLastError(87);
+    }).join();
+    EXPECT_EQ(GetLastError(), 5u);
+}
+
+TEST(Events, NamedEventIsSharedAndSignalledFromAnotherThread) {
+    HANDLE mine = CreateEvent(nullptr, TRUE, FALSE, u"TestEvt-1");
+    ASSERT_NE(mine, 0u);
+    EXPECT_EQ(WaitForSingleObject(mine, 0), WAIT_TIMEOUT);
+    std::thread worker([] {
+        HANDLE theirs = OpenEvent(EVENT_ALL_ACCESS, FALSE, u"TestEvt-1");
+        SetEvent(theirs);
+        CloseHandle(theirs);
+    });
+    EXPECT_EQ(WaitForSingleObject(mine, INFINITE), WAIT_OBJECT_0);
+    worker.join();
+    // Manual reset: stays signalled until reset.
+    EXPECT_EQ(WaitForSingleObject(mine, 0), WAIT_OBJECT_0);
+    ResetEvent(mine);
+    EXPECT_EQ(WaitForSingleObject(mine, 0), WAIT_TIMEOUT);
+    HANDLE again = CreateEvent(nullptr, TRUE, FALSE, u"TestEvt-1");
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    CloseHandle(again);
+    CloseHandle(mine);
+    // Gone with its last handle.
+    EXPECT_EQ(OpenEvent(EVENT_ALL_ACCESS, FALSE, u"TestEvt-1"), 0u);
+    EXPECT_EQ(WaitForSingleObject(mine, 0), WAIT_FAILED);
+}
+
+TEST(CallerPointers, MapOnlyWithinTheRegisteredSize) {
+    char buffer[16];
+    DWORD token = RegisterCallerBuffer(buffer, sizeof(buffer));
+    EXPECT_NE(token, 0u);
+    EXPECT_EQ(MapCallerPtr(token, 16), buffer);
+    EXPECT_EQ(MapCallerPtr(token, 17), nullptr);
+    EXPECT_EQ(CallerBufferSize(token), 16u);
+    UnregisterCallerBuffer(token);
+    EXPECT_EQ(MapCallerPtr(token, 1), nullptr);
+    EXPECT_EQ(RegisterCallerBuffer(nullptr, 4), 0u);
+}
+
+TEST(Clock, VirtualClockRunsDueCallbacksInOrder) {
+    VirtualClock clock(1000);
+    SetPlatformClock(&clock);
+    std::vector<int> order;
+    auto& scheduler = ClockScheduler::Instance();
+    scheduler.Schedule(1500, [&] { order.push_back(2); });
+    auto cancelled = scheduler.Schedule(1200, [&] { order.push_back(9); });
+    scheduler.Schedule(1100, [&] {
+        order.push_back(1);
+        scheduler.Schedule(1100, [&] { order.push_back(3); });
+    });
+    scheduler.Cancel(cancelled);
+    EXPECT_EQ(scheduler.NextDue(), 1100u);
+    clock.Advance(100);
+    scheduler.RunDue();
+    EXPECT_EQ(order, (std::vector<int>{1, 3}));
+    clock.Set(2000);
+    scheduler.RunDue();
+    EXPECT_EQ(order, (std::vector<int>{1, 3, 2}));
+    EXPECT_FALSE(scheduler.NextDue().has_value());
+    SetPlatformClock(nullptr);
+}
+
+TEST(Text, ConversionsRoundTripAndFormat) {
+    EXPECT_EQ(WideToUtf8(Utf8ToWide("Caf\xC3\xA9 \xF0\x9F\x93\xB6")),
+              "Caf\xC3\xA9 \xF0\x9F\x93\xB6");
+    EXPECT_EQ(Utf8ToWide("\xC3\xA9").size(), 1u);
+    EXPECT_EQ(AnsiToUtf8("\xE9"), "\xC3\xA9");
+    EXPECT_EQ(Utf8ToAnsi("\xC3\xA9\xE2\x82\xAC"), "\xE9?");
+    EXPECT_EQ(WideToUtf8(Utf8ToWide("\xFF")), "\xEF\xBF\xBD");
+    EXPECT_EQ(StrFormat("%02X-%s", 10, "x"), "0A-x");
+}
+
+TEST(IpHelper, ReportsSizeThenFillsTheList) {
+    ClearAdapterAddresses();
+    ULONG size = 0;
+    EXPECT_EQ(GetAdaptersInfo(nullptr, &size), ERROR_NO_DATA);
+    SetAdapterAddress("WLAN1", "192.0.2.10", "255.255.255.0");
+    SetAdapterAddress("ETH1", "192.0.2.20", "255.255.255.0");
+    EXPECT_EQ(GetAdaptersInfo(nullptr, &size), ERROR_BUFFER_OVERFLOW);
+    EXPECT_EQ(size, 2 * sizeof(IP_ADAPTER_INFO));
+    std::vector<IP_ADAPTER_INFO> list(2);
+    ULONG small = sizeof(IP_ADAPTER_INFO);
+    EXPECT_EQ(GetAdaptersInfo(list.data(), &small), ERROR_BUFFER_OVERFLOW);
+    ASSERT_EQ(GetAdaptersInfo(list.data(), &size), ERROR_SUCCESS);
+    EXPECT_STREQ(list[0].AdapterName, "WLAN1");
+    EXPECT_EQ(list[0].Next, &list[1]);
+    EXPECT_STREQ(list[1].IpAddressList.IpAddress.String, "192.0.2.20");
+    EXPECT_EQ(list[1].Next, nullptr);
+    ClearAdapterAddresses();
+}
+
+TEST(Shell, RecordsRequestsAndRunsNothing) {
+    ClearShellRequests();
+    bool opened = false;
+    SetShellOpener([&](const std::string&) { return opened = true; });
+    SHELLEXECUTEINFO info{};
+    info.cbSize = SHELLEXECUTEINFO_SIZE;
+    info.lpVerb = "Open";
+    info.lpFile = "\\My Documents\\x.lnk";
+    EXPECT_FALSE(ShellExecuteEx(&info));
+    EXPECT_FALSE(opened);
+    info.cbSize = 4;
+    EXPECT_FALSE(ShellExecuteEx(&info));
+    ASSERT_EQ(ShellRequests().size(), 1u);
+    EXPECT_EQ(ShellRequests()[0].verb, "Open");
+    EXPECT_EQ(ShellRequests()[0].file, "\\My Documents\\x.lnk");
+    SetShellOpener(nullptr);
+}
