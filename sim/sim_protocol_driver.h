@@ -1,0 +1,67 @@
+// The simulated protocol driver: the stream driver behind "RAD4:" with the ten control codes,
+// request submission to the cards, and completion of pending requests from a worker thread.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/core/stream_driver.h"
+#include "platform/core/win_types.h"
+#include "sim/scenario.h"
+
+class PendingCompleter;
+class SimCard;
+
+class SimProtocolDriver : public StreamDriver {
+  public:
+    // onUnload runs when the device manager deinitialises this instance.
+    SimProtocolDriver(const ProtocolDriverSpec& spec, std::vector<std::shared_ptr<SimCard>> cards,
+                      std::function<void()> onUnload);
+    ~SimProtocolDriver() override;
+
+    DWORD Init(DWORD registryContext) override;
+    BOOL Deinit(DWORD deviceContext) override;
+    DWORD Open(DWORD deviceContext, DWORD access, DWORD shareMode) override;
+    BOOL Close(DWORD openContext) override;
+    BOOL IOControl(DWORD openContext, DWORD code, const BYTE* in, DWORD inSize, BYTE* out,
+                   DWORD outSize, DWORD* bytesReturned) override;
+
+    // Completes what is pending and stops the worker; later submissions fail.
+    void Shutdown();
+
+    HANDLE HeldRegistration() const;
+    int AttachedClients() const;
+    std::size_t OpenCount() const;
+
+  private:
+    struct OpenContext {
+        std::shared_ptr<SimCard> adapter;  // null until an adapter is opened
+    };
+
+    BOOL Word(DWORD value, BYTE* out, DWORD outSize, DWORD* bytesReturned);
+    BOOL Attach(BYTE* out, DWORD outSize, DWORD* bytesReturned);
+    BOOL Detach(BYTE* out, DWORD outSize, DWORD* bytesReturned);
+    BOOL EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesReturned);
+    BOOL OpenAdapter(DWORD openContext, const BYTE* in, DWORD inSize);
+    BOOL CloseAdapter(DWORD openContext);
+    BOOL SetRegistration(const BYTE* in, DWORD inSize);
+    BOOL SubmitRequest(DWORD openContext, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
+                       DWORD* bytesReturned);
+    DWORD UnloadAnswer() const;
+    std::vector<BYTE> BindingList() const;
+    std::shared_ptr<SimCard> FindCard(const WString& name) const;
+
+    ProtocolDriverSpec spec_;
+    std::vector<std::shared_ptr<SimCard>> cards_;
+    std::function<void()> onUnload_;
+    std::unique_ptr<PendingCompleter> completer_;
+    mutable std::mutex mutex_;
+    std::map<DWORD, OpenContext> opens_;
+    DWORD nextOpen_ = 1;
+    HANDLE heldRegistration_ = 0;
+    int attached_ = 0;
+    bool shutDown_ = false;
+};
