@@ -1,0 +1,9 @@
+// The whole program behind main(): options, registry file, scenario, the simulated driver and
+// the utility on top. Tests run it in-process.
+#pragma once
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
