@@ -6,6 +6,8 @@
 // parent receives WM_COMMAND with BN_CLICKED. BM_SETCHECK changes only the button itself.
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/window.h"
 
 class Button : public Window {
@@ -27,3 +29,7 @@ class Button : public Window {
 
     int check_ = BST_UNCHECKED;
 };
+
+// The radio buttons of the group that starts at `first`: `first` and the controls after it up
+// to the next control with WS_GROUP, radio buttons only, in order.
+std::vector<Button*> RadioGroupFrom(Window& first);

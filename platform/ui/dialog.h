@@ -49,6 +49,7 @@ class Dialog : public Window {
     // Checks `checkId` and clears the other radio buttons from first to last.
     void CheckRadioButton(int firstId, int lastId, int checkId);
 
+    ControlKind Kind() const override { return ControlKind::Dialog; }
     // Window-message entry; routes WM_INITDIALOG to OnInitDialog.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -31,6 +31,7 @@ class PropertySheet : public Window {
     int GetActiveIndex() const { return active_; }
     PropertyPage* GetActivePage() const;
 
+    ControlKind Kind() const override { return ControlKind::Sheet; }
     ControlState Describe() const override;
 
     // Height of the tab strip in pixels; pages sit below it.

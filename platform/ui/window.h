@@ -111,6 +111,10 @@ class Window {
     virtual void OnPaint();
     virtual LRESULT OnDeviceChange(UINT event, const BYTE* header);
 
+    // Whether TakeOver(native) may proceed (this has no window, native has one).
+    bool CanTakeOver(const Window& native) const {
+        return hwnd_ == 0 && native.hwnd_ != 0 && &native != this;
+    }
     // Registers the handle and the window state; used by every kind of creation.
     bool AttachNewWindow(Window* parent, int id, const std::string& text, DWORD style,
                          DWORD exStyle, const RECT& rect);
@@ -121,10 +125,12 @@ class Window {
     void SetTextRaw(const std::string& text) { text_ = text; }
     const std::string& TextRaw() const { return text_; }
 
+    // Releases the handle without messages, children first.
+    void ReleaseWindow();
+
   private:
     friend class WindowManager;
     void SendDestroyMessages();
-    void ReleaseWindow();
     void DetachFromParent();
 
     HWND hwnd_ = 0;

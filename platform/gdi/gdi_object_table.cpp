@@ -1,0 +1,65 @@
+#include "platform/gdi/gdi_object_table.h"
+
+GdiObjectTable& GdiObjectTable::Instance() {
+    static GdiObjectTable table;
+    return table;
+}
+
+HGDIOBJ GdiObjectTable::AddBitmap(int width, int height) {
+    std::lock_guard lock(mutex_);
+    HGDIOBJ handle = NextHandle();
+    auto bitmap = std::make_unique<Bitmap>();
+    bitmap->surface.Reset(width, height, 0);
+    bitmaps_[handle] = std::move(bitmap);
+    return handle;
+}
+
+HGDIOBJ GdiObjectTable::AddBrush(COLORREF color) {
+    std::lock_guard lock(mutex_);
+    HGDIOBJ handle = NextHandle();
+    brushes_[handle] = Brush{color};
+    return handle;
+}
+
+HDC GdiObjectTable::AddContext(Context context) {
+    std::lock_guard lock(mutex_);
+    HDC handle = NextHandle();
+    contexts_[handle] = context;
+    return handle;
+}
+
+GdiObjectTable::Bitmap* GdiObjectTable::FindBitmap(HGDIOBJ handle) {
+    std::lock_guard lock(mutex_);
+    auto it = bitmaps_.find(handle);
+    return it == bitmaps_.end() ? nullptr : it->second.get();
+}
+
+GdiObjectTable::Brush* GdiObjectTable::FindBrush(HGDIOBJ handle) {
+    std::lock_guard lock(mutex_);
+    auto it = brushes_.find(handle);
+    return it == brushes_.end() ? nullptr : &it->second;
+}
+
+GdiObjectTable::Context* GdiObjectTable::FindContext(HDC handle) {
+    std::lock_guard lock(mutex_);
+    auto it = contexts_.find(handle);
+    return it == contexts_.end() ? nullptr : &it->second;
+}
+
+bool GdiObjectTable::Remove(HGDIOBJ handle) {
+    std::lock_guard lock(mutex_);
+    if (handle == stock_) return false;
+    return bitmaps_.erase(handle) + brushes_.erase(handle) + contexts_.erase(handle) > 0;
+}
+
+HBITMAP GdiObjectTable::StockBitmap() {
+    std::lock_guard lock(mutex_);
+    if (stock_ == 0) stock_ = AddBitmap(1, 1);
+    return stock_;
+}
+
+std::size_t GdiObjectTable::Count() const {
+    std::lock_guard lock(mutex_);
+    std::size_t count = bitmaps_.size() + brushes_.size() + contexts_.size();
+    return stock_ != 0 ? count - 1 : count;
+}

@@ -1,0 +1,79 @@
+#include "platform/ui/message_queue.h"
+
+#include <algorithm>
+
+#include "platform/ui/window.h"
+#include "platform/ui/window_manager.h"
+
+MessageQueue& MessageQueue::Instance() {
+    static MessageQueue queue;
+    return queue;
+}
+
+bool MessageQueue::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!IsWindow(hwnd)) return false;
+    std::lock_guard lock(mutex_);
+    posted_.push_back(Posted{hwnd, message, wParam, lParam});
+    return true;
+}
+
+int MessageQueue::DeliverPosted() {
+    std::deque<Posted> batch;
+    {
+        std::lock_guard lock(mutex_);
+        batch.swap(posted_);
+    }
+    int delivered = 0;
+    for (const Posted& m : batch) {
+        if (!IsWindow(m.hwnd)) continue;
+        ::SendMessage(m.hwnd, m.message, m.wParam, m.lParam);
+        ++delivered;
+    }
+    return delivered;
+}
+
+bool MessageQueue::HasPosted() const {
+    std::lock_guard lock(mutex_);
+    return !posted_.empty();
+}
+
+void MessageQueue::AddPaint(HWND hwnd) {
+    std::lock_guard lock(mutex_);
+    if (std::find(paints_.begin(), paints_.end(), hwnd) == paints_.end()) paints_.push_back(hwnd);
+}
+
+int MessageQueue::DeliverPaints() {
+    std::vector<HWND> pending;
+    {
+        std::lock_guard lock(mutex_);
+        pending.swap(paints_);
+    }
+    int delivered = 0;
+    std::vector<HWND> waiting;  // hidden windows keep their update area until shown
+    for (HWND hwnd : pending) {
+        Window* window = WindowManager::Instance().FromHandle(hwnd);
+        if (window == nullptr || !window->HasUpdate()) continue;
+        if (!window->IsWindowVisible()) {
+            waiting.push_back(hwnd);
+            continue;
+        }
+        ::SendMessage(hwnd, WM_PAINT, 0, 0);
+        ++delivered;
+    }
+    std::lock_guard lock(mutex_);
+    for (HWND hwnd : waiting) {
+        if (std::find(paints_.begin(), paints_.end(), hwnd) == paints_.end())
+            paints_.push_back(hwnd);
+    }
+    return delivered;
+}
+
+void MessageQueue::Clear() {
+    std::lock_guard lock(mutex_);
+    posted_.clear();
+    paints_.clear();
+}
+
+bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return MessageQueue::Instance().Post(hwnd, message, wParam, lParam);
+}
