@@ -111,7 +111,9 @@ struct ProtocolDriverSpec {
 struct Scenario {
     DWORD seed = 1;
     ProtocolDriverSpec driver;
-    std::string driverVersion = "2.5.0.17";  // installation's "DriverVersion"; major.minor by OID
+    std::string driverVersion = "2.5.0.17";  // the installation's "DriverVersion" value
+    // OID_GEN_VENDOR_DRIVER_VERSION; major << 16 | minor of driverVersion when absent.
+    std::optional<DWORD> vendorDriverVersion;
     std::vector<AdapterSpec> adapters;
     std::vector<NetworkSpec> networks;
 

@@ -16,6 +16,9 @@ class SignalWalk {
     void Reset(int baseDbm, DWORD tick);
     int Base() const { return base_; }
 
+    // Mixes a scenario seed with a per-signal salt, so that every walk has its own sequence.
+    static DWORD MixSeed(DWORD seed, DWORD salt);
+
   private:
     void Restart();
 

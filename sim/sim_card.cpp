@@ -1,40 +1,176 @@
 #include "sim/sim_card.h"
 
+#include "platform/core/clock.h"
 #include "sim/card_model.h"
+#include "sim/card_oids.h"
+#include "sim/fault_list.h"
 #include "sim/oid_table.h"
 #include "sim/radio_world.h"
+#include "sim/sim_oids.h"
 
-namespace {
-AdapterSpec g_spec;
+SimCard::SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
+                 const Scenario& scenario, const std::string& eepromPath)
+    : model_(std::make_unique<CardModel>(spec, std::move(world), scenario, eepromPath)),
+      table_(std::make_unique<OidTable>()),
+      faults_(std::make_unique<FaultList>()) {
+    AddGeneralOids(*table_, *model_);
+    AddStationOids(*table_, *model_);
+    AddLinkOids(*table_, *model_);
+    AddDiagnosticOids(*table_, *model_);
+    for (const auto& fault : spec.faults) faults_->Add(fault);
 }
 
-SimCard::SimCard(const AdapterSpec&, std::shared_ptr<RadioWorld>, DWORD) {}
 SimCard::~SimCard() = default;
-const WString& SimCard::Name() const { return g_spec.name; }
-bool SimCard::IsWireless() const { return true; }
-const AdapterSpec& SimCard::Spec() const { return g_spec; }
-void SimCard::OnDriverLoad() {}
-SubmitDecision SimCard::Submit(const OidCall&) { return {}; }
-OidResult SimCard::Handle(const OidCall&) { return {}; }
-std::vector<RecordedRequest> SimCard::Requests() const { return requests_; }
-void SimCard::ClearRequests() {}
-void SimCard::SetLink(const LinkSpec&) {}
-LinkSpec SimCard::Link() const { return {}; }
-void SimCard::Disconnect(DWORD) {}
-void SimCard::SetSignal(int) {}
-void SimCard::SetScanState(DWORD) {}
-void SimCard::SetConnectStatus(std::optional<DWORD>) {}
-void SimCard::SetLinkSpeed(DWORD) {}
-void SimCard::SetTraffic(const TrafficSpec&) {}
-void SimCard::AddFault(const FaultSpec&) {}
-void SimCard::ClearFaults() {}
-void SimCard::SetMacRegister(DWORD, DWORD) {}
-DWORD SimCard::MacRegister(DWORD) const { return 0; }
-void SimCard::SetBasebandRegister(DWORD, BYTE) {}
-BYTE SimCard::BasebandRegister(DWORD) const { return 0; }
-void SimCard::SetEepromWord(DWORD, WORD) {}
-WORD SimCard::EepromWord(DWORD) const { return 0; }
-DWORD SimCard::EepromSize() const { return 0; }
-std::string SimCard::EepromFileError() const { return {}; }
-CardSettings SimCard::Settings() const { return {}; }
-bool SimCard::Scanning() const { return false; }
+
+const WString& SimCard::Name() const { return model_->Spec().name; }
+
+bool SimCard::IsWireless() const { return model_->Spec().wireless; }
+
+const AdapterSpec& SimCard::Spec() const { return model_->Spec(); }
+
+void SimCard::OnDriverLoad() {
+    std::lock_guard lock(mutex_);
+    model_->LoadDriver(GetTickCount());
+}
+
+SubmitDecision SimCard::Submit(const OidCall& call) {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
+    auto fault = faults_->Take(call.type, call.oid, {FaultKind::SubmitFailure, FaultKind::Pending});
+    if (!fault) return {};
+    if (fault->kind == FaultKind::Pending) return {SubmitDecision::Action::Pend, 0};
+    return {SubmitDecision::Action::Fail, fault->value};
+}
+
+OidResult SimCard::Handle(const OidCall& call) {
+    std::lock_guard lock(mutex_);
+    auto fault = faults_->Take(call.type, call.oid,
+                               {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
+    model_->listCountOverride.reset();
+    if (fault && fault->kind == FaultKind::Status) return OidTable::Failure(fault->value);
+    if (fault && fault->kind == FaultKind::Reply) {
+        OidResult result = OidTable::Reply(fault->data);
+        if (result.data.size() > call.length) result.data.resize(call.length);
+        result.bytesTransferred = static_cast<DWORD>(result.data.size());
+        return result;
+    }
+    if (fault && fault->kind == FaultKind::ListCount) model_->listCountOverride = fault->value;
+    return table_->Dispatch(call, model_->Spec().wireless);
+}
+
+std::vector<RecordedRequest> SimCard::Requests() const {
+    std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+void SimCard::ClearRequests() {
+    std::lock_guard lock(mutex_);
+    requests_.clear();
+}
+
+void SimCard::SetLink(const LinkSpec& link) {
+    std::lock_guard lock(mutex_);
+    model_->SetLink(link, GetTickCount());
+}
+
+LinkSpec SimCard::Link() const {
+    std::lock_guard lock(mutex_);
+    return model_->Link();
+}
+
+void SimCard::Disconnect(DWORD scanState) {
+    std::lock_guard lock(mutex_);
+    model_->Disassociate(scanState, GetTickCount());
+}
+
+void SimCard::SetSignal(int dbm) {
+    std::lock_guard lock(mutex_);
+    model_->SetSignal(dbm, GetTickCount());
+}
+
+void SimCard::SetScanState(DWORD code) {
+    std::lock_guard lock(mutex_);
+    model_->SetScanState(code);
+}
+
+void SimCard::SetConnectStatus(std::optional<DWORD> status) {
+    std::lock_guard lock(mutex_);
+    model_->SetConnectStatus(status);
+}
+
+void SimCard::SetLinkSpeed(DWORD speed) {
+    std::lock_guard lock(mutex_);
+    model_->SetLinkSpeed(speed);
+}
+
+void SimCard::SetTraffic(const TrafficSpec& traffic) {
+    std::lock_guard lock(mutex_);
+    model_->SetTraffic(traffic, GetTickCount());
+}
+
+void SimCard::AddFault(const FaultSpec& fault) {
+    std::lock_guard lock(mutex_);
+    faults_->Add(fault);
+}
+
+void SimCard::ClearFaults() {
+    std::lock_guard lock(mutex_);
+    faults_->Clear();
+}
+
+bool SimCard::SetMacRegister(DWORD address, DWORD value) {
+    std::lock_guard lock(mutex_);
+    return model_->registers.SetMac(address, value);
+}
+
+DWORD SimCard::MacRegister(DWORD address) const {
+    std::lock_guard lock(mutex_);
+    return model_->registers.Mac(address);
+}
+
+bool SimCard::SetBasebandRegister(DWORD index, BYTE value) {
+    std::lock_guard lock(mutex_);
+    return model_->registers.SetBaseband(index, value);
+}
+
+BYTE SimCard::BasebandRegister(DWORD index) const {
+    std::lock_guard lock(mutex_);
+    return model_->registers.Baseband(index);
+}
+
+bool SimCard::SetEepromWord(DWORD address, WORD value) {
+    std::lock_guard lock(mutex_);
+    return model_->eeprom.Write(address, value);
+}
+
+WORD SimCard::EepromWord(DWORD address) const {
+    std::lock_guard lock(mutex_);
+    WORD value = 0;
+    model_->eeprom.Read(address, &value);
+    return value;
+}
+
+DWORD SimCard::EepromSize() const {
+    std::lock_guard lock(mutex_);
+    return model_->eeprom.SizeBytes();
+}
+
+std::string SimCard::EepromFileError() const {
+    std::lock_guard lock(mutex_);
+    return model_->eeprom.FileError();
+}
+
+CardSettings SimCard::Settings() const {
+    std::lock_guard lock(mutex_);
+    return model_->settings;
+}
+
+bool SimCard::Scanning() const {
+    std::lock_guard lock(mutex_);
+    return model_->Scanning(GetTickCount());
+}
+
+TrafficCounters SimCard::Traffic() const {
+    std::lock_guard lock(mutex_);
+    return model_->Traffic(GetTickCount());
+}

@@ -6,13 +6,16 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/core/win_types.h"
 #include "sim/oid_call.h"
 #include "sim/scenario.h"
+#include "sim/traffic_model.h"
 
 class CardModel;
+class FaultList;
 class OidTable;
 class RadioWorld;
 
@@ -31,7 +34,9 @@ struct SubmitDecision {
 
 class SimCard {
   public:
-    SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world, DWORD seed);
+    // eepromPath: the file that keeps the EEPROM between runs; empty keeps it in memory.
+    SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
+            const std::string& eepromPath);
     ~SimCard();
     SimCard(const SimCard&) = delete;
     SimCard& operator=(const SimCard&) = delete;
@@ -62,11 +67,12 @@ class SimCard {
     void SetTraffic(const TrafficSpec& traffic);
     void AddFault(const FaultSpec& fault);
     void ClearFaults();
-    void SetMacRegister(DWORD address, DWORD value);
+    // The register and EEPROM setters return false for an address outside the hardware.
+    bool SetMacRegister(DWORD address, DWORD value);
     DWORD MacRegister(DWORD address) const;
-    void SetBasebandRegister(DWORD index, BYTE value);
+    bool SetBasebandRegister(DWORD index, BYTE value);
     BYTE BasebandRegister(DWORD index) const;
-    void SetEepromWord(DWORD address, WORD value);
+    bool SetEepromWord(DWORD address, WORD value);
     WORD EepromWord(DWORD address) const;
     DWORD EepromSize() const;
     // Empty unless the EEPROM file could not be read (then it is neither used nor overwritten).
@@ -74,10 +80,12 @@ class SimCard {
     CardSettings Settings() const;
     // True while a started scan has not completed on the platform clock.
     bool Scanning() const;
+    TrafficCounters Traffic() const;
 
   private:
     mutable std::mutex mutex_;
     std::vector<RecordedRequest> requests_;
     std::unique_ptr<CardModel> model_;
     std::unique_ptr<OidTable> table_;
+    std::unique_ptr<FaultList> faults_;
 };

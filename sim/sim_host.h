@@ -32,6 +32,7 @@ class SimHost {
     HANDLE PresentRegistration() const;
 
   private:
+    void RegisterPresentDriver();
     std::shared_ptr<SimProtocolDriver> CreateDriver();
     void OnDriverUnloaded(const SimProtocolDriver* driver);
 

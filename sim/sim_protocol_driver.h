@@ -17,9 +17,10 @@ class SimCard;
 
 class SimProtocolDriver : public StreamDriver {
   public:
+    using UnloadCallback = std::function<void(const SimProtocolDriver*)>;
     // onUnload runs when the device manager deinitialises this instance.
     SimProtocolDriver(const ProtocolDriverSpec& spec, std::vector<std::shared_ptr<SimCard>> cards,
-                      std::function<void()> onUnload);
+                      UnloadCallback onUnload);
     ~SimProtocolDriver() override;
 
     DWORD Init(DWORD registryContext) override;
@@ -29,12 +30,16 @@ class SimProtocolDriver : public StreamDriver {
     BOOL IOControl(DWORD openContext, DWORD code, const BYTE* in, DWORD inSize, BYTE* out,
                    DWORD outSize, DWORD* bytesReturned) override;
 
-    // Completes what is pending and stops the worker; later submissions fail.
+    // Completes what is pending and stops the worker; later calls fail.
     void Shutdown();
+    // Drops the unload callback (its owner is going away).
+    void ForgetOwner();
 
     HANDLE HeldRegistration() const;
     int AttachedClients() const;
     std::size_t OpenCount() const;
+    // Pending requests not yet completed.
+    std::size_t QueuedCompletions() const;
 
   private:
     struct OpenContext {
@@ -56,7 +61,7 @@ class SimProtocolDriver : public StreamDriver {
 
     ProtocolDriverSpec spec_;
     std::vector<std::shared_ptr<SimCard>> cards_;
-    std::function<void()> onUnload_;
+    UnloadCallback onUnload_;
     std::unique_ptr<PendingCompleter> completer_;
     mutable std::mutex mutex_;
     std::map<DWORD, OpenContext> opens_;

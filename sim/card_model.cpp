@@ -1,0 +1,204 @@
+#include "sim/card_model.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/core/clock.h"
+#include "platform/core/text.h"
+#include "sim/channel_plan.h"
+#include "sim/driver_parameters.h"
+
+namespace {
+
+constexpr DWORD kMacFlagRegister = 0x2F4;
+constexpr DWORD kMacFlagBit = 0x40000000;
+constexpr int kNoSignalDbm = -100;
+constexpr DWORD kScanStateScanning = 1;
+constexpr DWORD kMediaConnected = 0;
+constexpr DWORD kMediaDisconnected = 1;
+
+DWORD NameSalt(const WString& name) {
+    DWORD hash = 2166136261u;
+    for (char16_t unit : name) hash = (hash ^ unit) * 16777619u;
+    return hash;
+}
+
+// major << 16 | minor from the leading "major.minor" of a version text.
+DWORD VersionValue(const std::string& text) {
+    unsigned major = 0, minor = 0;
+    if (std::sscanf(text.c_str(), "%u.%u", &major, &minor) < 1) return 0;
+    return (std::min(major, 0xFFFFu) << 16) | std::min(minor, 0xFFFFu);
+}
+
+// Highest rate of a rate list, in 100 bit/s units (a rate byte counts 500 kbit/s).
+DWORD FastestRate(const std::vector<BYTE>& rates) {
+    DWORD fastest = 0;
+    for (BYTE rate : rates) fastest = std::max<DWORD>(fastest, rate & 0x7F);
+    return fastest * 5000;
+}
+
+}  // namespace
+
+CardModel::CardModel(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
+                     const Scenario& scenario, const std::string& eepromPath)
+    : settings(spec.settings),
+      eeprom(spec.eepromSize, spec.eepromWords, spec.mac, eepromPath,
+             "simulated EEPROM of adapter " + WideToUtf8(spec.name)),
+      spec_(spec),
+      world_(std::move(world)),
+      vendorDriverVersion_(
+          scenario.vendorDriverVersion.value_or(VersionValue(scenario.driverVersion))),
+      driverVersionText_(scenario.driverVersion),
+      link_(spec.link),
+      linkWalk_(spec.link.signalDbm, spec.link.wander,
+                SignalWalk::MixSeed(scenario.seed, NameSalt(spec.name)), GetTickCount()),
+      traffic_(spec.traffic) {
+    traffic_.Reset(GetTickCount());
+    InitRegisters();
+    if (settings.ssid.empty() && link_.connected) settings.ssid = link_.ssid;
+}
+
+void CardModel::InitRegisters() {
+    // The station address sits in the first two MAC registers, as the chip loads it.
+    registers.SetMac(0x000, static_cast<DWORD>(spec_.mac[0] | spec_.mac[1] << 8 |
+                                               spec_.mac[2] << 16 | spec_.mac[3] << 24));
+    registers.SetMac(0x004, static_cast<DWORD>(spec_.mac[4] | spec_.mac[5] << 8));
+    for (const auto& [address, value] : spec_.macRegisters) registers.SetMac(address, value);
+    for (const auto& [index, value] : spec_.basebandRegisters) {
+        registers.SetBaseband(index, value);
+    }
+    if (spec_.macFlag) {
+        DWORD flags = registers.Mac(kMacFlagRegister);
+        registers.SetMac(kMacFlagRegister,
+                         *spec_.macFlag ? flags | kMacFlagBit : flags & ~kMacFlagBit);
+    }
+}
+
+void CardModel::LoadDriver(DWORD tick) {
+    traffic_.Advance(tick, Connected());
+    settings = spec_.settings;
+    auto storedSsid =
+        DriverParameters::Apply(spec_.parametersKey, spec_.apModeSupported, &settings);
+    if (storedSsid) {
+        settings.ssid = *storedSsid;
+    } else if (settings.ssid.empty() && link_.connected) {
+        settings.ssid = link_.ssid;
+    }
+    if (link_.connected) {
+        if (settings.ssid != link_.ssid) {
+            Associate(settings.ssid, tick);
+        } else {
+            settings.dsFrequency = ChannelPlan::FrequencyKhz(link_.channel);
+        }
+    }
+    traffic_.Reset(tick);
+    scanStart_.reset();
+    scanList_.clear();
+    keys.Clear();
+    eepromReply.clear();
+    diag804.clear();
+    diagWrite807.clear();
+    diag80E = {};
+    listCountOverride.reset();
+}
+
+void CardModel::SetLink(const LinkSpec& link, DWORD tick) {
+    traffic_.Advance(tick, Connected());
+    link_ = link;
+    linkWalk_.Reset(link.signalDbm, tick);
+    if (link.connected) {
+        settings.ssid = link.ssid;
+        settings.dsFrequency = ChannelPlan::FrequencyKhz(link.channel);
+    }
+}
+
+void CardModel::Associate(const std::string& ssid, DWORD tick) {
+    settings.ssid = ssid;
+    if (link_.connected && link_.ssid == ssid) return;  // already there
+    auto network = ssid.empty() ? std::nullopt : world_->Strongest(ssid, tick);
+    if (!network) {
+        Disassociate(0, tick);
+        return;
+    }
+    LinkSpec link = link_;
+    link.connected = true;
+    link.ssid = network->network.ssid;
+    link.bssid = network->network.bssid;
+    link.channel = network->network.channel;
+    link.signalDbm = network->signalDbm;
+    link.wander = network->network.wander;
+    link.linkSpeed = FastestRate(network->network.rates);
+    link.quality.reset();
+    link.connectStatus.reset();
+    link.scanState = 0;
+    SetLink(link, tick);
+}
+
+void CardModel::Disassociate(DWORD scanState, DWORD tick) {
+    traffic_.Advance(tick, Connected());
+    link_.connected = false;
+    link_.connectStatus.reset();
+    link_.scanState = scanState;
+}
+
+void CardModel::SetRadio(bool on, DWORD tick) {
+    traffic_.Advance(tick, Connected());
+    settings.radioOn = on;
+}
+
+void CardModel::SetSignal(int dbm, DWORD tick) {
+    link_.signalDbm = dbm;
+    linkWalk_.Reset(dbm, tick);
+}
+
+int CardModel::SignalDbm(DWORD tick) { return Connected() ? linkWalk_.At(tick) : kNoSignalDbm; }
+
+DWORD CardModel::LinkQuality(DWORD tick) {
+    if (!Connected()) return 0;
+    if (link_.quality) return *link_.quality;
+    // -95 dBm and below is no quality, -45 dBm and above full quality.
+    return static_cast<DWORD>(std::clamp(2 * (SignalDbm(tick) + 95), 0, 100));
+}
+
+DWORD CardModel::ConnectStatus() const {
+    if (link_.connectStatus) return *link_.connectStatus;
+    return Connected() ? kMediaConnected : kMediaDisconnected;
+}
+
+DWORD CardModel::ScanStateCode(DWORD tick) {
+    return Scanning(tick) ? kScanStateScanning : link_.scanState;
+}
+
+void CardModel::StartScan(DWORD tick) {
+    CompleteScan(tick);
+    if (!scanStart_) scanStart_ = tick;
+}
+
+bool CardModel::Scanning(DWORD tick) {
+    CompleteScan(tick);
+    return scanStart_.has_value();
+}
+
+void CardModel::CompleteScan(DWORD tick) {
+    if (!scanStart_ ||
+        static_cast<LONG>(tick - *scanStart_) < static_cast<LONG>(spec_.scanTimeMs)) {
+        return;
+    }
+    DWORD done = *scanStart_ + spec_.scanTimeMs;
+    scanStart_.reset();
+    scanList_ = settings.radioOn ? world_->InRange(done) : std::vector<NetworkSighting>{};
+}
+
+const std::vector<NetworkSighting>& CardModel::ScanList(DWORD tick) {
+    CompleteScan(tick);
+    return scanList_;
+}
+
+TrafficCounters CardModel::Traffic(DWORD tick) {
+    traffic_.Advance(tick, Connected());
+    return traffic_.Counters();
+}
+
+void CardModel::SetTraffic(const TrafficSpec& traffic, DWORD tick) {
+    traffic_.SetRates(traffic, tick, Connected());
+}

@@ -1,0 +1,100 @@
+#include "sim/eeprom_file.h"
+
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "platform/core/text.h"
+#include "platform/registry/atomic_file.h"
+
+namespace {
+
+constexpr std::size_t kWordsPerLine = 8;
+constexpr DWORD kMaxWords = 0x10000;
+
+bool ParseHex(const std::string& text, DWORD limit, DWORD* value) {
+    if (text.empty() || text.size() > 8) return false;
+    std::size_t used = 0;
+    unsigned long parsed = 0;
+    try {
+        parsed = std::stoul(text, &used, 16);
+    } catch (const std::exception&) {
+        return false;
+    }
+    if (used != text.size() || parsed > limit) return false;
+    *value = static_cast<DWORD>(parsed);
+    return true;
+}
+
+// One data line "AAAA: wwww wwww ..." into words.
+bool ParseDataLine(const std::string& line, std::map<DWORD, WORD>* words) {
+    auto colon = line.find(':');
+    DWORD address = 0;
+    if (colon == std::string::npos || !ParseHex(line.substr(0, colon), kMaxWords - 1, &address)) {
+        return false;
+    }
+    std::istringstream rest(line.substr(colon + 1));
+    std::string item;
+    std::size_t count = 0;
+    while (rest >> item) {
+        DWORD word = 0;
+        if (++count > kWordsPerLine || !ParseHex(item, 0xFFFF, &word)) return false;
+        if (address + count - 1 >= kMaxWords) return false;
+        (*words)[static_cast<DWORD>(address + count - 1)] = static_cast<WORD>(word);
+    }
+    return count > 0;
+}
+
+bool ParseLine(const std::string& raw, std::map<DWORD, WORD>* words) {
+    std::string line = raw;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == ';') return true;
+    line = line.substr(first);
+    if (line.rfind("size", 0) == 0) {  // informational; the scenario decides the size
+        std::istringstream in(line.substr(4));
+        unsigned long size = 0;
+        std::string extra;
+        return (in >> size) && !(in >> extra);
+    }
+    return ParseDataLine(line, words);
+}
+
+}  // namespace
+
+bool EepromFile::Load(const std::string& path, std::map<DWORD, WORD>* words, bool* exists,
+                      std::string* error) {
+    *exists = std::filesystem::exists(path);
+    if (!*exists) return true;
+    std::string content;
+    if (!ReadWholeFile(path, &content, error)) return false;
+    std::istringstream in(content);
+    std::string line;
+    std::map<DWORD, WORD> parsed;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!ParseLine(line, &parsed)) {
+            *error = StrFormat("%s:%d: not an EEPROM line: %s", path.c_str(), number, line.c_str());
+            return false;
+        }
+    }
+    *words = std::move(parsed);
+    return true;
+}
+
+std::string EepromFile::Format(const std::string& title, const std::vector<WORD>& words) {
+    std::string text = "; " + title + "\n";
+    text += StrFormat("size %zu\n", words.size() * 2);
+    for (std::size_t i = 0; i < words.size(); i += kWordsPerLine) {
+        text += StrFormat("%04zX:", i);
+        for (std::size_t k = i; k < words.size() && k < i + kWordsPerLine; ++k) {
+            text += StrFormat(" %04X", words[k]);
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+bool EepromFile::Save(const std::string& path, const std::string& title,
+                      const std::vector<WORD>& words, std::string* error) {
+    return WriteFileAtomically(path, Format(title, words), error);
+}

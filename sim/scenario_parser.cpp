@@ -1,0 +1,338 @@
+#include "sim/scenario_parser.h"
+
+#include <algorithm>
+
+#include "platform/core/text.h"
+#include "sim/channel_plan.h"
+#include "sim/json_fields.h"
+#include "sim/scenario_error.h"
+
+namespace {
+
+constexpr std::size_t kMaxSsid = 32;
+constexpr std::size_t kMaxRates = 8;
+constexpr DWORD kMaxScanTimeMs = 2999;
+constexpr DWORD kMaxEepromBytes = 512;
+constexpr DWORD kMacRegisterLimit = 0x4FC;
+constexpr DWORD kBasebandLast = 127;
+
+std::string Item(const std::string& path, std::size_t index) {
+    return StrFormat("%s[%zu]", path.c_str(), index);
+}
+
+}  // namespace
+
+Scenario ScenarioParser::Parse(const std::string& text) {
+    Json root;
+    try {
+        root = Json::parse(text);
+    } catch (const Json::parse_error& error) {
+        throw ScenarioError(std::string("$: not valid JSON: ") + error.what());
+    }
+    return FromJson(root);
+}
+
+Scenario ScenarioParser::FromJson(const Json& root) {
+    JsonFields fields(root, "$");
+    Scenario scenario;
+    scenario.seed = fields.Dword("seed", scenario.seed);
+    scenario.driverVersion = fields.String("driverVersion", scenario.driverVersion);
+    scenario.vendorDriverVersion = fields.OptionalDword("vendorDriverVersion");
+    if (const Json* driver = fields.Find("protocolDriver")) {
+        scenario.driver = Driver(*driver, fields.PathOf("protocolDriver"));
+    }
+    scenario.adapters = List(fields.Find("adapters"), fields.PathOf("adapters"), &Adapter);
+    scenario.networks = List(fields.Find("networks"), fields.PathOf("networks"), &Network);
+    fields.Finish();
+    for (std::size_t i = 0; i < scenario.adapters.size(); ++i) {
+        for (std::size_t k = 0; k < i; ++k) {
+            if (scenario.adapters[k].name == scenario.adapters[i].name) {
+                JsonFields::Fail(Item("$.adapters", i) + ".name", "adapter name used twice");
+            }
+        }
+    }
+    return scenario;
+}
+
+template <typename T>
+std::vector<T> ScenarioParser::List(const Json* value, const std::string& path,
+                                    T (*item)(const Json&, const std::string&)) {
+    std::vector<T> items;
+    if (value == nullptr) return items;
+    if (!value->is_array()) JsonFields::Fail(path, "expected an array");
+    for (std::size_t i = 0; i < value->size(); ++i)
+        items.push_back(item((*value)[i], Item(path, i)));
+    return items;
+}
+
+template <typename V>
+std::map<DWORD, V> ScenarioParser::Map(const Json* value, const std::string& path, DWORD maxKey,
+                                       DWORD maxValue) {
+    std::map<DWORD, V> map;
+    if (value == nullptr) return map;
+    if (!value->is_object()) JsonFields::Fail(path, "expected an object");
+    for (const auto& item : value->items()) {
+        std::string at = path + "." + item.key();
+        DWORD key = JsonFields::AsDword(Json(item.key()), at, 0, maxKey);
+        map[key] = static_cast<V>(JsonFields::AsDword(item.value(), at, 0, maxValue));
+    }
+    return map;
+}
+
+ProtocolDriverSpec ScenarioParser::Driver(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    ProtocolDriverSpec spec;
+    spec.apiVersion = fields.Dword("apiVersion", spec.apiVersion);
+    spec.attachStatus = fields.Dword("attachStatus", spec.attachStatus);
+    spec.registrationFails = fields.Bool("registrationFails", spec.registrationFails);
+    spec.registrationError = fields.Dword("registrationError", spec.registrationError, 1);
+    spec.alreadyPresent = fields.Bool("alreadyPresent", spec.alreadyPresent);
+    spec.unloadAnswer = fields.OptionalDword("unloadAnswer");
+    if (const Json* raw = fields.Find("rawBindings")) {
+        spec.rawBindings = Utf8ToWide(JsonFields::AsString(*raw, fields.PathOf("rawBindings")));
+    }
+    spec.pendingDelayMs = fields.Dword("pendingDelayMs", spec.pendingDelayMs, 0, 1000);
+    fields.Finish();
+    return spec;
+}
+
+AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    AdapterSpec spec;
+    const Json* name = fields.Find("name");
+    if (name == nullptr) JsonFields::Fail(fields.PathOf("name"), "missing");
+    spec.name = Utf8ToWide(JsonFields::AsString(*name, fields.PathOf("name")));
+    if (spec.name.empty()) JsonFields::Fail(fields.PathOf("name"), "empty");
+    spec.wireless = fields.Bool("wireless", spec.wireless);
+    if (const Json* mac = fields.Find("mac")) spec.mac = Mac(*mac, fields.PathOf("mac"));
+    spec.maxTotalSize = fields.Dword("maxTotalSize", spec.maxTotalSize);
+    spec.apModeSupported = fields.Bool("apModeSupported", spec.apModeSupported);
+    spec.apInfoMode = fields.Dword("apInfoMode", spec.apInfoMode);
+    spec.parametersKey = fields.String("parametersKey", spec.parametersKey);
+    spec.scanTimeMs = fields.Dword("scanTimeMs", spec.scanTimeMs, 0, kMaxScanTimeMs);
+    if (const Json* s = fields.Find("settings"))
+        spec.settings = Settings(*s, fields.PathOf("settings"));
+    if (const Json* link = fields.Find("link")) spec.link = Link(*link, fields.PathOf("link"));
+    if (const Json* t = fields.Find("traffic"))
+        spec.traffic = Traffic(*t, fields.PathOf("traffic"));
+    if (const Json* e = fields.Find("eeprom")) Eeprom(*e, fields.PathOf("eeprom"), &spec);
+    spec.macRegisters = Map<DWORD>(fields.Find("macRegisters"), fields.PathOf("macRegisters"),
+                                   kMacRegisterLimit, 0xFFFFFFFFu);
+    for (const auto& [address, value] : spec.macRegisters) {
+        if (address % 4 != 0) {
+            JsonFields::Fail(fields.PathOf("macRegisters"),
+                             StrFormat("register 0x%X is not a multiple of 4", address));
+        }
+    }
+    spec.basebandRegisters = Map<BYTE>(fields.Find("basebandRegisters"),
+                                       fields.PathOf("basebandRegisters"), kBasebandLast, 0xFF);
+    if (const Json* flag = fields.Find("macFlag")) {
+        if (!flag->is_boolean())
+            JsonFields::Fail(fields.PathOf("macFlag"), "expected true or false");
+        spec.macFlag = flag->get<bool>();
+    }
+    spec.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
+    fields.Finish();
+    return spec;
+}
+
+int ScenarioParser::Channel(JsonFields& fields, const std::string& key, int fallback) {
+    int channel = fields.Int(key, fallback, 1, 255);
+    if (!ChannelPlan::Valid(channel)) {
+        JsonFields::Fail(fields.PathOf(key), StrFormat("%d is not a channel", channel));
+    }
+    return channel;
+}
+
+CardSettings ScenarioParser::Settings(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    CardSettings s;
+    if (const Json* ssid = fields.Find("ssid")) s.ssid = Ssid(*ssid, fields.PathOf("ssid"));
+    s.infrastructureMode = fields.Dword("infrastructureMode", s.infrastructureMode, 0, 2);
+    s.apMode = fields.Dword("apMode", s.apMode, 1, 2);
+    s.powerMode = fields.Dword("powerMode", s.powerMode, 0, 2);
+    s.radioOn = fields.Bool("radioOn", s.radioOn);
+    s.dsFrequency = ChannelPlan::FrequencyKhz(Channel(fields, "channel", 1));
+    s.beaconPeriod = fields.Dword("beaconPeriod", s.beaconPeriod, 1, 0xFFFF);
+    s.atimWindow = fields.Dword("atimWindow", s.atimWindow, 0, 0xFFFF);
+    if (const Json* r = fields.Find("txRates")) s.txRates = Rates(*r, fields.PathOf("txRates"));
+    if (const Json* r = fields.Find("supportedRates")) {
+        s.supportedRates = Rates(*r, fields.PathOf("supportedRates"));
+    }
+    s.rtsThreshold = fields.Dword("rtsThreshold", s.rtsThreshold, 0, 2347);
+    s.fragThreshold = fields.Dword("fragThreshold", s.fragThreshold, 256, 2346);
+    s.preambleType = fields.Dword("preambleType", s.preambleType);
+    s.authType = fields.Dword("authType", s.authType, 0, 2);
+    s.wepEnabled = fields.Bool("wepEnabled", s.wepEnabled);
+    s.antenna = static_cast<DWORD>(fields.Int("antenna", -1, -1, 1));
+    s.environment = fields.Dword("environment", s.environment);
+    s.option50C = fields.Dword("option50C", s.option50C);
+    s.statusWord = fields.Dword("statusWord", s.statusWord);
+    s.networkTypeInUse = fields.Dword("networkTypeInUse", s.networkTypeInUse, 0, 4);
+    fields.Finish();
+    return s;
+}
+
+LinkSpec ScenarioParser::Link(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    LinkSpec link;
+    link.connected = fields.Bool("connected", link.connected);
+    if (const Json* ssid = fields.Find("ssid")) link.ssid = Ssid(*ssid, fields.PathOf("ssid"));
+    if (const Json* bssid = fields.Find("bssid")) link.bssid = Mac(*bssid, fields.PathOf("bssid"));
+    link.channel = Channel(fields, "channel", link.channel);
+    link.signalDbm = fields.Int("signalDbm", link.signalDbm, -120, 0);
+    if (const Json* w = fields.Find("wander")) link.wander = Wander(*w, fields.PathOf("wander"));
+    link.linkSpeed = fields.Dword("linkSpeed", link.linkSpeed);
+    link.quality = fields.OptionalDword("quality", 0, 255);
+    link.scanState = fields.Dword("scanState", link.scanState);
+    link.connectStatus = fields.OptionalDword("connectStatus");
+    fields.Finish();
+    return link;
+}
+
+TrafficSpec ScenarioParser::Traffic(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    constexpr double kMax = 1e9;
+    TrafficSpec t;
+    t.txBytesPerSec = fields.Real("txBytesPerSec", t.txBytesPerSec, 0, kMax);
+    t.rxBytesPerSec = fields.Real("rxBytesPerSec", t.rxBytesPerSec, 0, kMax);
+    t.txFramesPerSec = fields.Real("txFramesPerSec", t.txFramesPerSec, 0, kMax);
+    t.rxFramesPerSec = fields.Real("rxFramesPerSec", t.rxFramesPerSec, 0, kMax);
+    t.txErrorsPerSec = fields.Real("txErrorsPerSec", t.txErrorsPerSec, 0, kMax);
+    t.rxErrorsPerSec = fields.Real("rxErrorsPerSec", t.rxErrorsPerSec, 0, kMax);
+    fields.Finish();
+    return t;
+}
+
+NetworkSpec ScenarioParser::Network(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    NetworkSpec n;
+    if (const Json* ssid = fields.Find("ssid")) n.ssid = Ssid(*ssid, fields.PathOf("ssid"));
+    const Json* bssid = fields.Find("bssid");
+    if (bssid == nullptr) JsonFields::Fail(fields.PathOf("bssid"), "missing");
+    n.bssid = Mac(*bssid, fields.PathOf("bssid"));
+    n.channel = Channel(fields, "channel", n.channel);
+    n.privacy = fields.Bool("privacy", n.privacy);
+    std::string mode = fields.String("mode", "infrastructure");
+    if (mode != "infrastructure" && mode != "adhoc") {
+        JsonFields::Fail(fields.PathOf("mode"), "expected \"infrastructure\" or \"adhoc\"");
+    }
+    n.mode = mode == "adhoc" ? 0 : 1;
+    if (const Json* r = fields.Find("rates")) n.rates = Rates(*r, fields.PathOf("rates"));
+    n.signalDbm = fields.Int("signalDbm", n.signalDbm, -120, 0);
+    if (const Json* w = fields.Find("wander")) n.wander = Wander(*w, fields.PathOf("wander"));
+    n.beaconPeriod = fields.Dword("beaconPeriod", n.beaconPeriod, 1, 0xFFFF);
+    n.inRangeFromMs = fields.Dword("inRangeFromMs", n.inRangeFromMs);
+    n.inRangeUntilMs = fields.OptionalDword("inRangeUntilMs");
+    fields.Finish();
+    return n;
+}
+
+SignalWander ScenarioParser::Wander(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    SignalWander w;
+    w.stepDb = fields.Int("stepDb", w.stepDb, 0, 20);
+    w.intervalMs = fields.Dword("intervalMs", w.intervalMs, 10, 3600000);
+    w.rangeDb = fields.Int("rangeDb", w.rangeDb, 0, 60);
+    fields.Finish();
+    return w;
+}
+
+FaultSpec ScenarioParser::Fault(const Json& value, const std::string& path) {
+    static const std::map<std::string, FaultKind> kinds = {
+        {"submitFailure", FaultKind::SubmitFailure},
+        {"status", FaultKind::Status},
+        {"pending", FaultKind::Pending},
+        {"reply", FaultKind::Reply},
+        {"listCount", FaultKind::ListCount}};
+    static const std::map<std::string, RequestMatch> requests = {
+        {"any", RequestMatch::Any}, {"query", RequestMatch::Query}, {"set", RequestMatch::Set}};
+    JsonFields fields(value, path);
+    FaultSpec fault;
+    std::string kind = fields.String("kind", "");
+    if (kinds.count(kind) == 0) {
+        JsonFields::Fail(fields.PathOf("kind"),
+                         "expected submitFailure, status, pending, reply or listCount");
+    }
+    fault.kind = kinds.at(kind);
+    if (const Json* oid = fields.Find("oid"); oid != nullptr && *oid != "any") {
+        fault.oid = JsonFields::AsDword(*oid, fields.PathOf("oid"), 0, 0xFFFFFFFFu);
+    }
+    std::string request = fields.String("request", "any");
+    if (requests.count(request) == 0) {
+        JsonFields::Fail(fields.PathOf("request"), "expected any, query or set");
+    }
+    fault.request = requests.at(request);
+    fault.times = fields.OptionalDword("times");
+    if (fault.kind == FaultKind::SubmitFailure) fault.value = fields.Dword("error", 31, 1);
+    if (fault.kind == FaultKind::Status) fault.value = fields.Dword("status", 0xC0000001, 1);
+    if (fault.kind == FaultKind::ListCount) fault.value = fields.Dword("count", 0);
+    if (fault.kind == FaultKind::Reply) {
+        const Json* data = fields.Find("data");
+        if (data == nullptr) JsonFields::Fail(fields.PathOf("data"), "missing");
+        fault.data = HexBytes(*data, fields.PathOf("data"));
+    }
+    fields.Finish();
+    return fault;
+}
+
+void ScenarioParser::Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter) {
+    JsonFields fields(value, path);
+    adapter->eepromSize = fields.Dword("size", adapter->eepromSize, 2, kMaxEepromBytes);
+    if (adapter->eepromSize % 2 != 0) JsonFields::Fail(fields.PathOf("size"), "must be even");
+    adapter->eepromWords = Map<WORD>(fields.Find("words"), fields.PathOf("words"),
+                                     adapter->eepromSize / 2 - 1, 0xFFFF);
+    fields.Finish();
+}
+
+MacAddress ScenarioParser::Mac(const Json& value, const std::string& path) {
+    std::string text = JsonFields::AsString(value, path);
+    MacAddress mac{};
+    unsigned parts[6];
+    char separators[5];
+    int used = 0;
+    bool ok = text.size() == 17 &&
+              std::sscanf(text.c_str(), "%2x%c%2x%c%2x%c%2x%c%2x%c%2x%n", &parts[0], &separators[0],
+                          &parts[1], &separators[1], &parts[2], &separators[2], &parts[3],
+                          &separators[3], &parts[4], &separators[4], &parts[5], &used) == 11 &&
+              used == 17;
+    for (char separator : separators) ok = ok && (separator == '-' || separator == ':');
+    if (!ok) JsonFields::Fail(path, "expected a MAC address like 00-0A-0B-1C-2D-3E");
+    for (int i = 0; i < 6; ++i) mac[i] = static_cast<BYTE>(parts[i]);
+    return mac;
+}
+
+std::vector<BYTE> ScenarioParser::Rates(const Json& value, const std::string& path) {
+    if (!value.is_array() || value.size() > kMaxRates) {
+        JsonFields::Fail(path, "expected an array of at most 8 rates");
+    }
+    std::vector<BYTE> rates;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        rates.push_back(static_cast<BYTE>(JsonFields::AsDword(value[i], Item(path, i), 1, 0xFF)));
+    }
+    return rates;
+}
+
+std::vector<BYTE> ScenarioParser::HexBytes(const Json& value, const std::string& path) {
+    std::string text = JsonFields::AsString(value, path);
+    std::string digits;
+    for (char c : text) {
+        if (c == ' ') continue;
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            JsonFields::Fail(path, "expected hexadecimal bytes like \"02 04 0B 16\"");
+        }
+        digits.push_back(c);
+    }
+    if (digits.size() % 2 != 0) JsonFields::Fail(path, "odd number of hexadecimal digits");
+    std::vector<BYTE> bytes;
+    for (std::size_t i = 0; i < digits.size(); i += 2) {
+        bytes.push_back(static_cast<BYTE>(std::stoul(digits.substr(i, 2), nullptr, 16)));
+    }
+    return bytes;
+}
+
+std::string ScenarioParser::Ssid(const Json& value, const std::string& path) {
+    std::string bytes = Utf8ToAnsi(JsonFields::AsString(value, path));
+    if (bytes.size() > kMaxSsid) JsonFields::Fail(path, "longer than 32 bytes");
+    return bytes;
+}
