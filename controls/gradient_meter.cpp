@@ -1,0 +1,128 @@
+#include "controls/gradient_meter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "controls/memory_dc.h"
+#include "platform/core/text.h"
+#include "platform/gdi/brush_object.h"
+
+namespace {
+
+// Truncates towards zero like a float-to-int cast, but defined for every input: NaN gives 0,
+// values beyond the int range give its ends.
+int TruncateToInt(float value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483648.0f) return std::numeric_limits<int>::max();
+    if (value < -2147483648.0f) return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
+
+// Channel value of band `index`: the integer part of index x step + start, kept to 8 bits.
+int BandChannel(int index, float step, BYTE start) {
+    return TruncateToInt(static_cast<float>(index) * step + static_cast<float>(start)) & 0xFF;
+}
+
+void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
+    BrushObject brush(color);
+    dc.FillRect(&rect, brush.Handle());
+}
+
+}  // namespace
+
+GradientMeter::GradientMeter() : backgroundColor(GetSysColor(COLOR_BTNFACE)) {}
+
+void GradientMeter::SetRange(int lower, int upper) {
+    lower_ = lower;
+    upper_ = upper;
+    position_ = lower;
+    SendMessage(PBM_SETRANGE, 0,
+                MAKELPARAM(static_cast<WORD>(lower & 0xFFFF), static_cast<WORD>(upper & 0xFFFF)));
+}
+
+void GradientMeter::SetPos(int position) {
+    position_ = position;
+    SendMessage(PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void GradientMeter::GetRange(int& lower, int& upper) const {
+    lower = lower_;
+    upper = upper_;
+}
+
+ControlState GradientMeter::Describe() const {
+    ControlState state = ProgressBar::Describe();
+    state.rangeLower = lower_;
+    state.rangeUpper = upper_;
+    state.position = position_;
+    return state;
+}
+
+void GradientMeter::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC hdc = BeginPaint(&paint);
+    if (hdc == 0) return;
+    {
+        DeviceContext dc(hdc);
+        RECT client;
+        GetClientRect(&client);
+        if (!InRange()) {
+            PaintOutOfRange(dc, client);
+        } else {
+            // Relative to the upper bound only, in single precision.
+            float fraction = static_cast<float>(position_) / static_cast<float>(upper_);
+            PaintGradient(dc, client, TruncateToInt(fraction * static_cast<float>(client.right)));
+            if (showText) PaintText(dc, client);
+        }
+    }
+    EndPaint(&paint);
+}
+
+void GradientMeter::PaintOutOfRange(DeviceContext& dc, const RECT& client) {
+    FillSolid(dc, client, GetSysColor(COLOR_BTNFACE));
+}
+
+// One band per step of the largest channel difference, over the whole width; bands are drawn
+// up to and including the one in which the fill width ends, then the rest is background.
+void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fillWidth) {
+    MemoryDC memory(&dc);
+    int dR = GetRValue(endColor) - GetRValue(startColor);
+    int dG = GetGValue(endColor) - GetGValue(startColor);
+    int dB = GetBValue(endColor) - GetBValue(startColor);
+    int bands = std::max({std::abs(dR), std::abs(dG), std::abs(dB)});
+    if (bands == 0) {
+        // Equal colours: a plain bar of the fill width.
+        int fill = std::clamp(fillWidth, 0, static_cast<int>(client.right));
+        FillSolid(memory, RECT{0, 0, fill, client.bottom + 1}, startColor);
+        FillSolid(memory, RECT{fill, 0, client.right, client.bottom}, backgroundColor);
+        return;
+    }
+    float n = static_cast<float>(bands);
+    float width = static_cast<float>(client.right) / n;
+    float stepR = static_cast<float>(dR) / n;
+    float stepG = static_cast<float>(dG) / n;
+    float stepB = static_cast<float>(dB) / n;
+    for (int i = 0; i < bands; ++i) {
+        RECT band{TruncateToInt(static_cast<float>(i) * width), 0,
+                  TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
+        COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
+                             static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
+                             static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
+        FillSolid(memory, band, color);
+        if (band.right > fillWidth) {
+            FillSolid(memory, RECT{band.right, 0, client.right, client.bottom}, backgroundColor);
+            break;
+        }
+    }
+}
+
+void GradientMeter::PaintText(DeviceContext& dc, const RECT& client) {
+    float percent = static_cast<float>(position_) * 100.0f / static_cast<float>(upper_);
+    std::string text = StrFormat("%.0f %%", static_cast<double>(percent));
+    RECT rect = client;
+    dc.SetTextColor(textColor);
+    dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(text, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
