@@ -119,6 +119,9 @@ class SimTest : public ::testing::Test {
     static DWORD Word(const std::vector<BYTE>& b, std::size_t at) {
         return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<DWORD>(b[at + 3]) << 24;
     }
+    static ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) {
+        return Word(b, at) | static_cast<ULONGLONG>(Word(b, at + 4)) << 32;
+    }
     static std::vector<BYTE> Bytes32(DWORD value) {
         return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
                 static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};

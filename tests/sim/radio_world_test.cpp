@@ -1,0 +1,180 @@
+// The radio world on the virtual clock: scans, the network list layout, wandering signals and
+// traffic counters.
+#include "sim/radio_world.h"
+
+#include "sim_fixture.h"
+
+namespace {
+
+constexpr DWORD kStatistics = 0xFFA0C011;
+constexpr DWORD kBssidList = 0xFFA0C016;
+constexpr DWORD kScan = 0xFFA0C019;
+constexpr DWORD kScanState = 0xFFA0C50A;
+constexpr DWORD kTxBytes = 0xFFA0C508;
+constexpr DWORD kRxBytes = 0xFFA0C509;
+constexpr DWORD kXmitOk = 0x00020101;
+constexpr DWORD kRcvOk = 0x00020102;
+constexpr DWORD kDiag805 = 0xFFA0C805;
+constexpr DWORD kListSize = 3332;
+
+}  // namespace
+
+class RadioWorldTest : public SimTest {
+  protected:
+    std::vector<BYTE> List(DWORD size = kListSize) {
+        std::vector<BYTE> list(size);
+        Outcome outcome = Query(kBssidList, list);
+        EXPECT_EQ(outcome.status, 0u);
+        return list;
+    }
+};
+
+TEST_F(RadioWorldTest, ScanCompletesAfterTheScanTimeOnTheVirtualClock) {
+    Start();
+    OpenAdapter();
+    EXPECT_EQ(Word(List(), 0), 0u);  // nothing scanned yet
+    ASSERT_EQ(Set(kScan, {}).status, 0u);
+    clock.Advance(1999);
+    EXPECT_EQ(QueryWord(kScanState), 1u);
+    EXPECT_EQ(Word(List(), 0), 0u);
+    clock.Advance(1);
+    EXPECT_EQ(QueryWord(kScanState), 0u);
+    std::vector<BYTE> list = List();
+    ASSERT_EQ(Word(list, 0), 4u);
+    for (std::size_t i = 4 + 4 * 104; i < list.size(); ++i) ASSERT_EQ(list[i], 0) << i;
+}
+
+TEST_F(RadioWorldTest, ListEntriesUseThePublishedLayout) {
+    Start();
+    OpenAdapter();
+    Set(kScan, {});
+    clock.Advance(2000);
+    std::vector<BYTE> list = List();
+    const std::size_t e = 4 + 104;  // second network: Orchard-Guest, open, channel 1
+    EXPECT_EQ(Word(list, e), 104u);
+    EXPECT_EQ(std::vector<BYTE>(list.begin() + e + 4, list.begin() + e + 10),
+              (std::vector<BYTE>{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x02}));
+    EXPECT_EQ(Word(list, e + 12), 13u);
+    EXPECT_EQ(std::string(list.begin() + e + 16, list.begin() + e + 29), "Orchard-Guest");
+    EXPECT_EQ(Word(list, e + 48), 0u);
+    auto dbm = static_cast<LONG>(Word(list, e + 52));
+    EXPECT_GE(dbm, -77);
+    EXPECT_LE(dbm, -65);
+    EXPECT_EQ(Word(list, e + 56), 3u);  // OFDM rates present
+    EXPECT_EQ(Word(list, e + 60), 32u);
+    EXPECT_EQ(Word(list, e + 72), 2412000u);
+    EXPECT_EQ(Word(list, e + 92), 1u);
+    EXPECT_EQ(list[e + 96], 0x82);
+    EXPECT_EQ(list[e + 103], 108);
+    EXPECT_EQ(Word(list, 4 + 3 * 104 + 92), 0u);  // meshnode is ad hoc
+}
+
+TEST_F(RadioWorldTest, NetworksComeAndGoWithWorldTime) {
+    Scenario scenario = Scenario::Default();
+    scenario.networks[0].inRangeUntilMs = 10000;
+    scenario.networks[1].inRangeFromMs = 5000;
+    Start(scenario);
+    OpenAdapter();
+    Set(kScan, {});
+    clock.Advance(2000);
+    EXPECT_EQ(Word(List(), 0), 3u);
+    clock.Advance(8000);
+    Set(kScan, {});
+    clock.Advance(2000);
+    std::vector<BYTE> list = List();
+    EXPECT_EQ(Word(list, 0), 3u);
+    EXPECT_EQ(list[4 + 9], 0x02);  // Orchard-Guest is first now
+}
+
+TEST_F(RadioWorldTest, LongListReportsItsCountAndWritesOnlyWhatFits) {
+    Scenario scenario = Scenario::Default();
+    for (int i = 0; i < 36; ++i) {
+        NetworkSpec n;
+        n.ssid = "net" + std::to_string(i);
+        n.bssid = {0x02, 0, 0, 0, 1, static_cast<BYTE>(i)};
+        scenario.networks.push_back(n);
+    }
+    Start(scenario);
+    OpenAdapter();
+    Set(kScan, {});
+    clock.Advance(2000);
+    std::vector<BYTE> list(kListSize + 104, 0xEE);
+    Outcome outcome = Request(0, kBssidList, list, kListSize + 104);
+    EXPECT_EQ(outcome.status, 0u);
+    EXPECT_EQ(Word(list, 0), 40u);
+    EXPECT_EQ(outcome.transferred, kListSize + 104);
+
+    std::vector<BYTE> exact = List();
+    EXPECT_EQ(Word(exact, 0), 40u);
+    EXPECT_EQ(Word(exact, 4 + 31 * 104), 104u);  // the 32nd entry, the last that fits
+}
+
+TEST_F(RadioWorldTest, ListCountFaultOverridesTheCount) {
+    Start();
+    OpenAdapter();
+    FaultSpec fault;
+    fault.kind = FaultKind::ListCount;
+    fault.oid = kBssidList;
+    fault.value = 33;
+    Card().AddFault(fault);
+    std::vector<BYTE> list = List();
+    EXPECT_EQ(Word(list, 0), 33u);
+    EXPECT_EQ(list[4], 0);
+}
+
+TEST_F(RadioWorldTest, SignalWanderIsSeededAndBounded) {
+    NetworkSpec network;
+    network.signalDbm = -60;
+    network.wander = SignalWander{2, 1000, 5};
+    RadioWorld first({network}, 7, 0), second({network}, 7, 0), other({network}, 8, 0);
+    bool moved = false, differs = false;
+    for (DWORD t = 0; t < 60000; t += 1000) {
+        int a = first.InRange(t)[0].signalDbm;
+        EXPECT_EQ(a, second.InRange(t)[0].signalDbm);
+        EXPECT_GE(a, -65);
+        EXPECT_LE(a, -55);
+        moved = moved || a != -60;
+        differs = differs || a != other.InRange(t)[0].signalDbm;
+    }
+    EXPECT_TRUE(moved);
+    EXPECT_TRUE(differs);
+    EXPECT_EQ(first.InRange(30000)[0].signalDbm, second.InRange(30000)[0].signalDbm);
+}
+
+TEST_F(RadioWorldTest, CountersGrowWithConnectedTime) {
+    Start();
+    OpenAdapter();
+    std::vector<BYTE> bytes(8);
+    Query(kTxBytes, bytes);
+    EXPECT_EQ(Word64(bytes, 0), 0u);
+    clock.Advance(10000);
+    Query(kTxBytes, bytes);
+    EXPECT_EQ(Word64(bytes, 0), 18000u);
+    Query(kRxBytes, bytes);
+    EXPECT_EQ(Word64(bytes, 0), 125000u);
+    EXPECT_EQ(QueryWord(kXmitOk), 140u);
+    EXPECT_EQ(QueryWord(kRcvOk), 220u);
+
+    Card().Disconnect(0);
+    clock.Advance(10000);
+    EXPECT_EQ(QueryWord(kXmitOk), 140u);  // no traffic without a link
+}
+
+TEST_F(RadioWorldTest, StatisticsRecordsFollowTheCounters) {
+    Start();
+    OpenAdapter();
+    clock.Advance(100000);
+    std::vector<BYTE> record(104);
+    ASSERT_EQ(Query(kStatistics, record).status, 0u);
+    EXPECT_EQ(Word(record, 0), 104u);
+    EXPECT_EQ(Word64(record, 8), 1400u);   // transmitted fragments
+    EXPECT_EQ(Word64(record, 80), 2200u);  // received fragments
+    EXPECT_EQ(Word64(record, 96), 10u);    // FCS errors
+    std::vector<BYTE> diag(16);
+    ASSERT_EQ(Query(kDiag805, diag).status, 0u);
+    EXPECT_EQ(Word(diag, 0), 16u);
+    EXPECT_EQ(Word(diag, 4), 110u);
+    std::vector<BYTE> wide(8);
+    Query(kXmitOk, wide);
+    EXPECT_EQ(Word64(wide, 0), 1400u);
+}
