@@ -31,8 +31,10 @@ void RunOnVirtualClock(Dialog& dialog, DWORD limitMs) {
     PumpMessages();
     while (!dialog.IsEnding()) {
         std::optional<DWORD> next = NextEventDue();
-        if (!next || *next - start > limitMs) return;  // nothing left that could end it
-        DWORD ahead = *next > clock.Now() ? *next - clock.Now() : 0;
+        if (!next) return;  // nothing left that could end it
+        DWORD due = std::max(*next, clock.Now());
+        if (due - start > limitMs) return;
+        DWORD ahead = due - clock.Now();
         AdvanceVirtualClock(clock, ahead, [&dialog] { return dialog.IsEnding(); });
     }
 }

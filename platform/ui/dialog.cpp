@@ -63,7 +63,10 @@ INT_PTR Dialog::DoModal() {
 
 bool Dialog::Create(Window* parent) {
     owner_ = parent;
-    return CreateFromTemplate(parent);
+    // A popup dialog is a top-level window; the parent only owns it.
+    const DialogTemplate* dialogTemplate = Template();
+    bool child = dialogTemplate != nullptr && (dialogTemplate->style & WS_CHILD) != 0;
+    return CreateFromTemplate(child ? parent : nullptr);
 }
 
 void Dialog::EndDialog(int result) {

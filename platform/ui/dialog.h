@@ -27,7 +27,8 @@ class Dialog : public Window {
     // Creates the window, runs the front end's modal loop until EndDialog, destroys the window
     // and returns the result (-1 when the window cannot be created).
     INT_PTR DoModal();
-    // Creates the window as a modeless dialog (a child when the template has WS_CHILD).
+    // Creates the window as a modeless dialog: a child of `parent` when the template has
+    // WS_CHILD, else a top-level window owned by it.
     bool Create(Window* parent);
     // Marks the dialog as ending with the result; the modal loop returns. A later call while
     // ending changes nothing. A modeless dialog is not destroyed by it.

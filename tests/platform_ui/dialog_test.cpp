@@ -259,9 +259,10 @@ class DeviceWatcher : public Dialog {
 
 TEST_F(DialogTest, DeviceChangeReachesEveryTopLevelWindowButNoChild) {
     AddTemplate(801, "Child", {}, WS_CHILD);
-    DeviceWatcher top(kForm), child(801);
+    DeviceWatcher top(kForm), child(801), owned(kForm);
     ASSERT_TRUE(top.Create(nullptr));
     ASSERT_TRUE(child.Create(&top));
+    ASSERT_TRUE(owned.Create(&top));  // a popup: top-level, only owned by `top`
     std::vector<BYTE> header(12, 0);
     header[0] = 18;
     header[4] = 3;
@@ -271,6 +272,7 @@ TEST_F(DialogTest, DeviceChangeReachesEveryTopLevelWindowButNoChild) {
     EXPECT_EQ(top.events,
               (std::vector<std::pair<UINT, std::string>>{{DBT_DEVICEREMOVECOMPLETE, "COM1:"}}));
     EXPECT_TRUE(child.events.empty());
+    EXPECT_EQ(owned.events.size(), 1u);
     top.DestroyWindow();
     EXPECT_EQ(child.Handle(), 0u);  // children go with their parent
 }
