@@ -1,0 +1,139 @@
+// Scenario files: the default, the documented examples, and errors that name their place.
+#include "sim/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "sim/scenario_error.h"
+
+namespace {
+
+std::vector<std::string> DocumentedExamples() {
+    std::ifstream in(std::string(SDWLAN_SOURCE_DIR) + "/docs/scenario.md");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::vector<std::string> blocks;
+    const std::string doc = text.str();
+    for (auto at = doc.find("```json\n"); at != std::string::npos;
+         at = doc.find("```json\n", at + 1)) {
+        auto end = doc.find("```", at + 8);
+        blocks.push_back(doc.substr(at + 8, end - at - 8));
+    }
+    return blocks;
+}
+
+std::string ErrorOf(const std::string& json) {
+    try {
+        Scenario::Parse(json);
+    } catch (const ScenarioError& error) {
+        return error.what();
+    }
+    return "parsed";
+}
+
+}  // namespace
+
+TEST(ScenarioTest, DefaultHasOneAssociatedWirelessAdapterAndNetworksInRange) {
+    Scenario scenario = Scenario::Default();
+    ASSERT_EQ(scenario.adapters.size(), 1u);
+    const AdapterSpec& adapter = scenario.adapters[0];
+    EXPECT_EQ(adapter.name, u"KESTREL1");
+    EXPECT_TRUE(adapter.wireless);
+    EXPECT_EQ(adapter.mac, (MacAddress{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E}));
+    EXPECT_TRUE(adapter.link.connected);
+    EXPECT_EQ(adapter.link.ssid, "Harbor");
+    EXPECT_EQ(adapter.eepromWords.at(19), 0x0104);
+    EXPECT_EQ(scenario.networks.size(), 4u);
+    EXPECT_EQ(scenario.networks[0].rates[0], 0x82);
+    EXPECT_EQ(scenario.networks[3].mode, 0u);
+    EXPECT_EQ(scenario.driver.apiVersion, 0x0400040Eu);
+}
+
+TEST(ScenarioTest, DocumentedExamplesParseAndTheFirstIsTheDefault) {
+    auto examples = DocumentedExamples();
+    ASSERT_EQ(examples.size(), 2u);
+    Scenario documented = Scenario::Parse(examples[0]);
+    Scenario builtIn = Scenario::Default();
+    EXPECT_EQ(documented.networks.size(), builtIn.networks.size());
+    EXPECT_EQ(documented.adapters[0].link.bssid, builtIn.adapters[0].link.bssid);
+    Scenario second = Scenario::Parse(examples[1]);
+    EXPECT_TRUE(second.driver.alreadyPresent);
+    ASSERT_EQ(second.adapters[0].faults.size(), 2u);
+    EXPECT_EQ(second.adapters[0].faults[0].kind, FaultKind::Status);
+    EXPECT_EQ(second.adapters[0].faults[0].value, 0xC0000001u);
+    EXPECT_EQ(second.adapters[0].faults[0].times, 1u);
+    EXPECT_FALSE(second.adapters[1].wireless);
+}
+
+TEST(ScenarioTest, ValuesInTheirWrittenForms) {
+    Scenario s = Scenario::Parse(R"({
+      "vendorDriverVersion": "0x00030001",
+      "protocolDriver": { "rawBindings": "A\u0000\u0000", "unloadAnswer": 0 },
+      "adapters": [{ "name": "W", "mac": "00:11:22:33:44:55",
+                     "settings": { "antenna": -1, "channel": 11 },
+                     "macRegisters": { "0x2F4": "0x40000000" },
+                     "faults": [{ "kind": "reply", "oid": 268566788, "data": "02 04 0b16" },
+                                { "kind": "submitFailure", "request": "set" }] }]
+    })");
+    EXPECT_EQ(s.vendorDriverVersion, 0x00030001u);
+    EXPECT_EQ(*s.driver.rawBindings, std::u16string(u"A\0\0", 3));
+    EXPECT_EQ(s.driver.unloadAnswer, 0u);
+    const AdapterSpec& a = s.adapters[0];
+    EXPECT_EQ(a.mac[5], 0x55);
+    EXPECT_EQ(a.settings.antenna, 0xFFFFFFFFu);
+    EXPECT_EQ(a.settings.dsFrequency, 2462000u);
+    EXPECT_EQ(a.macRegisters.at(0x2F4), 0x40000000u);
+    EXPECT_EQ(a.faults[0].oid, 0x10020104u);
+    EXPECT_EQ(a.faults[0].data, (std::vector<BYTE>{2, 4, 0x0B, 0x16}));
+    EXPECT_FALSE(a.faults[1].oid.has_value());
+    EXPECT_EQ(a.faults[1].request, RequestMatch::Set);
+    EXPECT_EQ(a.faults[1].value, 31u);
+}
+
+class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(ScenarioErrorTest, NamesThePathAndTheFault) {
+    auto [json, expected] = GetParam();
+    EXPECT_NE(ErrorOf(json).find(expected), std::string::npos) << ErrorOf(json);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ScenarioErrorTest,
+    ::testing::Values(
+        std::pair{R"({"seed": 1,})", "$: not valid JSON"},
+        std::pair{R"({"adapters": [{"name": "A", "link": {"chanel": 6}}]})",
+                  "$.adapters[0].link.chanel: unknown key"},
+        std::pair{R"({"protocolDriver": {"alreadyPresent": "yes"}})",
+                  "$.protocolDriver.alreadyPresent: expected true or false"},
+        std::pair{R"({"networks": [{"bssid": "02-00-00-00-00-01", "channel": 15}]})",
+                  "$.networks[0].channel: 15 is not a channel"},
+        std::pair{R"({"networks": [{"ssid": "x"}]})", "$.networks[0].bssid: missing"},
+        std::pair{R"({"adapters": [{"name": "A", "mac": "00-11-22-33-44"}]})",
+                  "$.adapters[0].mac: expected a MAC address"},
+        std::pair{R"({"adapters": [{"name": "A", "scanTimeMs": 3000}]})",
+                  "$.adapters[0].scanTimeMs: 3000 is outside 0 to 2999"},
+        std::pair{R"({"adapters": [{"name": "A"}, {"name": "A"}]})",
+                  "$.adapters[1].name: adapter name used twice"},
+        std::pair{R"({"adapters": [{"name": "A", "faults": [{"kind": "explode"}]}]})",
+                  "$.adapters[0].faults[0].kind: expected"},
+        std::pair{R"({"adapters": [{"name": "A", "eeprom": {"size": 512, "words": {"256": 1}}}]})",
+                  "$.adapters[0].eeprom.words.256: 256 is outside 0 to 255"},
+        std::pair{
+            R"({"adapters": [{"name": "A", "settings": {"ssid": "123456789012345678901234567890123"}}]})",
+            "$.adapters[0].settings.ssid: longer than 32 bytes"},
+        std::pair{R"({"adapters": [{"name": "A", "macRegisters": {"0x2F6": 1}}]})",
+                  "register 0x2F6 is not a multiple of 4"},
+        std::pair{R"([1, 2])", "$: expected an object"}));
+
+TEST(ScenarioTest, FileErrorsNameTheFile) {
+    std::string missing = std::string(SDWLAN_BINARY_DIR) + "/no-such-scenario.json";
+    try {
+        Scenario::LoadFile(missing);
+        FAIL() << "loaded a missing file";
+    } catch (const ScenarioError& error) {
+        EXPECT_NE(std::string(error.what()).find("scenario file '" + missing + "'"),
+                  std::string::npos);
+    }
+}
