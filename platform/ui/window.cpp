@@ -9,6 +9,7 @@
 
 Window::~Window() {
     if (hwnd_ != 0) ReleaseWindow();
+    WindowManager::Instance().Forget(this);
 }
 
 Window* Window::GetDlgItem(int id) const {

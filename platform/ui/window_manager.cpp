@@ -83,6 +83,10 @@ void WindowManager::Retarget(HWND hwnd, Window* window) {
     if (it != windows_.end()) it->second = window;
 }
 
+void WindowManager::Forget(const Window* window) {
+    if (mainWindow_ == window) mainWindow_ = nullptr;
+}
+
 void BeginWaitCursor() { WindowManager::Instance().BeginWaitCursor(); }
 
 void EndWaitCursor() { WindowManager::Instance().EndWaitCursor(); }

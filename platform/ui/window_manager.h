@@ -49,6 +49,8 @@ class WindowManager {
     void Register(HWND hwnd, Window* window);
     void Unregister(HWND hwnd);
     void Retarget(HWND hwnd, Window* window);
+    // Called when a window object goes: it stops being the main window.
+    void Forget(const Window* window);
 
   private:
     std::map<HWND, Window*> windows_;

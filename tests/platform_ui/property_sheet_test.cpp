@@ -135,6 +135,15 @@ TEST_F(SheetTest, DestroyingTheMainWindowDestroysCreatedPagesAfterIt) {
     EXPECT_EQ(g_events, (std::vector<std::string>{"a:init", "a:set"}));
 }
 
+TEST_F(SheetTest, MainWindowIsForgottenWhenItsObjectGoes) {
+    {
+        Dialog other(kMain);
+        WindowManager::Instance().SetMainWindow(&other);
+    }
+    EXPECT_EQ(WindowManager::Instance().MainWindow(), nullptr);
+    EXPECT_EQ(WindowManager::Instance().FrontWindow(), nullptr);
+}
+
 TEST_F(SheetTest, FrontWindowIsTheMainWindowWithoutASheet) {
     EXPECT_EQ(WindowManager::Instance().FrontWindow(), &main);
     auto states = DescribeControls(main);
