@@ -1,0 +1,147 @@
+// An OidAdapter on the real adapter channel, talking through the device manager to the
+// simulated driver and card, on a virtual clock, with a fresh registry and captured messages.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "adapter/driver_params.h"
+#include "adapter/oid_adapter.h"
+#include "link/driver_library.h"
+#include "platform/core/clock.h"
+#include "platform/core/device_manager.h"
+#include "platform/core/message_box.h"
+#include "platform/registry/registry_store.h"
+#include "sim/radio_world.h"
+#include "sim/sim_card.h"
+#include "sim/sim_host.h"
+#include "sim/sim_protocol_driver.h"
+
+using Bytes = std::vector<BYTE>;
+
+inline Bytes Le32(DWORD value) {
+    return {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)};
+}
+
+inline Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// Messages and the registry, without a driver.
+class RegistryTest : public ::testing::Test {
+  protected:
+    static constexpr const char* PARMS = "Comm\\KESTREL1\\Parms";
+
+    void SetUp() override {
+        SetPlatformClock(&clock);
+        RegistryStore::Instance().Reset();
+        RegistryStore::Instance().SetString(PARMS, "DriverVersion", "2.5.0.17");
+        SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
+            messages.push_back(text);
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        SetMessageBoxHandler(nullptr);
+        RegistryStore::Instance().Reset();
+        SetPlatformClock(nullptr);
+    }
+    std::optional<std::string> Stored(const std::string& name) const {
+        return RegistryStore::Instance().GetString(PARMS, name);
+    }
+
+    VirtualClock clock{1000};
+    std::vector<std::string> messages;
+};
+
+class AdapterTest : public RegistryTest {
+  protected:
+    static constexpr const char16_t* NAME = u"SDW1";
+    static constexpr MacAddress STATION{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
+    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        host = std::make_unique<SimHost>(MakeScenario());
+        adapter = std::make_unique<OidAdapter>(NAME);
+        card = host->Card(NAME);
+        ASSERT_NE(card, nullptr);
+        card->ClearRequests();
+    }
+    void TearDown() override {
+        adapter.reset();
+        host.reset();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        RegistryTest::TearDown();
+    }
+
+    static NetworkSpec Home() {
+        NetworkSpec home;
+        home.ssid = "home";
+        home.bssid = HOME_AP;
+        home.channel = 6;
+        home.rates = {0x82, 0x84, 0x0B, 0x16};
+        home.signalDbm = -60;
+        return home;
+    }
+    static Scenario MakeScenario() {
+        Scenario scenario;
+        scenario.seed = 7;
+        AdapterSpec spec;
+        spec.name = NAME;
+        spec.mac = STATION;
+        spec.link.connected = true;
+        spec.link.ssid = "home";
+        spec.link.bssid = HOME_AP;
+        spec.link.channel = 6;
+        spec.link.signalDbm = -60;
+        spec.link.linkSpeed = 110000;
+        scenario.adapters.push_back(spec);
+        scenario.networks.push_back(Home());
+        return scenario;
+    }
+
+    // Requests of one OID the card received, in order; type 0 queries, 1 sets.
+    std::vector<RecordedRequest> Received(DWORD oid, DWORD type) const {
+        std::vector<RecordedRequest> found;
+        for (const RecordedRequest& r : card->Requests()) {
+            if (r.oid == oid && r.type == type) found.push_back(r);
+        }
+        return found;
+    }
+    // Payload of the only set of `oid`; empty (and a failure) when there was not exactly one.
+    Bytes SetPayload(DWORD oid) const {
+        auto sets = Received(oid, 1);
+        EXPECT_EQ(sets.size(), 1u) << std::hex << oid;
+        return sets.size() == 1 ? sets[0].data : Bytes{};
+    }
+    void Fault(DWORD oid, FaultKind kind, DWORD value = 0, Bytes data = {},
+               RequestMatch match = RequestMatch::Any) {
+        FaultSpec fault;
+        fault.oid = oid;
+        fault.kind = kind;
+        fault.value = value;
+        fault.data = std::move(data);
+        fault.request = match;
+        card->AddFault(fault);
+    }
+    void Refuse(DWORD oid, RequestMatch match = RequestMatch::Any) {
+        Fault(oid, FaultKind::Status, 0xC0000001, {}, match);
+    }
+    void Reply(DWORD oid, Bytes data) {
+        Fault(oid, FaultKind::Reply, 0, std::move(data), RequestMatch::Query);
+    }
+
+    std::unique_ptr<SimHost> host;
+    std::unique_ptr<OidAdapter> adapter;
+    SimCard* card = nullptr;
+};

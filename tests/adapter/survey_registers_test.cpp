@@ -1,0 +1,196 @@
+// Scan list, statistics, MAC registers, EEPROM and diagnostic requests.
+#include <cstring>
+#include <string>
+
+#include "adapter/oid_codes.h"
+#include "adapter/oid_payloads.h"
+#include "adapter_fixture.h"
+
+namespace {
+
+template <class T>
+Bytes Raw(const T& record) {
+    const BYTE* raw = reinterpret_cast<const BYTE*>(&record);
+    return Bytes(raw, raw + sizeof record);
+}
+
+TEST_F(AdapterTest, ScanFindsTheNetworksInVirtualTime) {
+    EXPECT_EQ(adapter->StartScan(), 1);
+    EXPECT_EQ(SetPayload(OID_PRIV_BSSID_LIST_SCAN), Bytes{});
+    clock.Advance(3000);
+    NdisBssidList list{};
+    EXPECT_EQ(adapter->GetBssidList(list), 1);
+    ASSERT_EQ(list.numberOfItems, 1u);
+    const NdisWlanBssid& home = list.bssid[0];
+    EXPECT_EQ(home.length, sizeof(NdisWlanBssid));
+    EXPECT_EQ(home.macAddress, HOME_AP);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(home.ssid), home.ssidLength), "home");
+    EXPECT_EQ(home.configuration.dsConfig, 2437000u);
+    EXPECT_EQ(home.supportedRates[0], 0x82);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(AdapterTest, EmptyNetworkListIsAllZero) {
+    host->World().RemoveNetwork(HOME_AP);
+    adapter->StartScan();
+    clock.Advance(3000);
+    NdisBssidList list;
+    std::memset(&list, 0xAA, sizeof list);
+    EXPECT_EQ(adapter->GetBssidList(list), 1);
+    EXPECT_EQ(Raw(list), Bytes(sizeof list, 0));
+}
+
+TEST_F(AdapterTest, RefusedNetworkListReadsAsEmpty) {
+    Refuse(OID_PRIV_BSSID_LIST);
+    NdisBssidList list;
+    std::memset(&list, 0xAA, sizeof list);
+    EXPECT_EQ(adapter->GetBssidList(list), 1);
+    EXPECT_EQ(list.numberOfItems, 0u);
+}
+
+TEST_F(AdapterTest, MacFlagIsBit30OfRegister2F4) {
+    int flag = -1;
+    card->SetMacRegister(0x2F4, 0x40000000);
+    EXPECT_EQ(adapter->GetMacFlag(flag), 1);
+    EXPECT_EQ(flag, 1);
+    card->SetMacRegister(0x2F4, 0xBFFFFFFF);
+    EXPECT_EQ(adapter->GetMacFlag(flag), 1);
+    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(Received(OID_PRIV_MAC_REGISTER, 1).back().data,
+              Raw(MacRegisterRequest{REGISTER_READ, {}, 0x2F4, 0}));
+}
+
+TEST_F(AdapterTest, MacRegisterWriteAndRead) {
+    EXPECT_EQ(adapter->WriteMacRegister(0x4FC, 0x12345678), 1);
+    EXPECT_EQ(SetPayload(OID_PRIV_MAC_REGISTER),
+              Concat({{REGISTER_WRITE, 0, 0, 0}, Le32(0x4FC), Le32(0x12345678)}));
+    EXPECT_EQ(card->MacRegister(0x4FC), 0x12345678u);
+    DWORD value = 0;
+    EXPECT_EQ(adapter->ReadMacRegister(0x4FC, value), 1);
+    EXPECT_EQ(value, 0x12345678u);
+}
+
+TEST_F(AdapterTest, FailedRegisterReadKeepsTheOutput) {
+    Refuse(OID_PRIV_MAC_REGISTER, RequestMatch::Query);
+    Refuse(OID_PRIV_EEPROM, RequestMatch::Set);
+    DWORD value = 7;
+    WORD word = 7;
+    EXPECT_EQ(adapter->ReadMacRegister(0x10, value), 0);
+    EXPECT_EQ(adapter->ReadEepromWord(1, word), 0);
+    EXPECT_EQ(value, 7u);
+    EXPECT_EQ(word, 7u);
+}
+
+TEST_F(AdapterTest, EepromSizeAndWords) {
+    WORD size = 0;
+    EXPECT_EQ(adapter->GetEepromSize(size), 1);
+    EXPECT_EQ(size, 512);
+    EXPECT_EQ(SetPayload(OID_PRIV_EEPROM), (Bytes{1, 0, 0, 0, 0, 0}));
+    card->ClearRequests();
+    EXPECT_EQ(adapter->WriteEepromWord(0x105, 0xBEEF), 1);
+    EXPECT_EQ(SetPayload(OID_PRIV_EEPROM), (Bytes{0, 1, 0x05, 0, 0xEF, 0xBE}));
+    card->SetEepromWord(19, 0x1919);
+    WORD word = 0;
+    EXPECT_EQ(adapter->ReadEepromWord(5, word), 1);
+    EXPECT_EQ(word, 0xBEEF);
+    EXPECT_EQ(adapter->GetEepromWord19(word), 1);
+    EXPECT_EQ(word, 0x1919);
+}
+
+class StatisticsTest : public AdapterTest {
+  protected:
+    void ReplyStatistics(DWORD duplicates, DWORD fragments) {
+        NdisStatistics stats{};
+        stats.length = sizeof stats;
+        for (std::size_t k = 0; k < STAT_COUNTER_COUNT; ++k) stats.counters[k] = 0x100000000ull + k;
+        stats.counters[STAT_FRAME_DUPLICATES] = duplicates;
+        stats.counters[STAT_RECEIVED_FRAGMENTS] = fragments;
+        Reply(OID_PRIV_STATISTICS, Raw(stats));
+    }
+    int Get() {
+        return adapter->GetStatistics(txBytes, rxBytes, sent, sendErrors, received, goodCrc,
+                                      rxErrors);
+    }
+    ULONGLONG txBytes = 1, rxBytes = 1;
+    DWORD sent = 1, sendErrors = 1, received = 1, goodCrc = 1, rxErrors = 1;
+};
+
+TEST_F(StatisticsTest, QueriesInOrderAndSumsGoodFrames) {
+    ReplyStatistics(0xFFFFFFF0, 0x20);
+    Reply(OID_PRIV_DIAG_COUNTERS_805, Concat({Le32(99), Le32(1), Le32(2), Le32(3)}));
+    Reply(OID_GEN_XMIT_OK, Le32(40));
+    Reply(OID_PRIV_TX_BYTES, Concat({Le32(5), Le32(1)}));
+    EXPECT_EQ(Get(), 1);
+    EXPECT_EQ(goodCrc, 0x16u);  // 1 + 2 + 3 + 0xFFFFFFF0 + 0x20, wrapped
+    EXPECT_EQ(sent, 40u);
+    EXPECT_EQ(txBytes, 0x100000005ull);
+    std::vector<DWORD> order;
+    for (const RecordedRequest& r : card->Requests()) order.push_back(r.oid);
+    EXPECT_EQ(order, (std::vector<DWORD>{OID_PRIV_TX_BYTES, OID_PRIV_RX_BYTES, OID_GEN_XMIT_OK,
+                                         OID_GEN_XMIT_ERROR, OID_GEN_RCV_OK, OID_GEN_RCV_ERROR,
+                                         OID_PRIV_STATISTICS, OID_PRIV_DIAG_COUNTERS_805}));
+}
+
+TEST_F(StatisticsTest, FailingDiagCountersCountAsZero) {
+    ReplyStatistics(10, 20);
+    Refuse(OID_PRIV_DIAG_COUNTERS_805);
+    EXPECT_EQ(Get(), 1);
+    EXPECT_EQ(goodCrc, 30u);
+}
+
+TEST_F(StatisticsTest, FailingStatisticsRecordReturnsZeroAfterTheCounters) {
+    Refuse(OID_PRIV_STATISTICS);
+    Reply(OID_GEN_RCV_ERROR, Le32(6));
+    EXPECT_EQ(Get(), 0);
+    EXPECT_EQ(rxErrors, 6u);
+    EXPECT_EQ(goodCrc, 1u);
+    EXPECT_EQ(Received(OID_PRIV_DIAG_COUNTERS_805, 0).size(), 0u);
+}
+
+TEST_F(StatisticsTest, DetailClearsMinusOnePresetsOfSomeOutputs) {
+    ReplyStatistics(8, 9);
+    StatisticsDetail detail;
+    detail.fill(0xFFFFFFFF);
+    EXPECT_EQ(adapter->GetStatisticsDetail(detail), 1);
+    EXPECT_EQ(detail, (StatisticsDetail{0, 0, 0, 0, 0, 0, 0, 7, 0, 9, 0, 11}));
+    detail.fill(5);
+    EXPECT_EQ(adapter->GetStatisticsDetail(detail), 1);
+    EXPECT_EQ(detail, (StatisticsDetail{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+}
+
+TEST_F(AdapterTest, Diag804SkipSendsNothing) {
+    EXPECT_EQ(adapter->DiagSet804(1, 2, 1), 1);
+    EXPECT_EQ(adapter->DiagGet804(1, 1), 1);
+    EXPECT_TRUE(card->Requests().empty());
+    EXPECT_EQ(adapter->DiagSet804(0x1FE, 0x01020304, 0), 1);
+    EXPECT_EQ(SetPayload(OID_PRIV_DIAG_804), Concat({{0xFE, 0, 0, 0}, Le32(0x01020304)}));
+    EXPECT_EQ(adapter->DiagGet804(0x1FE, 0), 1);
+    EXPECT_EQ(Received(OID_PRIV_DIAG_804, 0).at(0).length, 8u);
+}
+
+TEST_F(AdapterTest, DiagWrite807LayoutAndLengthLimit) {
+    const BYTE data[] = {0xA1, 0xA2, 0xA3};
+    EXPECT_EQ(adapter->DiagWrite807(data, 3, 0x0C, 0x0D), 1);
+    Bytes payload = SetPayload(OID_PRIV_DIAG_WRITE_807);
+    ASSERT_EQ(payload.size(), sizeof(Diag807Request));
+    EXPECT_EQ(Bytes(payload.begin(), payload.begin() + 8),
+              Concat({Le32(3), {0xA1, 0xA2, 0xA3, 0}}));
+    EXPECT_EQ(Bytes(payload.begin() + 2352, payload.end()), Concat({Le32(0x0D), Le32(0x0C)}));
+    std::vector<BYTE> big(3000, 1);
+    EXPECT_EQ(adapter->DiagWrite807(big.data(), 2349, 0, 0), 0);
+    EXPECT_EQ(adapter->DiagWrite807(big.data(), -1, 0, 0), 0);
+    EXPECT_EQ(Received(OID_PRIV_DIAG_WRITE_807, 1).size(), 1u);
+}
+
+TEST_F(AdapterTest, CommandsWithoutPayload) {
+    EXPECT_EQ(adapter->Disassociate(), 1);
+    EXPECT_EQ(adapter->DiagCommand806(), 1);
+    EXPECT_EQ(adapter->DiagCommand901(), 1);
+    for (DWORD oid : {OID_PRIV_DISASSOCIATE, OID_PRIV_DIAG_806, OID_PRIV_DIAG_901}) {
+        auto sets = Received(oid, 1);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0].length, 0u);
+    }
+}
+
+}  // namespace
