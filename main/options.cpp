@@ -23,13 +23,48 @@ bool ParseMs(const std::string& text, unsigned& ms) {
     return true;
 }
 
+bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, Options& options,
+                     std::string& error) {
+    const std::string arg = args[i];
+    std::string value;
+    if (!TakeValue(args, i, value, error)) return false;
+    if (arg == "--scenario") options.scenarioFile = value;
+    if (arg == "--registry") options.registryFile = value;
+    if (arg == "--script") options.scriptFile = value;
+    if (arg == "--screenshot") options.screenshotFile = value;
+    if (arg == "--after" && !ParseMs(value, options.screenshotAfterMs)) {
+        error = "--after takes a number of milliseconds, not '" + value + "'";
+        return false;
+    }
+    return true;
+}
+
+// Options that only make sense together, or not together.
+bool CheckCombination(const Options& options, std::string& error) {
+    int modes = int(options.report) + int(options.headless) + int(options.text);
+    if (modes > 1) {
+        error = "--report, --headless and --text exclude each other";
+    } else if (options.scriptFile && !options.headless) {
+        error = "--script needs --headless";
+    } else if (options.screenshotFile || options.screenshotAfterMs != 0) {
+        error = "--screenshot and --after need the desktop window, which this build does not have";
+    }
+    return error.empty();
+}
+
 }  // namespace
+
+RunMode Options::Mode() const {
+    if (report) return RunMode::Report;
+    if (headless) return RunMode::Headless;
+    // The desktop window, once there is one, is chosen here when a display is available.
+    return RunMode::Text;
+}
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::string value;
         if (arg == "--report") {
             options.report = true;
         } else if (arg == "--headless") {
@@ -40,27 +75,28 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.help = true;
         } else if (arg == "--scenario" || arg == "--registry" || arg == "--script" ||
                    arg == "--screenshot" || arg == "--after") {
-            if (!TakeValue(args, i, value, error)) return std::nullopt;
-            if (arg == "--scenario") options.scenarioFile = value;
-            if (arg == "--registry") options.registryFile = value;
-            if (arg == "--script") options.scriptFile = value;
-            if (arg == "--screenshot") options.screenshotFile = value;
-            if (arg == "--after" && !ParseMs(value, options.screenshotAfterMs)) {
-                error = "--after takes a number of milliseconds, not '" + value + "'";
-                return std::nullopt;
-            }
+            if (!TakeOptionValue(args, i, options, error)) return std::nullopt;
         } else {
             error = "unknown option '" + arg + "' (see --help)";
             return std::nullopt;
         }
     }
+    if (!options.help && !CheckCombination(options, error)) return std::nullopt;
     return options;
 }
 
 std::string UsageText() {
     return "usage: sdwlan [options]\n"
+           "  (no mode)         the utility in the text mode (as --text)\n"
+           "  --text            the utility on the real clock, printing the Status page's\n"
+           "                    fields as they change, until Ctrl+C\n"
+           "  --headless        the utility on the virtual clock, driven by a script\n"
+           "  --script FILE     the script for --headless ('-': standard input); without\n"
+           "                    one the utility starts and closes again\n"
+           "  --report          print what the utility reads from the card, then exit\n"
            "  --scenario FILE   simulated world (JSON); default: built-in, one adapter\n"
            "  --registry FILE   registry file; default: $XDG_CONFIG_HOME/sdwlan/registry.reg\n"
-           "  --report          print what the utility reads from the card, then exit\n"
-           "  --help            this text\n";
+           "  --help            this text\n"
+           "Scripts: docs/script.md. Exit status: 0 when the utility ended, 1 on a failed\n"
+           "script command or an unreadable file, 2 on bad options.\n";
 }

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// What the program runs. With no mode option the utility runs in the text mode; the desktop
+// window will be chosen here when the build has one and a display is there.
+enum class RunMode { Text, Headless, Report };
+
 struct Options {
     std::optional<std::string> scenarioFile;
     std::optional<std::string> registryFile;
@@ -15,8 +19,10 @@ struct Options {
     std::optional<std::string> screenshotFile;
     unsigned screenshotAfterMs = 0;
     bool help = false;
+
+    RunMode Mode() const;
 };
 
-// Parses argv; on a bad option returns nothing and sets `error`.
+// Parses argv; on a bad option or a bad combination returns nothing and sets `error`.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
 std::string UsageText();

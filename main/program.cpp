@@ -1,11 +1,13 @@
 // The program's wiring: the simulated driver is installed in the OS stand-in's device manager,
-// the registry gets its file, and the utility runs on top.
+// the registry gets its file, and the utility runs on top with the front end the mode asks for.
 #include "main/program.h"
 
 #include <memory>
 
 #include "main/card_report.h"
+#include "main/headless_run.h"
 #include "main/options.h"
+#include "main/text_run.h"
 #include "platform/core/clock.h"
 #include "platform/core/message_box.h"
 #include "platform/registry/registry_store.h"
@@ -35,9 +37,51 @@ std::unique_ptr<Scenario> LoadScenario(const Options& options, std::ostream& err
     }
 }
 
+// The card report on the virtual clock, so that its scan and traffic sample take no time.
+int RunReport(const Scenario& scenario, std::ostream& out) {
+    SetMessageBoxHandler([&out](const std::string& text, const std::string&, UINT) {
+        out << "message: " << text << "\n";
+        return IDOK;
+    });
+    VirtualClock clock;
+    SetPlatformClock(&clock);
+    int result;
+    {
+        SimHost sim(scenario);
+        result = RunCardReport(out);
+    }
+    SetPlatformClock(nullptr);
+    SetMessageBoxHandler(nullptr);
+    return result;
+}
+
+int RunScripted(const Options& options, const Scenario& scenario, std::istream& in,
+                std::ostream& out, std::ostream& err) {
+    VirtualClock clock;
+    SetPlatformClock(&clock);
+    int result;
+    {
+        SimHost sim(scenario);
+        result = RunHeadless(options, sim, clock, in, out, err);
+    }
+    SetPlatformClock(nullptr);
+    return result;
+}
+
+int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
+            std::ostream& err) {
+    if (!options.text) {
+        err << "sdwlan: no desktop window in this build; running the text mode (Ctrl+C ends "
+               "it)\n";
+    }
+    SimHost sim(scenario);
+    return RunTextMode(out);
+}
+
 }  // namespace
 
-int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     std::string error;
     auto options = ParseOptions(args, error);
     if (!options) {
@@ -51,18 +95,17 @@ int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!OpenRegistry(*options, err)) return 1;
     auto scenario = LoadScenario(*options, err);
     if (!scenario) return 1;
-    SetMessageBoxHandler([&out](const std::string& text, const std::string&, UINT) {
-        out << "message: " << text << "\n";
-        return IDOK;
-    });
-    VirtualClock clock;
-    SetPlatformClock(&clock);
-    int result;
-    {
-        SimHost sim(*scenario);
-        result = RunCardReport(out);
+    switch (options->Mode()) {
+        case RunMode::Report:
+            return RunReport(*scenario, out);
+        case RunMode::Headless:
+            return RunScripted(*options, *scenario, in, out, err);
+        case RunMode::Text:
+            break;
     }
-    SetPlatformClock(nullptr);
-    SetMessageBoxHandler(nullptr);
-    return result;
+    return RunText(*options, *scenario, out, err);
+}
+
+int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunProgram(args, std::cin, out, err);
 }

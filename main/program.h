@@ -6,4 +6,8 @@
 #include <string>
 #include <vector>
 
+// `in` is the script for `--script -`.
+int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+// The same with standard input.
 int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -13,13 +13,14 @@ class RealClockLoop {
     RealClockLoop(TextView& view, const StopSignal& stop) : view_(view), stop_(stop) {}
 
     void RunModalLoop(Dialog& dialog);
+    // How long the loop sleeps now: until the next timer or scheduler event, at most
+    // kMaxSleepMs.
+    int SleepTime() const;
 
     // Longest sleep, so that a callback scheduled from another thread waits at most this.
     static constexpr int kMaxSleepMs = 1000;
 
   private:
-    int SleepTime() const;
-
     TextView& view_;
     const StopSignal& stop_;
 };

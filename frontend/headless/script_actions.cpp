@@ -50,9 +50,10 @@ Window* Reachable(Window& front, int id, std::initializer_list<ControlKind> kind
 
 std::string Refused(Window& front, int id) { return Named(front, id) + " did not take the input"; }
 
-std::string OutOfRange(Window& front, int id, int index, std::size_t count, const char* what) {
+std::string OutOfRange(Window& front, int id, int index, std::size_t count, const char* what,
+                       const char* plural) {
     return Named(front, id) + " has no " + what + " " + std::to_string(index) + " (it has " +
-           std::to_string(count) + ")";
+           std::to_string(count) + " " + plural + ")";
 }
 
 // The modal dialog above the main window, if one is open.
@@ -119,7 +120,7 @@ std::string ScriptActions::Tab(int index) {
         return "the page sheet is hidden or disabled";
     if (index >= sheet->GetPageCount()) {
         return "there is no page " + std::to_string(index) + " (the sheet has " +
-               std::to_string(sheet->GetPageCount()) + ")";
+               std::to_string(sheet->GetPageCount()) + " pages)";
     }
     // A page that refuses to lose the front (a field it cannot take) has shown its message;
     // that is the application's answer, not a fault of the script.
@@ -152,7 +153,7 @@ std::string ScriptActions::Select(Window& front, int id, int index) {
     std::size_t count =
         state.kind == ControlKind::ComboBox ? state.items.size() : state.rows.size();
     if (static_cast<std::size_t>(index) >= count)
-        return OutOfRange(front, id, index, count, "entry");
+        return OutOfRange(front, id, index, count, "entry", "entries");
     return SelectItem(front, id, index) ? "" : Refused(front, id);
 }
 
@@ -161,7 +162,8 @@ std::string ScriptActions::DoubleClick(Window& front, int id, int row) {
     Window* control = Reachable(front, id, {ControlKind::ListView}, error);
     if (control == nullptr) return error;
     std::size_t count = control->Describe().rows.size();
-    if (static_cast<std::size_t>(row) >= count) return OutOfRange(front, id, row, count, "row");
+    if (static_cast<std::size_t>(row) >= count)
+        return OutOfRange(front, id, row, count, "row", "rows");
     return DoubleClickItem(front, id, row) ? "" : Refused(front, id);
 }
 

@@ -30,7 +30,7 @@ bool SameLayout(const std::vector<TextField>& a, const std::vector<TextField>& b
 
 }  // namespace
 
-TextView::TextView(std::ostream& out) : out_(out), start_(GetTickCount()) {}
+TextView::TextView(std::ostream& out) : out_(out) {}
 
 void TextView::Refresh() {
     WindowManager& windows = WindowManager::Instance();
@@ -38,6 +38,7 @@ void TextView::Refresh() {
     seenChanges_ = windows.ChangeCount();
     Window* front = windows.FrontWindow();
     if (front == nullptr) return;
+    if (!shown_) start_ = GetTickCount();
     std::string title = ViewTitle(*front);
     std::vector<TextField> fields = LabelledFields(*front);
     if (!shown_ || front != window_ || title != title_ || !SameLayout(fields, fields_)) {
@@ -49,6 +50,11 @@ void TextView::Refresh() {
     window_ = front;
     title_ = title;
     fields_ = fields;
+    out_.flush();
+}
+
+void TextView::Ended() {
+    out_ << Stamp() << " the utility has ended\n";
     out_.flush();
 }
 

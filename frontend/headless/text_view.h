@@ -1,6 +1,6 @@
 // The text mode's live view of the window in front: a block with the window's title and its
 // labelled fields when the window in front changes, then one line per field whose value
-// changes, each stamped with the seconds since the view started:
+// changes, each stamped with the seconds since the view first showed something:
 //
 //   [0.0 s] SD WLAN Utility: Status
 //     SSID: MyNet
@@ -23,6 +23,8 @@ class TextView {
 
     // Prints what changed since the last call; nothing when nothing did.
     void Refresh();
+    // Prints that the application has ended.
+    void Ended();
 
   private:
     std::string Stamp() const;
@@ -30,7 +32,7 @@ class TextView {
     void PrintChanges(const std::vector<TextField>& fields);
 
     std::ostream& out_;
-    DWORD start_;
+    DWORD start_ = 0;
     bool shown_ = false;
     unsigned long long seenChanges_ = 0;
     const Window* window_ = nullptr;

@@ -176,10 +176,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "test.txt:1: click: control 1002 in \"Main Test\" is an edit, not a "
                     "button/check/radio"},
         FailingLine{"type 1010 x", "test.txt:1: type: control 1010 in \"Main Test\" is read-only"},
-        FailingLine{"select 1005 2",
-                    "test.txt:1: select: control 1005 in \"Main Test\" has no entry 2 (it has 2)"},
-        FailingLine{"dblclick 1006 0",
-                    "test.txt:1: dblclick: control 1006 in \"Main Test\" has no row 0 (it has 0)"},
+        FailingLine{
+            "select 1005 2",
+            "test.txt:1: select: control 1005 in \"Main Test\" has no entry 2 (it has 2 entries)"},
+        FailingLine{
+            "dblclick 1006 0",
+            "test.txt:1: dblclick: control 1006 in \"Main Test\" has no row 0 (it has 0 rows)"},
         FailingLine{"tab 0", "test.txt:1: tab: the main window shows no pages"},
         FailingLine{"click 1003\nclose", "test.txt:2: close: dialog \"Nested\" is in front"},
         FailingLine{"click 1003\nclick 1002", "test.txt:2: click: no control 1002 in \"Nested\""},

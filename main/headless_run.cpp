@@ -1,0 +1,45 @@
+#include "main/headless_run.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "app/utility_app.h"
+#include "frontend/headless/headless_host.h"
+#include "frontend/headless/script_runner.h"
+#include "main/options.h"
+#include "main/sim_commands.h"
+
+int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
+                std::istream& stdinScript, std::ostream& out, std::ostream& err) {
+    std::istringstream noScript;
+    std::ifstream file;
+    std::istream* script = &noScript;
+    std::string name = "(no script)";
+    if (options.scriptFile) {
+        name = *options.scriptFile == "-" ? "<stdin>" : *options.scriptFile;
+        script = *options.scriptFile == "-" ? &stdinScript : &file;
+    }
+    if (script == &file) {
+        file.open(*options.scriptFile);
+        if (!file) {
+            err << "sdwlan: cannot open script " << name << ": " << std::strerror(errno) << "\n";
+            return 1;
+        }
+    }
+    HeadlessHost host(out);
+    SetUiHost(&host);
+    int status = 0;
+    {
+        ScriptRunner runner(host, clock, *script, name, err);
+        runner.AddCommand("sim", [&sim](const std::vector<std::string>& args) {
+            return RunSimCommand(sim, args);
+        });
+        theApp.InitInstance();
+        status = runner.Failed() ? 1 : 0;
+    }
+    SetUiHost(nullptr);
+    out.flush();
+    return status;
+}

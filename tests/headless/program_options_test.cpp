@@ -1,0 +1,103 @@
+// The program's options: modes, their combinations, and how a headless run starts and ends.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "main/options.h"
+#include "main/program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<Options> Parse(std::vector<std::string> args, std::string& error) {
+    return ParseOptions(args, error);
+}
+
+TEST(ProgramOptions, TheTextModeIsTheDefault) {
+    std::string error;
+    EXPECT_EQ(Parse({}, error)->Mode(), RunMode::Text);
+    EXPECT_EQ(Parse({"--text"}, error)->Mode(), RunMode::Text);
+    EXPECT_EQ(Parse({"--report"}, error)->Mode(), RunMode::Report);
+    auto headless = Parse({"--headless", "--script", "-", "--scenario", "w.json"}, error);
+    ASSERT_TRUE(headless.has_value()) << error;
+    EXPECT_EQ(headless->Mode(), RunMode::Headless);
+    EXPECT_EQ(headless->scriptFile, "-");
+    EXPECT_EQ(headless->scenarioFile, "w.json");
+}
+
+struct RefusedOptions {
+    std::vector<std::string> args;
+    const char* error;
+};
+
+class ProgramOptionsRefused : public ::testing::TestWithParam<RefusedOptions> {};
+
+TEST_P(ProgramOptionsRefused, WithAMessage) {
+    std::string error;
+    EXPECT_FALSE(ParseOptions(GetParam().args, error).has_value());
+    EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Combinations, ProgramOptionsRefused,
+    ::testing::Values(RefusedOptions{{"--headless", "--text"},
+                                     "--report, --headless and --text exclude each other"},
+                      RefusedOptions{{"--report", "--headless"},
+                                     "--report, --headless and --text exclude each other"},
+                      RefusedOptions{{"--script", "a.txt"}, "--script needs --headless"},
+                      RefusedOptions{{"--text", "--script", "a.txt"}, "--script needs --headless"},
+                      RefusedOptions{{"--headless", "--script"}, "option --script needs a value"},
+                      RefusedOptions{
+                          {"--screenshot", "a.png"},
+                          "--screenshot and --after need the desktop window, which this build "
+                          "does not have"},
+                      RefusedOptions{{"--fast"}, "unknown option '--fast' (see --help)"}));
+
+class HeadlessProgram : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::path(SDWLAN_BINARY_DIR) / "headless-program" /
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    int Run(std::vector<std::string> args, const std::string& script = "") {
+        args.insert(args.end(), {"--registry", (dir / "registry.reg").string()});
+        std::istringstream in(script);
+        return RunProgram(args, in, out, err);
+    }
+    fs::path dir;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(HeadlessProgram, WithoutAScriptTheUtilityStartsAndCloses) {
+    EXPECT_EQ(Run({"--headless"}), 0);
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(HeadlessProgram, AScriptThatCannotBeOpenedIsAnError) {
+    std::string missing = (dir / "missing.txt").string();
+    EXPECT_EQ(Run({"--headless", "--script", missing}), 1);
+    EXPECT_EQ(err.str(), "sdwlan: cannot open script " + missing + ": No such file or directory\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(HeadlessProgram, AScriptFileIsNamedInItsErrors) {
+    std::string path = (dir / "run.txt").string();
+    std::ofstream(path) << "wait 10\n\nexpect 1004 Connected\n";
+    EXPECT_EQ(Run({"--headless", "--script", path}), 1);
+    EXPECT_EQ(err.str().rfind(path + ":3: expect: control 1004 in \"SD WLAN Utility\" shows ", 0),
+              0u)
+        << err.str();
+}
+
+TEST_F(HeadlessProgram, BadOptionsExitWithStatus2) {
+    EXPECT_EQ(Run({"--headless", "--text"}), 2);
+    EXPECT_EQ(err.str(), "sdwlan: --report, --headless and --text exclude each other\n");
+}
+
+}  // namespace

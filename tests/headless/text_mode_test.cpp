@@ -1,0 +1,68 @@
+// The text mode's loop: a stop request (SIGINT, SIGTERM) closes the dialogs as a user would,
+// so that the application's shutdown runs.
+#include <csignal>
+
+#include "frontend/headless/real_clock_loop.h"
+#include "frontend/headless/stop_signal.h"
+#include "frontend/headless/text_view.h"
+#include "headless_fixture.h"
+
+namespace {
+
+class TextModeTest : public HeadlessTest {
+  protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        host.SetModalLoop([this](Dialog& dialog) { loop.RunModalLoop(dialog); });
+    }
+
+    StopSignal stop;
+    std::ostringstream viewOut;
+    TextView view{viewOut};
+    RealClockLoop loop{view, stop};
+};
+
+TEST_F(TextModeTest, SigintClosesTheMainWindowThroughItsOkButton) {
+    TestDialog main(kMainTemplate);
+    bool okPressed = false;
+    main.onClick[IDOK] = [&okPressed](TestDialog& dialog) {
+        okPressed = true;
+        dialog.EndDialog(IDOK);
+    };
+    main.onInit = [](TestDialog&) { std::raise(SIGINT); };
+    EXPECT_EQ(main.DoModal(), IDOK);
+    EXPECT_TRUE(okPressed);
+    EXPECT_TRUE(stop.Requested());
+    EXPECT_EQ(viewOut.str().rfind("[0.0 s] Main Test\n  Name: \n", 0), 0u) << viewOut.str();
+}
+
+TEST_F(TextModeTest, AStopInsideADialogEscapesItThenClosesTheMainWindow) {
+    TestDialog main(kMainTemplate);
+    INT_PTR nestedResult = 0;
+    main.onInit = [&nestedResult](TestDialog&) {
+        TestDialog nested(kNestedTemplate);
+        nested.onInit = [](TestDialog&) { std::raise(SIGTERM); };
+        nestedResult = nested.DoModal();
+    };
+    EXPECT_EQ(main.DoModal(), IDOK);
+    EXPECT_EQ(nestedResult, IDCANCEL);
+}
+
+TEST_F(TextModeTest, SleepsUntilTheNextEventButAtMostASecond) {
+    EXPECT_EQ(loop.SleepTime(), RealClockLoop::kMaxSleepMs);  // nothing due at all
+    TestDialog main(kMainTemplate);
+    ASSERT_TRUE(main.Create(nullptr));
+    main.SetTimer(1, 250);
+    clock.Advance(100);
+    EXPECT_EQ(loop.SleepTime(), 150);
+    ClockScheduler::Instance().Schedule(clock.Now() + 40, [] {});
+    EXPECT_EQ(loop.SleepTime(), 40);
+    clock.Advance(300);
+    EXPECT_EQ(loop.SleepTime(), 0);  // overdue: no sleep
+    main.SetTimer(1, 5000);
+    ClockScheduler::Instance().Clear();
+    EXPECT_EQ(loop.SleepTime(), RealClockLoop::kMaxSleepMs);
+    main.DestroyWindow();
+}
+
+}  // namespace
