@@ -1,0 +1,167 @@
+// clang-format off
+#include "frontend/fltk/x11_names.h"  // first: see there
+// clang-format on
+#include "frontend/fltk/fltk_host.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_File_Chooser.H>
+
+#include "frontend/fltk/loop_timing.h"
+#include "frontend/fltk/message_box_window.h"
+#include "frontend/fltk/screenshot.h"
+#include "frontend/fltk/text_mapping.h"
+#include "platform/core/clock.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/message_loop.h"
+#include "platform/ui/ui_input.h"
+
+namespace {
+
+// Longest sleep of a loop turn: work that other threads hand to the model's scheduler is
+// not kept waiting longer than this.
+constexpr DWORD kMaxWaitMs = 50;
+
+bool IsTopLevel(HWND hwnd) {
+    Window* window = WindowManager::Instance().FromHandle(hwnd);
+    return window != nullptr && window->GetParent() == nullptr;
+}
+
+}  // namespace
+
+FltkHost::FltkHost() : FltkHost(Config{}) {}
+
+FltkHost::FltkHost(Config config) : geometry_(config.scale) {
+    // Widgets on the handheld's button face, as the model's own painting assumes.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    Fl::background(GetRValue(face), GetGValue(face), GetBValue(face));
+    Fl::visible_focus(0);
+    previousObserver_ = WindowManager::Instance().SetChangeObserver([this](HWND hwnd) {
+        pending_.insert(hwnd);
+        if (previousObserver_) previousObserver_(hwnd);
+    });
+}
+
+FltkHost::~FltkHost() {
+    Fl::remove_timeout(&FltkHost::OnScreenshotDue, this);
+    WindowManager::Instance().SetChangeObserver(previousObserver_);
+    views_.clear();
+    // Windows are deleted by the toolkit's loop; give it the turn it needs.
+    if (fl_display != nullptr) Fl::check();
+}
+
+void FltkHost::RunModalLoop(Dialog& dialog) {
+    Sync();
+    while (!dialog.IsEnding() && !quitting_) Turn();
+    if (WindowView* view = ViewOf(dialog.Handle())) view->Desktop().hide();
+}
+
+int FltkHost::ShowMessageBox(HWND, const std::string& text, const std::string& caption, UINT type) {
+    Sync();
+    MessageBoxWindow box(text, caption, type, geometry_);
+    box.Show();
+    while (!box.Answered() && !quitting_) Turn();
+    return box.Result();
+}
+
+std::optional<std::string> FltkHost::ChooseOpenFile(const OpenFileRequest& request) {
+    Sync();
+    const std::string filter = FileChooserFilter(request.filters);
+    const std::string start = request.initialName.empty() ? "." : request.initialName;
+    const std::string title = request.title.empty() ? "Open" : request.title;
+    Fl_File_Chooser chooser(start.c_str(), filter.empty() ? nullptr : filter.c_str(),
+                            Fl_File_Chooser::SINGLE, title.c_str());
+    chooser.show();
+    while (chooser.shown() && !quitting_) Turn();
+    if (quitting_ || chooser.count() == 0 || chooser.value() == nullptr) return std::nullopt;
+    return std::string(chooser.value());
+}
+
+void FltkHost::WaitCursorChanged(bool busy) {
+    for (auto& [hwnd, view] : views_) {
+        if (view->Desktop().shown())
+            view->Desktop().cursor(busy ? FL_CURSOR_WAIT : FL_CURSOR_DEFAULT);
+    }
+    // The model blocks while busy: the cursor has to reach the screen now.
+    if (fl_display != nullptr) Fl::flush();
+}
+
+void FltkHost::ScheduleScreenshot(const std::string& path, unsigned afterMs) {
+    screenshotPath_ = path;
+    screenshot_ = ScreenshotState::Pending;
+    screenshotError_.clear();
+    Fl::remove_timeout(&FltkHost::OnScreenshotDue, this);
+    Fl::add_timeout(afterMs / 1000.0, &FltkHost::OnScreenshotDue, this);
+}
+
+void FltkHost::Sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    DropGoneViews();
+    AddNewViews();
+    std::set<HWND> changed;
+    changed.swap(pending_);
+    for (auto& [hwnd, view] : views_) view->Update(changed);
+    syncing_ = false;
+}
+
+WindowView* FltkHost::ViewOf(HWND topLevel) {
+    auto it = views_.find(topLevel);
+    return it == views_.end() ? nullptr : it->second.get();
+}
+
+void FltkHost::InputDelivered(HWND hwnd) { pending_.insert(hwnd); }
+
+InputSink& FltkHost::Sink() { return *this; }
+
+void FltkHost::Turn() {
+    PumpMessages();
+    Sync();
+    if (quitting_) return;
+    const DWORD waitMs = WaitBeforeNextEvent(NextEventDue(), GetTickCount(), kMaxWaitMs);
+    Fl::wait(waitMs / 1000.0);
+}
+
+void FltkHost::DropGoneViews() {
+    for (auto it = views_.begin(); it != views_.end();) {
+        it = IsTopLevel(it->first) ? std::next(it) : views_.erase(it);
+    }
+}
+
+void FltkHost::AddNewViews() {
+    WindowManager& manager = WindowManager::Instance();
+    for (Window* window : manager.TopLevelWindows()) {
+        if (views_.count(window->Handle()) != 0 || !WindowView::ShouldShow(*window)) continue;
+        const auto* dialog = dynamic_cast<const Dialog*>(window);
+        const bool modal = dialog != nullptr && dialog->IsModal() && window != manager.MainWindow();
+        views_[window->Handle()] = std::make_unique<WindowView>(*window, geometry_, Sink(), modal);
+    }
+}
+
+void FltkHost::OnScreenshotDue(void* self) { static_cast<FltkHost*>(self)->TakeScreenshot(); }
+
+void FltkHost::TakeScreenshot() {
+    Sync();
+    Window* main = WindowManager::Instance().MainWindow();
+    WindowView* view = main != nullptr ? ViewOf(main->Handle()) : nullptr;
+    std::optional<RgbImage> image;
+    if (view != nullptr) image = CaptureWindow(view->Desktop());
+    if (!image) {
+        screenshot_ = ScreenshotState::Failed;
+        screenshotError_ = "no main window is shown";
+    } else if (!WritePng(*image, screenshotPath_, screenshotError_)) {
+        screenshot_ = ScreenshotState::Failed;
+    } else {
+        screenshot_ = ScreenshotState::Written;
+    }
+    // Whatever is open ends now; the main window goes the way the user would close it.
+    quitting_ = true;
+    CloseMainWindow();
+}
+
+void FltkHost::CloseMainWindow() {
+    Window* main = WindowManager::Instance().MainWindow();
+    if (main == nullptr || main->Handle() == 0) return;
+    const HWND hwnd = main->Handle();
+    CloseWindow(*main);
+    InputDelivered(hwnd);
+}

@@ -1,0 +1,84 @@
+// clang-format off
+#include "frontend/fltk/x11_names.h"  // first: see there
+// clang-format on
+#include "frontend/fltk/tab_strip.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include "platform/ui/property_sheet.h"
+#include "platform/ui/ui_input.h"
+#include "platform/ui/window_manager.h"
+
+namespace {
+
+constexpr int kTabPadding = 4;  // model pixels on each side of a caption
+
+PropertySheet* SheetOf(HWND hwnd) {
+    return dynamic_cast<PropertySheet*>(WindowManager::Instance().FromHandle(hwnd));
+}
+
+}  // namespace
+
+TabStrip::TabStrip(const WidgetBox& area, HWND sheet, DesktopFont font, int scale, InputSink& sink)
+    : Fl_Widget(area.x, area.y, area.w, area.h),
+      sheet_(sheet),
+      font_(font),
+      scale_(scale),
+      sink_(sink) {
+    box(FL_FLAT_BOX);
+}
+
+std::vector<WidgetBox> TabStrip::Layout(const std::vector<std::string>& captions,
+                                        const WidgetBox& strip, DesktopFont font, int scale) {
+    fl_font(font.face, font.size);
+    std::vector<int> widths;
+    for (const std::string& caption : captions) {
+        widths.push_back(static_cast<int>(fl_width(caption.c_str())));
+    }
+    return LayoutTabs(widths, strip, kTabPadding * scale);
+}
+
+void TabStrip::draw() {
+    fl_rectf(x(), y(), w(), h(), color());
+    PropertySheet* sheet = SheetOf(sheet_);
+    if (sheet == nullptr) return;
+    std::vector<std::string> captions = sheet->TabCaptions();
+    std::vector<WidgetBox> tabs = Layout(captions, WidgetBox{x(), y(), w(), h()}, font_, scale_);
+    const int active = sheet->GetActiveIndex();
+    fl_color(FL_DARK3);
+    fl_line(x(), y() + h() - 1, x() + w() - 1, y() + h() - 1);
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        DrawTab(tabs[i], captions[i], static_cast<int>(i) == active);
+    }
+}
+
+void TabStrip::DrawTab(const WidgetBox& tab, const std::string& caption, bool active) const {
+    const int lift = active ? 0 : scale_ * 2;
+    const int bottom = tab.y + tab.h - (active ? 0 : 1);
+    fl_rectf(tab.x, tab.y + lift, tab.w, bottom - tab.y - lift, active ? FL_WHITE : color());
+    fl_color(FL_DARK3);
+    fl_line(tab.x, bottom - 1, tab.x, tab.y + lift, tab.x + tab.w - 1, tab.y + lift);
+    fl_line(tab.x + tab.w - 1, tab.y + lift, tab.x + tab.w - 1, bottom - 1);
+    fl_font(font_.face, font_.size);
+    fl_color(active_r() ? FL_FOREGROUND_COLOR : fl_inactive(FL_FOREGROUND_COLOR));
+    fl_draw(caption.c_str(), tab.x, tab.y + lift, tab.w, tab.h - lift, FL_ALIGN_CENTER, nullptr, 0);
+}
+
+int TabStrip::handle(int event) {
+    if (event != FL_PUSH) return Fl_Widget::handle(event);
+    PropertySheet* sheet = SheetOf(sheet_);
+    if (sheet == nullptr) return 0;
+    std::vector<WidgetBox> tabs =
+        Layout(sheet->TabCaptions(), WidgetBox{x(), y(), w(), h()}, font_, scale_);
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        if (!tabs[i].Contains(Fl::event_x(), Fl::event_y())) continue;
+        // This widget may be gone once the model has answered: keep what is needed.
+        HWND hwnd = sheet_;
+        InputSink& sink = sink_;
+        SelectTab(*sheet, static_cast<int>(i));
+        sink.InputDelivered(hwnd);
+        return 1;
+    }
+    return 1;
+}

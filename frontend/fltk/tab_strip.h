@@ -1,0 +1,33 @@
+// The tab strip of a property sheet: the pages' captions in the sheet's order, the active one
+// raised. A tap on a tab selects it through the model (SelectTab), which activates the page.
+#pragma once
+
+#include <FL/Fl_Widget.H>
+
+#include <string>
+#include <vector>
+
+#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/input_sink.h"
+#include "frontend/fltk/widget_geometry.h"
+
+class TabStrip : public Fl_Widget {
+  public:
+    TabStrip(const WidgetBox& area, HWND sheet, DesktopFont font, int scale, InputSink& sink);
+
+    void draw() override;
+    int handle(int event) override;
+
+    // The tabs' boxes for the captions in a strip (the font must be measurable: a display is
+    // open).
+    static std::vector<WidgetBox> Layout(const std::vector<std::string>& captions,
+                                         const WidgetBox& strip, DesktopFont font, int scale);
+
+  private:
+    void DrawTab(const WidgetBox& tab, const std::string& caption, bool active) const;
+
+    HWND sheet_;
+    DesktopFont font_;
+    int scale_;
+    InputSink& sink_;
+};

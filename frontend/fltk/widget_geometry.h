@@ -1,0 +1,49 @@
+// Where the model's windows go on the desktop.
+//
+// The model lays windows out in pixels of the handheld's screen (dialog units already
+// converted with the template font). The desktop shows them magnified by an integer scale so
+// that the small screen stays readable; every length is multiplied by it and nothing else
+// changes, so a pixel of a painted surface becomes a scale x scale block.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/gdi/gdi_types.h"
+
+// A rectangle in the toolkit's window coordinates.
+struct WidgetBox {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    bool operator==(const WidgetBox&) const = default;
+    bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+
+class WidgetGeometry {
+  public:
+    static constexpr int kDefaultScale = 2;
+
+    explicit WidgetGeometry(int scale = kDefaultScale);
+
+    int Scale() const { return scale_; }
+    int Length(int modelPixels) const { return modelPixels * scale_; }
+    // A model rectangle relative to its parent's client area, placed inside `parent` (the
+    // parent's box in window coordinates; the toolkit positions all widgets of a window
+    // relative to the window, not to their group).
+    WidgetBox Map(const RECT& rect, const WidgetBox& parent) const;
+    // The box of a top-level window's client area of the given model size.
+    WidgetBox Client(int modelWidth, int modelHeight) const;
+    // Pixel size of a template font: the system font of 8 points is 12 pixels high on the
+    // handheld; the desktop face of that line height is a little smaller in points.
+    int FontSize(int templatePoints) const;
+
+  private:
+    int scale_;
+};
+
+// Tabs side by side from the strip's left edge, each as wide as its text plus `padding` on
+// both sides and as high as the strip. When they do not fit, all shrink in proportion.
+std::vector<WidgetBox> LayoutTabs(const std::vector<int>& textWidths, const WidgetBox& strip,
+                                  int padding);

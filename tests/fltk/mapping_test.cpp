@@ -1,0 +1,152 @@
+// The desktop front end's translations that need no display: colours, geometry, text layout
+// flags, labels, line ends, file filters and the loop's waiting time.
+#include <gtest/gtest.h>
+
+#include "frontend/fltk/color_conversion.h"
+#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/loop_timing.h"
+#include "frontend/fltk/text_mapping.h"
+#include "frontend/fltk/widget_geometry.h"
+#include "platform/ui/window_constants.h"
+
+namespace {
+
+TEST(ColorConversion, ModelColoursAreBlueGreenRedFromTheTopByte) {
+    EXPECT_EQ(ToRgb(0x00EEEEAF), (Rgb{0xAF, 0xEE, 0xEE}));
+    EXPECT_EQ(ToRgb(0x00FF0000), (Rgb{0x00, 0x00, 0xFF}));
+    EXPECT_EQ(ToRgb(0x000000FF), (Rgb{0xFF, 0x00, 0x00}));
+    EXPECT_EQ(ToRgb(0xFF123456), (Rgb{0x56, 0x34, 0x12}));  // the top byte is not a colour
+    EXPECT_EQ(ToFlColor(0x00FF0000), fl_rgb_color(0, 0, 0xFF));
+}
+
+TEST(ColorConversion, SurfaceRowsArePackedRgbInReadingOrder) {
+    Surface surface(2, 2, 0);
+    surface.SetPixel(0, 0, RGB(1, 2, 3));
+    surface.SetPixel(1, 0, RGB(4, 5, 6));
+    surface.SetPixel(0, 1, RGB(7, 8, 9));
+    surface.SetPixel(1, 1, RGB(10, 11, 12));
+    std::vector<std::uint8_t> expected{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    EXPECT_EQ(SurfaceToRgb(surface, 1), expected);
+    EXPECT_EQ(SurfaceToRgb(surface, 0), expected);  // a bad scale counts as 1
+}
+
+TEST(ColorConversion, ScaledSurfaceRepeatsEachPixelAcrossAndDown) {
+    Surface surface(2, 1, 0);
+    surface.SetPixel(0, 0, RGB(0xAA, 0, 0));
+    surface.SetPixel(1, 0, RGB(0, 0xBB, 0));
+    std::vector<std::uint8_t> rgb = SurfaceToRgb(surface, 2);
+    ASSERT_EQ(rgb.size(), 4u * 2u * 3u);
+    const std::vector<std::uint8_t> row{0xAA, 0, 0, 0xAA, 0, 0, 0, 0xBB, 0, 0, 0xBB, 0};
+    EXPECT_EQ(std::vector<std::uint8_t>(rgb.begin(), rgb.begin() + 12), row);
+    EXPECT_EQ(std::vector<std::uint8_t>(rgb.begin() + 12, rgb.end()), row);
+}
+
+TEST(WidgetGeometry, ChildRectanglesAreScaledAndPlacedInTheirParent) {
+    WidgetGeometry geometry(2);
+    WidgetBox page = geometry.Map(RECT{0, 20, 203, 248}, WidgetBox{0, 0, 430, 526});
+    EXPECT_EQ(page, (WidgetBox{0, 40, 406, 456}));
+    // The toolkit places every widget relative to the window, so offsets add up.
+    EXPECT_EQ(geometry.Map(RECT{12, 11, 62, 29}, page), (WidgetBox{24, 62, 100, 36}));
+}
+
+TEST(WidgetGeometry, EmptyOrInvertedRectanglesGetNoSize) {
+    WidgetGeometry geometry(3);
+    EXPECT_EQ(geometry.Map(RECT{10, 10, 5, 5}, WidgetBox{}), (WidgetBox{30, 30, 0, 0}));
+    EXPECT_EQ(geometry.Client(0, 0), (WidgetBox{0, 0, 3, 3}));
+    EXPECT_EQ(geometry.Client(215, 263), (WidgetBox{0, 0, 645, 789}));
+}
+
+TEST(WidgetGeometry, ScaleIsAtLeastOne) {
+    EXPECT_EQ(WidgetGeometry(0).Scale(), 1);
+    EXPECT_EQ(WidgetGeometry(-2).Length(7), 7);
+    EXPECT_EQ(WidgetGeometry().Scale(), WidgetGeometry::kDefaultScale);
+}
+
+TEST(WidgetGeometry, SystemFontFollowsTheScale) {
+    EXPECT_EQ(WidgetGeometry(1).FontSize(8), 11);
+    EXPECT_EQ(WidgetGeometry(2).FontSize(8), 22);
+    EXPECT_EQ(FontForTemplate("System", 8, WidgetGeometry(2)).face, FL_HELVETICA);
+    EXPECT_EQ(FontForTemplate("Courier New", 8, WidgetGeometry(2)).face, FL_COURIER);
+}
+
+TEST(TabLayout, TabsFitTheirTextsSideBySide) {
+    std::vector<WidgetBox> tabs = LayoutTabs({30, 50}, WidgetBox{10, 5, 400, 40}, 4);
+    ASSERT_EQ(tabs.size(), 2u);
+    EXPECT_EQ(tabs[0], (WidgetBox{10, 5, 38, 40}));
+    EXPECT_EQ(tabs[1], (WidgetBox{48, 5, 58, 40}));
+}
+
+TEST(TabLayout, TabsShrinkInProportionWhenTheStripIsTooNarrow) {
+    std::vector<WidgetBox> tabs = LayoutTabs({90, 190, 90, 190, 90}, WidgetBox{0, 0, 330, 20}, 5);
+    ASSERT_EQ(tabs.size(), 5u);
+    const WidgetBox& last = tabs.back();
+    EXPECT_LE(last.x + last.w, 330);
+    EXPECT_EQ(tabs[1].w, 2 * tabs[0].w);
+    for (std::size_t i = 1; i < tabs.size(); ++i)
+        EXPECT_EQ(tabs[i].x, tabs[i - 1].x + tabs[i - 1].w);
+}
+
+struct AlignCase {
+    UINT format;
+    Fl_Align align;
+};
+
+class DrawTextAlignTest : public ::testing::TestWithParam<AlignCase> {};
+
+TEST_P(DrawTextAlignTest, FormatFlagsBecomeAlignment) {
+    EXPECT_EQ(DrawTextAlign(GetParam().format), GetParam().align);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, DrawTextAlignTest,
+    ::testing::Values(
+        // The meters' percentage: centred both ways.
+        AlignCase{DT_CENTER | DT_VCENTER | DT_SINGLELINE, FL_ALIGN_INSIDE},
+        AlignCase{DT_LEFT | DT_SINGLELINE, FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP},
+        AlignCase{DT_RIGHT | DT_BOTTOM | DT_SINGLELINE,
+                  FL_ALIGN_INSIDE | FL_ALIGN_RIGHT | FL_ALIGN_BOTTOM},
+        // Vertical centring needs a single line, as with DrawText.
+        AlignCase{DT_CENTER | DT_VCENTER, FL_ALIGN_INSIDE | FL_ALIGN_TOP},
+        AlignCase{DT_WORDBREAK, FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP}));
+
+TEST(StaticAlign, StyleChoosesTheHorizontalPlace) {
+    const Fl_Align common = FL_ALIGN_INSIDE | FL_ALIGN_TOP | FL_ALIGN_WRAP | FL_ALIGN_CLIP;
+    EXPECT_EQ(StaticAlign(SS_LEFT), common | FL_ALIGN_LEFT);
+    EXPECT_EQ(StaticAlign(SS_CENTER), common);
+    EXPECT_EQ(StaticAlign(SS_RIGHT | 0x50000000u), common | FL_ALIGN_RIGHT);
+}
+
+TEST(Labels, TextsShowLiterallyExceptTheMnemonicMark) {
+    EXPECT_EQ(EscapeLabel("&Rescan"), "&Rescan");
+    EXPECT_EQ(EscapeLabel("user@host"), "user@@host");
+    EXPECT_EQ(EscapeMenuLabel("A&B @x/y"), "A&&B @@x/y");
+}
+
+TEST(LineEnds, ModelAndDesktopLinesConvertBothWays) {
+    EXPECT_EQ(ToDesktopLines("a\r\nb\r\n"), "a\nb\n");
+    EXPECT_EQ(ToDesktopLines("lone\rcarriage"), "lone\rcarriage");
+    EXPECT_EQ(ToModelLines("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(ToModelLines("a\r\nb"), "a\r\nb");  // already CR LF: not doubled
+    EXPECT_EQ(ToModelLines(ToDesktopLines("x\r\n\r\ny")), "x\r\n\r\ny");
+}
+
+TEST(FileFilters, PairsBecomeChooserPatterns) {
+    EXPECT_EQ(FileChooserFilter({{"Text Files", "*.txt"}, {"All Files", "*.*"}}),
+              "Text Files (*.txt)\tAll Files (*)");
+    EXPECT_EQ(FileChooserFilter({{"Images (hex)", "*.hex; *.txt"}}),
+              "Images [hex] ({*.hex,*.txt})");
+    EXPECT_EQ(FileChooserFilter({{"Nothing", ""}}), "");
+}
+
+TEST(LoopTiming, WaitsUntilTheNextEventButNoLongerThanTheCap) {
+    EXPECT_EQ(WaitBeforeNextEvent(std::nullopt, 100, 50), 50u);
+    EXPECT_EQ(WaitBeforeNextEvent(130, 100, 50), 30u);
+    EXPECT_EQ(WaitBeforeNextEvent(1000, 100, 50), 50u);
+    EXPECT_EQ(WaitBeforeNextEvent(100, 100, 50), 0u);
+    EXPECT_EQ(WaitBeforeNextEvent(90, 100, 50), 0u);  // overdue
+    // Across the wrap of the tick count.
+    EXPECT_EQ(WaitBeforeNextEvent(5, 0xFFFFFFF0u, 50), 21u);
+    EXPECT_EQ(WaitBeforeNextEvent(0xFFFFFFF0u, 5, 50), 0u);
+}
+
+}  // namespace
