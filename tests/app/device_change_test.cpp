@@ -1,0 +1,81 @@
+// Device-change notifications: only the removal of a port device that is not an active card
+// instance ends the application.
+#include <cstring>
+
+#include "app_fixture.h"
+#include "platform/core/text.h"
+
+namespace {
+
+constexpr const char* CARD_KEY =
+    "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1";
+
+// A broadcast record: size, device type, reserved, then the UTF-16 name and its NUL.
+std::vector<BYTE> Header(DWORD deviceType, const std::string& name) {
+    WString wide = Utf8ToWide(name);
+    DWORD size = 12 + static_cast<DWORD>((wide.size() + 1) * 2);
+    std::vector<BYTE> bytes(size, 0);
+    DWORD fields[3] = {size, deviceType, 0};
+    std::memcpy(bytes.data(), fields, sizeof fields);
+    std::memcpy(bytes.data() + 12, wide.data(), wide.size() * 2);
+    return bytes;
+}
+
+void WriteActiveDrivers() {
+    RegistryStore& registry = RegistryStore::Instance();
+    registry.SetString("Drivers\\Active\\01", "Name", "COM1:");
+    registry.SetString("Drivers\\Active\\01", "Key", "\\Drivers\\BuiltIn\\Serial");
+    // No "Name": skipped, and the search goes on.
+    registry.SetString("Drivers\\Active\\02", "Key", CARD_KEY);
+    registry.SetString("Drivers\\Active\\03", "Name", "SDC1:");
+    registry.SetString("Drivers\\Active\\03", "Key", CARD_KEY);
+}
+
+struct Notification {
+    const char* what;
+    UINT event;
+    std::vector<BYTE> header;
+    bool ends;
+};
+
+class DeviceChangeTest : public AppTest, public ::testing::WithParamInterface<Notification> {};
+
+std::vector<BYTE> Truncated() {
+    std::vector<BYTE> header = Header(DBT_DEVTYP_PORT, "COM9:");
+    header[0] = 8;
+    return header;
+}
+
+}  // namespace
+
+TEST_P(DeviceChangeTest, EndsTheApplicationOnlyForTheRemovalOfAnotherPortDevice) {
+    const Notification& notification = GetParam();
+    StartDriver({Adapter(u"SDW1", MAC_1)});
+    WriteActiveDrivers();
+    bool ended = false;
+    Run([&](MainDialog& main) {
+        BroadcastDeviceChange(notification.event, notification.header);
+        ended = main.IsEnding();
+    });
+    EXPECT_EQ(ended, notification.ends) << notification.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notifications, DeviceChangeTest,
+    ::testing::Values(
+        Notification{"arrival", DBT_DEVICEARRIVAL, Header(DBT_DEVTYP_PORT, "COM9:"), false},
+        Notification{"unlisted", DBT_DEVICEREMOVECOMPLETE, Header(DBT_DEVTYP_PORT, "COM9:"), true},
+        Notification{"other key", DBT_DEVICEREMOVECOMPLETE, Header(DBT_DEVTYP_PORT, "COM1:"), true},
+        Notification{"card", DBT_DEVICEREMOVECOMPLETE, Header(DBT_DEVTYP_PORT, "SDC1:"), false},
+        Notification{"case differs", DBT_DEVICEREMOVECOMPLETE, Header(DBT_DEVTYP_PORT, "sdc1:"),
+                     true},
+        Notification{"other type", DBT_DEVICEREMOVECOMPLETE, Header(5, "COM9:"), false},
+        Notification{"short record", DBT_DEVICEREMOVECOMPLETE, Truncated(), false}));
+
+TEST_F(AppTest, WithoutActiveDriversNoDeviceIsTheCard) {
+    EXPECT_FALSE(MainDialog::IsCardDevice(u"SDC1:"));
+    WriteActiveDrivers();
+    EXPECT_TRUE(MainDialog::IsCardDevice(u"SDC1:"));
+    EXPECT_FALSE(MainDialog::IsCardDevice(u"SDC1"));
+    EXPECT_FALSE(MainDialog::IsCardDevice(u""));
+}
