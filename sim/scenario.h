@@ -85,6 +85,8 @@ struct AdapterSpec {
     bool apModeSupported = true;
     DWORD apInfoMode = 1;  // second word of 0xFFA0C512: 1 mixed, 2 802.11g only, else 802.11b
     std::string parametersKey = "Comm\\KESTREL1\\Parms";
+    // The card's device name in "Drivers\Active"; "KES1:", "KES2:", ... by default.
+    std::string deviceName;
     CardSettings settings;
     LinkSpec link;
     TrafficSpec traffic;

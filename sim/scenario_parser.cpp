@@ -109,6 +109,7 @@ AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) 
     spec.apModeSupported = fields.Bool("apModeSupported", spec.apModeSupported);
     spec.apInfoMode = fields.Dword("apInfoMode", spec.apInfoMode);
     spec.parametersKey = fields.String("parametersKey", spec.parametersKey);
+    spec.deviceName = fields.String("deviceName", spec.deviceName);
     spec.scanTimeMs = fields.Dword("scanTimeMs", spec.scanTimeMs, 0, kMaxScanTimeMs);
     if (const Json* s = fields.Find("settings"))
         spec.settings = Settings(*s, fields.PathOf("settings"));

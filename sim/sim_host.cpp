@@ -7,6 +7,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/text.h"
 #include "platform/registry/registry_store.h"
+#include "sim/active_devices.h"
 #include "sim/driver_parameters.h"
 #include "sim/rad4_protocol.h"
 #include "sim/radio_world.h"
@@ -47,6 +48,7 @@ SimHost::SimHost(Scenario scenario) : scenario_(std::move(scenario)) {
             std::make_shared<SimCard>(adapter, world_, scenario_, EepromPath(adapter.name)));
     }
     InstallDriverVersion(scenario_);
+    InsertCards();
     DeviceManager::Instance().InstallModule(
         rad4::kDriverFile, DriverModule{rad4::kStreamPrefix, [this] { return CreateDriver(); }});
     if (scenario_.driver.alreadyPresent) RegisterPresentDriver();
@@ -54,6 +56,7 @@ SimHost::SimHost(Scenario scenario) : scenario_(std::move(scenario)) {
 
 SimHost::~SimHost() {
     DeviceManager::Instance().UninstallModule(rad4::kDriverFile);
+    for (const auto& entry : active_) ActiveDevices::Remove(entry.path);
     if (HANDLE present = PresentRegistration(); present != 0) DeregisterDevice(present);
     std::shared_ptr<SimProtocolDriver> driver;
     {
@@ -64,6 +67,26 @@ SimHost::~SimHost() {
         driver->ForgetOwner();
         driver->Shutdown();
     }
+}
+
+// The wireless cards are in their slots: the device manager lists each one as active.
+void SimHost::InsertCards() {
+    int number = 0;
+    for (const auto& adapter : scenario_.adapters) {
+        if (!adapter.wireless) continue;
+        std::string name =
+            adapter.deviceName.empty() ? StrFormat("KES%d:", ++number) : adapter.deviceName;
+        ActiveDevices::RemoveStale(name);
+        active_.push_back(
+            {adapter.name, name, ActiveDevices::Add(name, ActiveDevices::kCardDriverKey)});
+    }
+}
+
+std::string SimHost::CardDeviceName(const WString& adapterName) const {
+    for (const auto& entry : active_) {
+        if (entry.adapter == adapterName) return entry.deviceName;
+    }
+    return {};
 }
 
 void SimHost::RegisterPresentDriver() {

@@ -27,18 +27,27 @@ class SimHost {
     SimProtocolDriver* Driver();
     const Scenario& GetScenario() const;
     RadioWorld& World();
+    // The card's device name in "Drivers\Active"; empty for an adapter without a card entry.
+    std::string CardDeviceName(const WString& adapterName) const;
     // The registration the host made because the scenario says the driver is already present;
     // 0 when none, or once the driver has been deregistered.
     HANDLE PresentRegistration() const;
 
   private:
     void RegisterPresentDriver();
+    void InsertCards();
     std::shared_ptr<SimProtocolDriver> CreateDriver();
     void OnDriverUnloaded(const SimProtocolDriver* driver);
 
     Scenario scenario_;
     std::shared_ptr<RadioWorld> world_;
     std::vector<std::shared_ptr<SimCard>> cards_;
+    struct ActiveEntry {
+        WString adapter;
+        std::string deviceName;
+        std::string path;
+    };
+    std::vector<ActiveEntry> active_;
     mutable std::mutex mutex_;
     std::weak_ptr<SimProtocolDriver> driver_;
     const SimProtocolDriver* presentDriver_ = nullptr;

@@ -195,3 +195,19 @@ TEST_F(DriverControlTest, HostLeavesNoDeviceOrModuleBehind) {
     EXPECT_EQ(RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350), 0u);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }
+
+TEST_F(DriverControlTest, InsertedCardIsListedAmongTheActiveDevices) {
+    auto& registry = RegistryStore::Instance();
+    registry.SetString("Drivers\\Active\\01", "Name", "KES1:");  // left from an earlier run
+    registry.SetString("Drivers\\Active\\02", "Name", "COM1:");
+    Start(TwoAdapters());
+    EXPECT_EQ(host->CardDeviceName(kAdapter), "KES1:");
+    EXPECT_EQ(host->CardDeviceName(u"NE20001"), "");
+    EXPECT_EQ(registry.GetString("Drivers\\Active\\01", "Name"), "KES1:");
+    EXPECT_EQ(registry.GetString("Drivers\\Active\\01", "Key"),
+              "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1");
+    EXPECT_FALSE(registry.KeyExists("Drivers\\Active\\03"));
+    host.reset();
+    EXPECT_FALSE(registry.KeyExists("Drivers\\Active\\01"));
+    EXPECT_EQ(registry.GetString("Drivers\\Active\\02", "Name"), "COM1:");
+}
