@@ -116,25 +116,30 @@ AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) 
     if (const Json* link = fields.Find("link")) spec.link = Link(*link, fields.PathOf("link"));
     if (const Json* t = fields.Find("traffic"))
         spec.traffic = Traffic(*t, fields.PathOf("traffic"));
-    if (const Json* e = fields.Find("eeprom")) Eeprom(*e, fields.PathOf("eeprom"), &spec);
-    spec.macRegisters = Map<DWORD>(fields.Find("macRegisters"), fields.PathOf("macRegisters"),
-                                   kMacRegisterLimit, 0xFFFFFFFFu);
-    for (const auto& [address, value] : spec.macRegisters) {
+    Hardware(fields, &spec);
+    spec.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
+    fields.Finish();
+    return spec;
+}
+
+// The card's EEPROM and registers.
+void ScenarioParser::Hardware(JsonFields& fields, AdapterSpec* spec) {
+    if (const Json* e = fields.Find("eeprom")) Eeprom(*e, fields.PathOf("eeprom"), spec);
+    spec->macRegisters = Map<DWORD>(fields.Find("macRegisters"), fields.PathOf("macRegisters"),
+                                    kMacRegisterLimit, 0xFFFFFFFFu);
+    for (const auto& [address, value] : spec->macRegisters) {
         if (address % 4 != 0) {
             JsonFields::Fail(fields.PathOf("macRegisters"),
                              StrFormat("register 0x%X is not a multiple of 4", address));
         }
     }
-    spec.basebandRegisters = Map<BYTE>(fields.Find("basebandRegisters"),
-                                       fields.PathOf("basebandRegisters"), kBasebandLast, 0xFF);
+    spec->basebandRegisters = Map<BYTE>(fields.Find("basebandRegisters"),
+                                        fields.PathOf("basebandRegisters"), kBasebandLast, 0xFF);
     if (const Json* flag = fields.Find("macFlag")) {
         if (!flag->is_boolean())
             JsonFields::Fail(fields.PathOf("macFlag"), "expected true or false");
-        spec.macFlag = flag->get<bool>();
+        spec->macFlag = flag->get<bool>();
     }
-    spec.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
-    fields.Finish();
-    return spec;
 }
 
 int ScenarioParser::Channel(JsonFields& fields, const std::string& key, int fallback) {

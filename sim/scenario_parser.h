@@ -24,6 +24,7 @@ class ScenarioParser {
     static NetworkSpec Network(const Json& value, const std::string& path);
     static SignalWander Wander(const Json& value, const std::string& path);
     static FaultSpec Fault(const Json& value, const std::string& path);
+    static void Hardware(JsonFields& fields, AdapterSpec* spec);
     static void Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter);
     static MacAddress Mac(const Json& value, const std::string& path);
     static std::vector<BYTE> Rates(const Json& value, const std::string& path);
