@@ -6,13 +6,34 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/ui_input.h"
 #include "platform/ui/window_manager.h"
 
 namespace {
 
-constexpr int kTabPadding = 4;  // model pixels on each side of a caption
+constexpr int kTabPadding = 3;  // model pixels on each side of a caption
+
+std::vector<WidgetBox> LayoutWithFont(const std::vector<std::string>& captions,
+                                      const WidgetBox& strip, const DesktopFont& font, int scale) {
+    fl_font(font.face, font.size);
+    std::vector<int> widths;
+    for (const std::string& caption : captions) {
+        widths.push_back(static_cast<int>(fl_width(caption.c_str())));
+    }
+    return LayoutTabs(widths, strip, kTabPadding * scale);
+}
+
+int TextWidthSum(const std::vector<std::string>& captions, const DesktopFont& font, int padding) {
+    fl_font(font.face, font.size);
+    int sum = 0;
+    for (const std::string& caption : captions) {
+        sum += static_cast<int>(fl_width(caption.c_str())) + 2 * padding;
+    }
+    return sum;
+}
 
 PropertySheet* SheetOf(HWND hwnd) {
     return dynamic_cast<PropertySheet*>(WindowManager::Instance().FromHandle(hwnd));
@@ -29,14 +50,14 @@ TabStrip::TabStrip(const WidgetBox& area, HWND sheet, DesktopFont font, int scal
     box(FL_FLAT_BOX);
 }
 
-std::vector<WidgetBox> TabStrip::Layout(const std::vector<std::string>& captions,
-                                        const WidgetBox& strip, DesktopFont font, int scale) {
-    fl_font(font.face, font.size);
-    std::vector<int> widths;
-    for (const std::string& caption : captions) {
-        widths.push_back(static_cast<int>(fl_width(caption.c_str())));
+TabStrip::Tabs TabStrip::Layout(const std::vector<std::string>& captions, const WidgetBox& strip,
+                                DesktopFont font, int scale) {
+    // Captions that do not fit get a smaller face, down to two thirds of the window's.
+    const int smallest = std::max(1, font.size * 2 / 3);
+    while (font.size > smallest && TextWidthSum(captions, font, kTabPadding * scale) > strip.w) {
+        --font.size;
     }
-    return LayoutTabs(widths, strip, kTabPadding * scale);
+    return Tabs{LayoutWithFont(captions, strip, font, scale), font};
 }
 
 void TabStrip::draw() {
@@ -44,23 +65,24 @@ void TabStrip::draw() {
     PropertySheet* sheet = SheetOf(sheet_);
     if (sheet == nullptr) return;
     std::vector<std::string> captions = sheet->TabCaptions();
-    std::vector<WidgetBox> tabs = Layout(captions, WidgetBox{x(), y(), w(), h()}, font_, scale_);
+    Tabs tabs = Layout(captions, WidgetBox{x(), y(), w(), h()}, font_, scale_);
     const int active = sheet->GetActiveIndex();
     fl_color(FL_DARK3);
     fl_line(x(), y() + h() - 1, x() + w() - 1, y() + h() - 1);
-    for (std::size_t i = 0; i < tabs.size(); ++i) {
-        DrawTab(tabs[i], captions[i], static_cast<int>(i) == active);
+    for (std::size_t i = 0; i < tabs.boxes.size(); ++i) {
+        DrawTab(tabs.boxes[i], captions[i], tabs.font, static_cast<int>(i) == active);
     }
 }
 
-void TabStrip::DrawTab(const WidgetBox& tab, const std::string& caption, bool active) const {
+void TabStrip::DrawTab(const WidgetBox& tab, const std::string& caption, const DesktopFont& font,
+                       bool active) const {
     const int lift = active ? 0 : scale_ * 2;
     const int bottom = tab.y + tab.h - (active ? 0 : 1);
     fl_rectf(tab.x, tab.y + lift, tab.w, bottom - tab.y - lift, active ? FL_WHITE : color());
     fl_color(FL_DARK3);
     fl_line(tab.x, bottom - 1, tab.x, tab.y + lift, tab.x + tab.w - 1, tab.y + lift);
     fl_line(tab.x + tab.w - 1, tab.y + lift, tab.x + tab.w - 1, bottom - 1);
-    fl_font(font_.face, font_.size);
+    fl_font(font.face, font.size);
     fl_color(active_r() ? FL_FOREGROUND_COLOR : fl_inactive(FL_FOREGROUND_COLOR));
     fl_draw(caption.c_str(), tab.x, tab.y + lift, tab.w, tab.h - lift, FL_ALIGN_CENTER, nullptr, 0);
 }
@@ -70,7 +92,7 @@ int TabStrip::handle(int event) {
     PropertySheet* sheet = SheetOf(sheet_);
     if (sheet == nullptr) return 0;
     std::vector<WidgetBox> tabs =
-        Layout(sheet->TabCaptions(), WidgetBox{x(), y(), w(), h()}, font_, scale_);
+        Layout(sheet->TabCaptions(), WidgetBox{x(), y(), w(), h()}, font_, scale_).boxes;
     for (std::size_t i = 0; i < tabs.size(); ++i) {
         if (!tabs[i].Contains(Fl::event_x(), Fl::event_y())) continue;
         // This widget may be gone once the model has answered: keep what is needed.

@@ -18,13 +18,17 @@ class TabStrip : public Fl_Widget {
     void draw() override;
     int handle(int event) override;
 
-    // The tabs' boxes for the captions in a strip (the font must be measurable: a display is
-    // open).
-    static std::vector<WidgetBox> Layout(const std::vector<std::string>& captions,
-                                         const WidgetBox& strip, DesktopFont font, int scale);
+    struct Tabs {
+        std::vector<WidgetBox> boxes;
+        DesktopFont font;  // the captions' font: smaller than the window's when they do not fit
+    };
+    // The tabs for the captions in a strip (the font must be measurable: a display is open).
+    static Tabs Layout(const std::vector<std::string>& captions, const WidgetBox& strip,
+                       DesktopFont font, int scale);
 
   private:
-    void DrawTab(const WidgetBox& tab, const std::string& caption, bool active) const;
+    void DrawTab(const WidgetBox& tab, const std::string& caption, const DesktopFont& font,
+                 bool active) const;
 
     HWND sheet_;
     DesktopFont font_;

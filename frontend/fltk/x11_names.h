@@ -7,6 +7,9 @@
 
 #define Window XWindow
 #include <FL/x.H>
+// Toolkit headers that use the X11 type by name.
+#include <FL/Fl_Copy_Surface.H>
+#include <FL/Fl_Image_Surface.H>
 #undef Window
 
 #undef None
