@@ -1,4 +1,6 @@
 // The chip's registers and EEPROM through their request records, and the EEPROM's file.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -47,11 +49,11 @@ class HardwareTest : public SimTest {
         Query(kEeprom, record);
         return static_cast<WORD>(record[4] | record[5] << 8);
     }
+    // A fresh directory of this test and process (the suite may run in several builds at once).
     std::filesystem::path TempDir() {
-        auto dir =
-            std::filesystem::temp_directory_path() /
-            ("sdwlan-sim-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        auto dir = std::filesystem::temp_directory_path() /
+                   ("sdwlan-sim-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         return dir;
