@@ -68,6 +68,12 @@ class AdapterTest : public RegistryTest {
 
     void SetUp() override {
         RegistryTest::SetUp();
+        Load();
+    }
+    // Loads the driver (again) with the registry as it stands, and opens the adapter.
+    void Load() {
+        adapter.reset();
+        host.reset();
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
         host = std::make_unique<SimHost>(MakeScenario());
@@ -84,29 +90,23 @@ class AdapterTest : public RegistryTest {
         RegistryTest::TearDown();
     }
 
-    static NetworkSpec Home() {
-        NetworkSpec home;
+    static Scenario MakeScenario() {
+        Scenario scenario;
+        scenario.seed = 7;
+        NetworkSpec& home = scenario.networks.emplace_back();
         home.ssid = "home";
         home.bssid = HOME_AP;
         home.channel = 6;
         home.rates = {0x82, 0x84, 0x0B, 0x16};
-        home.signalDbm = -60;
-        return home;
-    }
-    static Scenario MakeScenario() {
-        Scenario scenario;
-        scenario.seed = 7;
-        AdapterSpec spec;
+        AdapterSpec& spec = scenario.adapters.emplace_back();
         spec.name = NAME;
         spec.mac = STATION;
         spec.link.connected = true;
-        spec.link.ssid = "home";
+        spec.link.ssid = home.ssid;
         spec.link.bssid = HOME_AP;
         spec.link.channel = 6;
         spec.link.signalDbm = -60;
         spec.link.linkSpeed = 110000;
-        scenario.adapters.push_back(spec);
-        scenario.networks.push_back(Home());
         return scenario;
     }
 

@@ -43,70 +43,68 @@ std::function<int(OidAdapter&, std::string&)> TextGetter(int (OidAdapter::*get)(
     };
 }
 
-Bytes Ssid(DWORD length, char fill) { return Concat({Le32(length), Bytes(32, BYTE(fill))}); }
+Bytes SsidReply(DWORD length, char fill) { return Concat({Le32(length), Bytes(32, BYTE(fill))}); }
+Bytes Rates(std::initializer_list<BYTE> units) {
+    Bytes list(units);
+    list.resize(8, 0);
+    return list;
+}
 
-auto Speed = TextGetter(&OidAdapter::GetLinkSpeedText);
-auto Signal = IntGetter(&OidAdapter::GetSignalStrength);
-auto TxRate = IntGetter(&OidAdapter::GetTxRate);
+using C = Conversion;
+const auto Speed = TextGetter(&OidAdapter::GetLinkSpeedText);
+const auto Ssid = TextGetter(&OidAdapter::GetSsid);
+const auto Signal = IntGetter(&OidAdapter::GetSignalStrength);
+const auto TxRate = IntGetter(&OidAdapter::GetTxRate);
+const auto Power = IntGetter(&OidAdapter::GetPowerMode);
+const auto Antenna = IntGetter(&OidAdapter::GetRxAntenna);
+const auto Wep = IntGetter(&OidAdapter::GetWepStatus);
+const auto Auth = IntGetter(&OidAdapter::GetAuthType);
+constexpr DWORD RATES = OID_PRIV_DESIRED_RATES;
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, ConversionTest,
-    ::testing::Values(
-        Conversion{"Speed1", OID_GEN_LINK_SPEED, Le32(10000), Speed, "1 Mbps"},
-        Conversion{"Speed2", OID_GEN_LINK_SPEED, Le32(29999), Speed, "2 Mbps"},
-        Conversion{"Speed5", OID_GEN_LINK_SPEED, Le32(55000), Speed, "5.5 Mbps"},
-        Conversion{"Speed11", OID_GEN_LINK_SPEED, Le32(110000), Speed, "11 Mbps"},
-        Conversion{"Speed54", OID_GEN_LINK_SPEED, Le32(540000), Speed, "keep"},
-        Conversion{"Dbm90", OID_PRIV_RSSI, Le32(DWORD(-90)), Signal, "1"},
-        Conversion{"Dbm81", OID_PRIV_RSSI, Le32(DWORD(-81)), Signal, "1"},
-        Conversion{"Dbm79", OID_PRIV_RSSI, Le32(DWORD(-79)), Signal, "2"},
-        Conversion{"Dbm60", OID_PRIV_RSSI, Le32(DWORD(-60)), Signal, "50"},
-        Conversion{"Dbm40", OID_PRIV_RSSI, Le32(DWORD(-40)), Signal, "100"},
-        Conversion{"Dbm20", OID_PRIV_RSSI, Le32(DWORD(-20)), Signal, "100"},
-        Conversion{"DbmMin", OID_PRIV_RSSI, Le32(DWORD(INT_MIN)), Signal, "1"},
-        Conversion{"RatesAll", OID_PRIV_DESIRED_RATES, {2, 4, 11, 22, 0, 0, 0, 0}, TxRate, "0"},
-        Conversion{"Rates2", OID_PRIV_DESIRED_RATES, {2, 4, 0, 0, 0, 0, 0, 0}, TxRate, "2"},
-        Conversion{"Rate55", OID_PRIV_DESIRED_RATES, {11, 0, 0, 0, 0, 0, 0, 0}, TxRate, "3"},
-        Conversion{"RatesAfterEnd", OID_PRIV_DESIRED_RATES, {2, 0, 22, 0, 0, 0, 0, 0}, TxRate, "1"},
-        Conversion{"RatesNone", OID_PRIV_DESIRED_RATES, Bytes(8, 0), TxRate, "7"},
-        Conversion{"PowerFast", OID_PRIV_POWER_MODE, Le32(1), IntGetter(&OidAdapter::GetPowerMode),
-                   "2"},
-        Conversion{"PowerMax", OID_PRIV_POWER_MODE, Le32(0x302),
-                   IntGetter(&OidAdapter::GetPowerMode), "1"},
-        Conversion{"PowerOdd", OID_PRIV_POWER_MODE, Le32(3), IntGetter(&OidAdapter::GetPowerMode),
-                   "7"},
-        Conversion{"AntennaBoth", OID_PRIV_RX_ANTENNA, Le32(0xFFFFFFFF),
-                   IntGetter(&OidAdapter::GetRxAntenna), "2"},
-        Conversion{"WepOn", OID_PRIV_WEP_STATUS, Le32(0), IntGetter(&OidAdapter::GetWepStatus),
-                   "1"},
-        Conversion{"WepOff", OID_PRIV_WEP_STATUS, Le32(2), IntGetter(&OidAdapter::GetWepStatus),
-                   "0"},
-        Conversion{"WepUnknown", OID_PRIV_WEP_STATUS, Le32(3), IntGetter(&OidAdapter::GetWepStatus),
-                   "-1"},
-        Conversion{"AuthUnknown", OID_PRIV_AUTH_MODE, Le32(9), IntGetter(&OidAdapter::GetAuthType),
-                   "-1"},
-        Conversion{"Environment", OID_PRIV_ENVIRONMENT, Le32(6),
-                   IntGetter(&OidAdapter::GetEnvironmentCondition), "0"},
-        Conversion{"Quality", OID_PRIV_LINK_QUALITY, Le32(0x1FF),
-                   IntGetter(&OidAdapter::GetLinkQuality), "255"},
-        Conversion{"SsidEmpty", OID_PRIV_SSID, Ssid(0, 'a'), TextGetter(&OidAdapter::GetSsid), ""},
-        Conversion{"Ssid32", OID_PRIV_SSID, Ssid(32, 'b'), TextGetter(&OidAdapter::GetSsid),
-                   std::string(32, 'b')},
-        Conversion{"SsidTooLong", OID_PRIV_SSID, Ssid(300, 'c'), TextGetter(&OidAdapter::GetSsid),
-                   std::string(32, 'c')},
-        Conversion{"SsidAnsi", OID_PRIV_SSID, Concat({Le32(2), {0xE9, 'x'}, Bytes(30, 0)}),
-                   TextGetter(&OidAdapter::GetSsid), "\xC3\xA9x"}),
+    ::testing::Values(C{"Speed1", OID_GEN_LINK_SPEED, Le32(10000), Speed, "1 Mbps"},
+                      C{"Speed5", OID_GEN_LINK_SPEED, Le32(55000), Speed, "5.5 Mbps"},
+                      C{"Speed54", OID_GEN_LINK_SPEED, Le32(540000), Speed, "keep"},
+                      C{"Dbm90", OID_PRIV_RSSI, Le32(DWORD(-90)), Signal, "1"},
+                      C{"Dbm81", OID_PRIV_RSSI, Le32(DWORD(-81)), Signal, "1"},
+                      C{"Dbm79", OID_PRIV_RSSI, Le32(DWORD(-79)), Signal, "2"},
+                      C{"Dbm60", OID_PRIV_RSSI, Le32(DWORD(-60)), Signal, "50"},
+                      C{"Dbm40", OID_PRIV_RSSI, Le32(DWORD(-40)), Signal, "100"},
+                      C{"Dbm20", OID_PRIV_RSSI, Le32(DWORD(-20)), Signal, "100"},
+                      C{"DbmMin", OID_PRIV_RSSI, Le32(DWORD(INT_MIN)), Signal, "1"},
+                      C{"RatesAll", RATES, Rates({2, 4, 11, 22}), TxRate, "0"},
+                      C{"Rates2", RATES, Rates({2, 4}), TxRate, "2"},
+                      C{"Rate55", RATES, Rates({11}), TxRate, "3"},
+                      C{"RatesAfterEnd", RATES, Rates({2, 0, 22}), TxRate, "1"},
+                      C{"RatesNone", RATES, Rates({}), TxRate, "7"},
+                      C{"PowerFast", OID_PRIV_POWER_MODE, Le32(1), Power, "2"},
+                      C{"PowerMax", OID_PRIV_POWER_MODE, Le32(0x302), Power, "1"},
+                      C{"PowerOdd", OID_PRIV_POWER_MODE, Le32(3), Power, "7"},
+                      C{"AntennaBoth", OID_PRIV_RX_ANTENNA, Le32(0xFFFFFFFF), Antenna, "2"},
+                      C{"WepOn", OID_PRIV_WEP_STATUS, Le32(0), Wep, "1"},
+                      C{"WepOff", OID_PRIV_WEP_STATUS, Le32(2), Wep, "0"},
+                      C{"WepUnknown", OID_PRIV_WEP_STATUS, Le32(3), Wep, "-1"},
+                      C{"AuthUnknown", OID_PRIV_AUTH_MODE, Le32(9), Auth, "-1"},
+                      C{"SsidEmpty", OID_PRIV_SSID, SsidReply(0, 'a'), Ssid, ""},
+                      C{"Ssid32", OID_PRIV_SSID, SsidReply(32, 'b'), Ssid, std::string(32, 'b')},
+                      C{"SsidTooLong", OID_PRIV_SSID, SsidReply(300, 'c'), Ssid,
+                        std::string(32, 'c')},
+                      C{"SsidAnsi", OID_PRIV_SSID, Concat({Le32(2), {0xE9, 'x'}, Bytes(30, 0)}),
+                        Ssid, "\xC3\xA9x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AdapterTest, LinkStateOfTheScenario) {
-    std::string ssid, bssid, speed;
+    std::string mac, ssid, bssid, speed;
     int state = 9, percent = 0, type = 9;
+    EXPECT_EQ(adapter->GetMacAddress(mac), 1);
     EXPECT_EQ(adapter->GetSsid(ssid), 1);
     EXPECT_EQ(adapter->GetBssidText(bssid), 1);
     EXPECT_EQ(adapter->GetConnectStatus(state), 1);
     EXPECT_EQ(adapter->GetLinkSpeedText(speed), 1);
     EXPECT_EQ(adapter->GetSignalStrength(percent), 1);
     EXPECT_EQ(adapter->GetBssType(type), 8);
+    EXPECT_EQ(mac, "00-0A-0B-1C-2D-3E");
     EXPECT_EQ(ssid, "home");
     EXPECT_EQ(bssid, "00-11-22-33-44-55");
     EXPECT_EQ(state, 0);
@@ -153,10 +151,10 @@ TEST_P(SetTxRateTest, SendsTheRateListAndStoresTheMask) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, SetTxRateTest,
-                         ::testing::Values(RateChoice{0, {2, 4, 11, 22, 0, 0, 0, 0}, "15"},
-                                           RateChoice{1, {2, 0, 0, 0, 0, 0, 0, 0}, "1"},
-                                           RateChoice{3, {11, 0, 0, 0, 0, 0, 0, 0}, "4"},
-                                           RateChoice{4, {22, 0, 0, 0, 0, 0, 0, 0}, "8"}));
+                         ::testing::Values(RateChoice{0, Rates({2, 4, 11, 22}), "15"},
+                                           RateChoice{1, Rates({2}), "1"},
+                                           RateChoice{3, Rates({11}), "4"},
+                                           RateChoice{4, Rates({22}), "8"}));
 
 TEST_F(AdapterTest, SettersRejectValuesOutsideTheirTables) {
     EXPECT_EQ(adapter->SetTxRate(5), 0);
@@ -251,10 +249,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Setting{"Auth", [](OidAdapter& a) { return a.SetAuthType(2); },
                               OID_PRIV_AUTH_MODE, 2, "AuthType", "2"},
                       Setting{"WepOn", [](OidAdapter& a) { return a.SetWepEnabled(5); },
-                              OID_PRIV_WEP_ENABLE, 0, nullptr, nullptr},
-                      Setting{"Option510", [](OidAdapter& a) { return a.SetOption510(-2); },
-                              OID_PRIV_OPTION_510, 0xFFFFFFFE, nullptr, nullptr}),
+                              OID_PRIV_WEP_ENABLE, 0, nullptr, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AdapterTest, StoredSettingsSurviveADriverReload) {
+    EXPECT_EQ(adapter->SetPowerMode(2), 1);
+    EXPECT_EQ(adapter->SetTxRate(3), 1);
+    EXPECT_EQ(adapter->SetSsid("office", 1), 1);
+    Load();
+    int mode = -1, rate = -1;
+    std::string ssid;
+    EXPECT_EQ(adapter->GetPowerMode(mode), 1);
+    EXPECT_EQ(adapter->GetTxRate(rate), 1);
+    EXPECT_EQ(adapter->GetSsid(ssid), 1);
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(rate, 3);
+    EXPECT_EQ(ssid, "office");
+}
 
 TEST_F(AdapterTest, SetConfigurationUsesTheChannelOrTheRecord) {
     NdisConfiguration config{0, 100, 2, 2484000, {1, 2, 3, 4}};
@@ -270,27 +281,16 @@ TEST_F(AdapterTest, SetConfigurationUsesTheChannelOrTheRecord) {
     EXPECT_EQ(Stored("IbssChannel"), "0");
 }
 
-TEST_F(AdapterTest, SupportedRatesIgnoreTheBasicBit) {
-    Reply(OID_PRIV_SUPPORTED_RATES, {0x82, 0x84, 0x0B, 0x16, 0, 0, 0, 0});
-    int rates = 0;
-    EXPECT_EQ(adapter->GetSupportedRates(rates), 1);
-    EXPECT_EQ(rates, 15);
-    card->ClearFaults();
-    Reply(OID_PRIV_SUPPORTED_RATES, {0x02, 0x6C, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(adapter->GetSupportedRates(rates), 0);
-    EXPECT_EQ(rates, int(0x80000000u));
-}
-
 TEST_F(AdapterTest, WepKeyTextRequests) {
     std::string reply = "old";
     EXPECT_EQ(adapter->SetWepKeyText("0a1B2c", 2, reply), 1);
     Bytes expected = Concat({{0x0A, 0x1B}, Bytes(14, 0), {0x00}});
     EXPECT_EQ(SetPayload(OID_PRIV_WEP_KEY), expected);
-    EXPECT_EQ(reply.size(), 32u);
+    EXPECT_EQ(reply, "0a1b" + std::string(28, '0'));
     card->ClearRequests();
-    EXPECT_EQ(adapter->GetWepKeyText("0a1B2c", 40, reply), 1);
-    EXPECT_EQ(SetPayload(OID_PRIV_WEP_KEY), Concat({{0x0A, 0x1B, 0x2C}, Bytes(13, 0), {0x01}}));
-    EXPECT_EQ(reply.size(), 32u);
+    EXPECT_EQ(adapter->GetWepKeyText("ffff", 3, reply), 1);
+    EXPECT_EQ(SetPayload(OID_PRIV_WEP_KEY), Concat({{0xFF, 0xFF}, Bytes(14, 0), {0x01}}));
+    EXPECT_EQ(reply, "0a1b00");
 }
 
 TEST_F(AdapterTest, KeyEntryReadSendsIndexAndMarker) {

@@ -182,15 +182,4 @@ TEST_F(AdapterTest, DiagWrite807LayoutAndLengthLimit) {
     EXPECT_EQ(Received(OID_PRIV_DIAG_WRITE_807, 1).size(), 1u);
 }
 
-TEST_F(AdapterTest, CommandsWithoutPayload) {
-    EXPECT_EQ(adapter->Disassociate(), 1);
-    EXPECT_EQ(adapter->DiagCommand806(), 1);
-    EXPECT_EQ(adapter->DiagCommand901(), 1);
-    for (DWORD oid : {OID_PRIV_DISASSOCIATE, OID_PRIV_DIAG_806, OID_PRIV_DIAG_901}) {
-        auto sets = Received(oid, 1);
-        ASSERT_EQ(sets.size(), 1u);
-        EXPECT_EQ(sets[0].length, 0u);
-    }
-}
-
 }  // namespace

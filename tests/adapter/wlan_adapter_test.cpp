@@ -98,12 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Frequencies, FrequencyTableTest,
                                            FrequencyCase{5825000, -1},
                                            FrequencyCase{0xFFFFFFFF, -1}));
 
-TEST_F(AdapterTest, MacAddressText) {
-    std::string text;
-    EXPECT_EQ(adapter->GetMacAddress(text), 1);
-    EXPECT_EQ(text, "00-0A-0B-1C-2D-3E");
-}
-
 TEST_F(AdapterTest, SetSsidPayloadAndRegistryOnlyWhenPersisted) {
     EXPECT_EQ(adapter->SetSsid("abc", 0), 1);
     Bytes expected = Concat({Le32(3), {0x61, 0x62, 0x63}, Bytes(29, 0)});
@@ -118,13 +112,6 @@ TEST_F(AdapterTest, SetSsidCutsLongTextsTo32) {
     EXPECT_EQ(adapter->SetSsid(longSsid, 1), 1);
     EXPECT_EQ(SetPayload(OID_PRIV_SSID), Concat({Le32(32), Bytes(32, 'x')}));
     EXPECT_EQ(Stored("Ssid"), std::string(32, 'x'));
-}
-
-TEST_F(AdapterTest, SetSsidRefusedShowsMessageAndStoresNothing) {
-    Refuse(OID_PRIV_SSID);
-    EXPECT_EQ(adapter->SetSsid("abc", 1), 0);
-    EXPECT_EQ(messages, std::vector<std::string>{"Failed to set SSID"});
-    EXPECT_FALSE(Stored("Ssid"));
 }
 
 TEST_F(AdapterTest, DriverVersionFromTheVendorOid) {
