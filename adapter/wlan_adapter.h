@@ -4,8 +4,9 @@
 // Conventions (all operations):
 // - Results are 1 for success, 0 for failure. Outputs are references the operation writes;
 //   texts are UTF-8.
-// - Base bodies: succeed and write nothing, unless a comment says "base:". OidAdapter replaces
-//   them with the requests described here ("Q oid, n" a query, "S oid, n" a set, n bytes).
+// - Base bodies: succeed and write nothing, unless a comment says "base:". Slots 47, 48, 55 and
+//   56 are real requests in the base already. OidAdapter replaces the others with the requests
+//   described here ("Q oid, n" a query, "S oid, n" a set, n bytes).
 // - A query is answered when the driver completed it with NDIS status 0. "Checked": fails with
 //   the outputs untouched unless answered. Unchecked getters fail only when no request could be
 //   made; a driver failure then leaves the output untouched and still returns 1.
