@@ -161,6 +161,8 @@ Fl_Widget* ControlMirror::MakeEdit(const ControlState& state) {
 Fl_Widget* ControlMirror::MakeContainer(const ControlState& state) {
     const WidgetBox& b = box_;
     container_ = new Fl_Group(b.x, b.y, b.w, b.h);
+    // Opaque, as the OS paints a dialog's background over the siblings below it.
+    container_->box(FL_FLAT_BOX);
     if (state.kind == ControlKind::Sheet) {
         WidgetBox strip{b.x, b.y, b.w, context_.geometry->Length(PropertySheet::kTabHeight)};
         tabs_ =
@@ -178,8 +180,8 @@ void ControlMirror::Refresh() {
 
 void ControlMirror::Update(const ControlState& state) {
     updating_ = true;
-    if (state.visible != (widget_->visible() != 0))
-        state.visible ? widget_->show() : widget_->hide();
+    visible_ = state.visible;
+    ApplyVisibility();
     if (state.enabled != (widget_->active() != 0)) {
         state.enabled ? widget_->activate() : widget_->deactivate();
     }
@@ -189,6 +191,17 @@ void ControlMirror::Update(const ControlState& state) {
         UpdateContent(state);
     }
     updating_ = false;
+}
+
+void ControlMirror::SetCovered(bool covered) {
+    covered_ = covered;
+    ApplyVisibility();
+}
+
+void ControlMirror::ApplyVisibility() {
+    const bool show = visible_ && !covered_;
+    if (show == (widget_->visible() != 0)) return;
+    show ? widget_->show() : widget_->hide();
 }
 
 void ControlMirror::UpdateContent(const ControlState& state) {

@@ -38,6 +38,9 @@ class ControlMirror {
 
     // Shows the model's current state; nothing when the window has gone.
     void Refresh();
+    // A control that a later sibling page or sheet covers completely cannot be seen or tapped
+    // on the OS: its widget is hidden while it is covered.
+    void SetCovered(bool covered);
 
     // What decides the kind of widget: when it changes, the widget has to be made anew.
     static unsigned Shape(const Window& window);
@@ -50,6 +53,7 @@ class ControlMirror {
     void UpdateContent(const ControlState& state);
     void UpdateEdit(const ControlState& state);
     void SetLabel(const std::string& text);
+    void ApplyVisibility();
 
     static void OnWidget(Fl_Widget* widget, void* self);
     void Deliver(Fl_Widget* widget);
@@ -64,4 +68,6 @@ class ControlMirror {
     Fl_Group* container_ = nullptr;
     TabStrip* tabs_ = nullptr;
     bool updating_ = false;
+    bool visible_ = true;
+    bool covered_ = false;
 };

@@ -4,6 +4,7 @@
 #include "frontend/fltk/tab_strip.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -60,12 +61,18 @@ TabStrip::Tabs TabStrip::Layout(const std::vector<std::string>& captions, const 
     return Tabs{LayoutWithFont(captions, strip, font, scale), font};
 }
 
+WidgetBox TabStrip::VisibleStrip() const {
+    // A sheet wider than its window would hide the last tabs: they share what is visible.
+    const int visible = window() != nullptr ? window()->w() - x() : w();
+    return WidgetBox{x(), y(), std::max(1, std::min(w(), visible)), h()};
+}
+
 void TabStrip::draw() {
     fl_rectf(x(), y(), w(), h(), color());
     PropertySheet* sheet = SheetOf(sheet_);
     if (sheet == nullptr) return;
     std::vector<std::string> captions = sheet->TabCaptions();
-    Tabs tabs = Layout(captions, WidgetBox{x(), y(), w(), h()}, font_, scale_);
+    Tabs tabs = Layout(captions, VisibleStrip(), font_, scale_);
     const int active = sheet->GetActiveIndex();
     fl_color(FL_DARK3);
     fl_line(x(), y() + h() - 1, x() + w() - 1, y() + h() - 1);
@@ -91,8 +98,7 @@ int TabStrip::handle(int event) {
     if (event != FL_PUSH) return Fl_Widget::handle(event);
     PropertySheet* sheet = SheetOf(sheet_);
     if (sheet == nullptr) return 0;
-    std::vector<WidgetBox> tabs =
-        Layout(sheet->TabCaptions(), WidgetBox{x(), y(), w(), h()}, font_, scale_).boxes;
+    std::vector<WidgetBox> tabs = Layout(sheet->TabCaptions(), VisibleStrip(), font_, scale_).boxes;
     for (std::size_t i = 0; i < tabs.size(); ++i) {
         if (!tabs[i].Contains(Fl::event_x(), Fl::event_y())) continue;
         // This widget may be gone once the model has answered: keep what is needed.

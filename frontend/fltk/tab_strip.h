@@ -27,6 +27,7 @@ class TabStrip : public Fl_Widget {
                        DesktopFont font, int scale);
 
   private:
+    WidgetBox VisibleStrip() const;
     void DrawTab(const WidgetBox& tab, const std::string& caption, const DesktopFont& font,
                  bool active) const;
 

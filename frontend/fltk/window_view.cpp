@@ -70,6 +70,7 @@ void WindowView::Build(const Window& model) {
     window_->end();
     built_ = Signature(model);
     ++builds_;
+    UpdateCoverage(model);
     RefreshTopLevel(model);
     window_->redraw();
 }
@@ -110,10 +111,32 @@ void WindowView::Update(const std::set<HWND>& changed) {
         Build(*model);
         return;
     }
+    bool containerChanged = false;
     for (HWND hwnd : changed) {
         if (hwnd == hwnd_) RefreshTopLevel(*model);
         auto it = byHandle_.find(hwnd);
-        if (it != byHandle_.end()) it->second->Refresh();
+        if (it == byHandle_.end()) continue;
+        it->second->Refresh();
+        containerChanged = containerChanged || it->second->Container() != nullptr;
+    }
+    if (containerChanged) UpdateCoverage(*model);
+}
+
+void WindowView::UpdateCoverage(const Window& parent) {
+    const std::vector<Window*>& children = parent.Children();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const RECT rect = children[i]->PixelRect();
+        bool covered = false;
+        for (std::size_t j = i + 1; j < children.size() && !covered; ++j) {
+            const Window& later = *children[j];
+            const bool opaque =
+                later.Kind() == ControlKind::Dialog || later.Kind() == ControlKind::Sheet;
+            covered =
+                opaque && later.IsVisibleFlag() && IntersectRects(rect, later.PixelRect()) == rect;
+        }
+        auto it = byHandle_.find(children[i]->Handle());
+        if (it != byHandle_.end()) it->second->SetCovered(covered);
+        UpdateCoverage(*children[i]);
     }
 }
 

@@ -44,6 +44,7 @@ class WindowView {
     void Build(const Window& model);
     void BuildChildren(const Window& parent, const WidgetBox& area, const DesktopFont& font);
     void RefreshTopLevel(const Window& model);
+    void UpdateCoverage(const Window& parent);
     void UpdateIcon(const Window& model);
     DesktopFont FontOf(const Window& window, const DesktopFont& inherited) const;
 

@@ -5,9 +5,7 @@
 #include "frontend/fltk/x11_names.h"  // first: see there
 // clang-format on
 #include <FL/Fl.H>
-#include <FL/Fl_Image_Surface.H>
 #include <FL/Fl_Input.H>
-#include <FL/fl_draw.H>
 
 #include <memory>
 #include <vector>
@@ -33,6 +31,7 @@ constexpr int kEditId = 1002;
 constexpr int kButtonId = 1003;
 constexpr int kStockBarId = 1004;
 constexpr int kPaintedBarId = 1005;
+constexpr int kCoveredId = 1006;
 constexpr COLORREF kFill = RGB(0x20, 0xA0, 0x60);
 constexpr COLORREF kTextColor = RGB(0xFF, 0xFF, 0xFF);
 constexpr DWORD kPopup =
@@ -75,7 +74,10 @@ void RegisterTemplates() {
     };
     Resources::Instance().AddDialog(controls);
 
-    Resources::Instance().AddDialog(Template(kSheetDialog, "Sheet Test", 143, 175, kPopup));
+    DialogTemplate sheet = Template(kSheetDialog, "Sheet Test", 143, 175, kPopup);
+    // Under the sheet once it is created, as the main window's chooser is.
+    sheet.controls = {Control(kCoveredId, ControlKind::PushButton, "Under", {20, 60, 60, 14})};
+    Resources::Instance().AddDialog(sheet);
     for (int i = 0; i < static_cast<int>(kCaptions.size()); ++i) {
         DialogTemplate page = Template(kFirstPage + i, kCaptions[static_cast<std::size_t>(i)], 135,
                                        152, WS_CHILD | DS_SETFONT);
@@ -166,10 +168,10 @@ class SheetDialog : public Dialog {
     PropertySheet sheet_;
 };
 
-class DesktopHostTest : public DesktopTest {
+class DesktopHostTest : public HostedDesktopTest {
   protected:
     void SetUp() override {
-        DesktopTest::SetUp();
+        HostedDesktopTest::SetUp();
         RegisterTemplates();
     }
 
@@ -235,40 +237,10 @@ TEST_F(DesktopHostTest, TabCaptionsAreDrawnInTheSheetOrder) {
     std::optional<RgbImage> image = RunWithPicture(dialog, "sheet");
     ASSERT_TRUE(image);
     const WidgetGeometry& geometry = Host().Geometry();
-    const DesktopFont font = FontForTemplate("System", 8, geometry);
-    const WidgetBox strip{0, 0, geometry.Length(DialogUnitsToPixelsX(135)),
-                          geometry.Length(PropertySheet::kTabHeight)};
-    TabStrip::Tabs layout = TabStrip::Layout(kCaptions, strip, font, geometry.Scale());
-    const std::vector<WidgetBox>& tabs = layout.boxes;
-    ASSERT_EQ(tabs.size(), kCaptions.size());
-    ASSERT_LE(tabs.back().x + tabs.back().w, strip.w) << "the tabs fit the strip";
-    for (std::size_t i = 0; i < tabs.size(); ++i) {
-        // The caption as the toolkit renders it alone, for its width in ink.
-        Fl_Image_Surface reference(tabs[i].w, tabs[i].h);
-        reference.set_current();
-        fl_rectf(0, 0, tabs[i].w, tabs[i].h, FL_WHITE);
-        fl_color(FL_BLACK);
-        fl_font(layout.font.face, layout.font.size);
-        fl_draw(kCaptions[i].c_str(), 0, 0, tabs[i].w, tabs[i].h, FL_ALIGN_CENTER, nullptr, 0);
-        std::unique_ptr<Fl_RGB_Image> rendered(reference.image());
-        Fl_Display_Device::display_device()->set_current();
-        RgbImage expected{
-            rendered->w(), rendered->h(),
-            std::vector<std::uint8_t>(reinterpret_cast<const std::uint8_t*>(rendered->data()[0]),
-                                      reinterpret_cast<const std::uint8_t*>(rendered->data()[0]) +
-                                          rendered->w() * rendered->h() * 3)};
-        auto [refLeft, refRight] = InkColumns(expected, WidgetBox{0, 0, tabs[i].w, tabs[i].h});
-        // Inside the tab, in from its frame lines (an inactive tab's top is lower).
-        const int top = 3 * geometry.Scale();
-        WidgetBox inside{tabs[i].x + 1, tabs[i].y + top, tabs[i].w - 2, tabs[i].h - top - 2};
-        auto [left, right] = InkColumns(*image, inside);
-        ASSERT_GE(left, 0) << kCaptions[i] << " is not drawn";
-        EXPECT_NEAR(right - left, refRight - refLeft, 1) << kCaptions[i];
-    }
-    // Nothing is drawn in the strip after the last tab.
-    const WidgetBox& last = tabs.back();
-    WidgetBox rest{last.x + last.w + 1, 0, strip.w - last.x - last.w - 1, strip.h - 2};
-    EXPECT_EQ(CountPixels(*image, rest, IsDark), 0);
+    ExpectTabCaptions(*image, kCaptions,
+                      WidgetBox{0, 0, geometry.Length(DialogUnitsToPixelsX(135)),
+                                geometry.Length(PropertySheet::kTabHeight)},
+                      geometry);
 }
 
 TEST_F(DesktopHostTest, InputReachesTheModelAndItsChangesComeBack) {
@@ -342,6 +314,11 @@ TEST_F(DesktopHostTest, TapOnATabActivatesThePageThroughTheModel) {
     ASSERT_NE(page0, nullptr);
     EXPECT_TRUE(page3->Widget()->visible());
     EXPECT_FALSE(page0->Widget()->visible());
+    // The control the sheet covers cannot be seen or tapped.
+    const ControlMirror* covered = view->MirrorOf(dialog.GetDlgItem(kCoveredId)->Handle());
+    ASSERT_NE(covered, nullptr);
+    EXPECT_FALSE(covered->Widget()->visible());
+    EXPECT_TRUE(dialog.GetDlgItem(kCoveredId)->IsWindowVisible());
     dialog.DestroyWindow();
 }
 
