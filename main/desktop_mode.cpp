@@ -7,6 +7,7 @@
 #ifdef SDWLAN_HAVE_FLTK
 #include "frontend/fltk/display_probe.h"
 #include "frontend/fltk/fltk_host.h"
+#include "frontend/headless/stop_signal.h"
 #endif
 
 namespace {
@@ -54,6 +55,9 @@ int RunDesktop(const Options& options, const std::function<void()>& application,
     int result = 0;
     {
         FltkHost host;
+        // Ctrl+C and SIGTERM close the window as the user would, so that shutdown runs.
+        StopSignal stop;
+        host.SetStopRequest([&stop] { return stop.Requested(); });
         SetUiHost(&host);
         if (options.screenshotFile) {
             host.ScheduleScreenshot(*options.screenshotFile, options.screenshotAfterMs);

@@ -13,6 +13,6 @@ bool DesktopAvailable();
 // has ended) with the desktop front end as the window system's host. The platform clock must
 // be the real one: timers run in real time. With options.screenshotFile the main window is
 // written as a PNG after options.screenshotAfterMs and then closed through its caption OK
-// button. Returns 0, or 1 with a one-line reason on `err` when the desktop cannot run or the
-// screenshot was not written.
+// button; SIGINT and SIGTERM close it the same way. Returns 0, or 1 with a one-line reason
+// on `err` when the desktop cannot run or the screenshot was not written.
 int RunDesktop(const Options& options, const std::function<void()>& application, std::ostream& err);

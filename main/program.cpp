@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "app/utility_app.h"
 #include "main/card_report.h"
+#include "main/desktop_mode.h"
 #include "main/headless_run.h"
 #include "main/options.h"
 #include "main/text_run.h"
@@ -68,10 +70,19 @@ int RunScripted(const Options& options, const Scenario& scenario, std::istream& 
     return result;
 }
 
+void RunApplication() { theApp.InitInstance(); }
+
+// The utility in a desktop window, on the real clock.
+int RunWindow(const Options& options, const Scenario& scenario, std::ostream& err) {
+    SimHost sim(scenario);
+    return RunDesktop(options, RunApplication, err);
+}
+
 int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
             std::ostream& err) {
-    // The desktop window is not wired in yet; until it is, the default is the text mode.
-    if (!options.text) err << "sdwlan: running the text mode; Ctrl+C ends it\n";
+    // Without a display (or without the desktop window in this build) the default is the
+    // text mode.
+    if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
     SimHost sim(scenario);
     return RunTextMode(out);
 }
@@ -101,6 +112,7 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
         case RunMode::Text:
             break;
     }
+    if (!options->text && DesktopAvailable()) return RunWindow(*options, *scenario, err);
     return RunText(*options, *scenario, out, err);
 }
 

@@ -114,6 +114,10 @@ void FltkHost::InputDelivered(HWND hwnd) { pending_.insert(hwnd); }
 InputSink& FltkHost::Sink() { return *this; }
 
 void FltkHost::Turn() {
+    if (!quitting_ && stopRequested_ && stopRequested_()) {
+        quitting_ = true;
+        CloseMainWindow();
+    }
     PumpMessages();
     Sync();
     if (quitting_) return;

@@ -8,6 +8,7 @@
 // refresh.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -45,6 +46,10 @@ class FltkHost : public UiHost, private InputSink {
     ScreenshotState Screenshot() const { return screenshot_; }
     const std::string& ScreenshotError() const { return screenshotError_; }
 
+    // Asked at every turn of a loop: when it says so, the main window is closed through its
+    // caption OK button and every loop that is still running ends (a stop signal, say).
+    void SetStopRequest(std::function<bool()> requested) { stopRequested_ = std::move(requested); }
+
     // Brings the desktop windows up to date with the model.
     void Sync();
     // The view of a top-level window; null when it has none.
@@ -71,4 +76,5 @@ class FltkHost : public UiHost, private InputSink {
     std::string screenshotPath_;
     ScreenshotState screenshot_ = ScreenshotState::None;
     std::string screenshotError_;
+    std::function<bool()> stopRequested_;
 };

@@ -333,4 +333,12 @@ TEST_F(DesktopHostTest, PictureEndsEveryOpenLoop) {
     EXPECT_EQ(result, IDOK);
 }
 
+TEST_F(DesktopHostTest, StopRequestClosesTheMainWindowThroughItsOkButton) {
+    ControlsDialog dialog;
+    int asked = 0;
+    Host().SetStopRequest([&asked] { return ++asked >= 2; });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(asked, 2) << "asked once per turn until it said so";
+}
+
 }  // namespace
