@@ -36,6 +36,12 @@ void ListTable::SetContent(const std::vector<std::string>& headers, const std::v
     redraw();
 }
 
+std::optional<WidgetBox> ListTable::CellBox(int row, int column) {
+    WidgetBox box;
+    if (find_cell(CONTEXT_CELL, row, column, box.x, box.y, box.w, box.h) != 0) return std::nullopt;
+    return box;
+}
+
 int ListTable::handle(int event) {
     if (event != FL_PUSH) return Fl_Table_Row::handle(event);
     int row = -1;

@@ -5,10 +5,12 @@
 
 #include <FL/Fl_Table_Row.H>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/widget_geometry.h"
 
 class ListTable : public Fl_Table_Row {
   public:
@@ -18,6 +20,8 @@ class ListTable : public Fl_Table_Row {
     void SetContent(const std::vector<std::string>& headers, const std::vector<int>& widths,
                     const std::vector<std::vector<std::string>>& cells, int selection);
     int ClickedRow() const { return clickedRow_; }
+    // Where a cell is drawn (window coordinates); nothing when it is scrolled out of sight.
+    std::optional<WidgetBox> CellBox(int row, int column);
     bool DoubleClicked() const { return doubleClicked_; }
 
     int handle(int event) override;

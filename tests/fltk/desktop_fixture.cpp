@@ -49,6 +49,30 @@ std::string DesktopTest::PicturePath(const std::string& name) {
     return pictures_.back();
 }
 
+ControlTemplate TestControl(int id, ControlKind kind, std::string text, RECT du, DWORD style) {
+    ControlTemplate control;
+    control.id = id;
+    control.kind = kind;
+    control.text = std::move(text);
+    control.x = du.left;
+    control.y = du.top;
+    control.cx = du.right;
+    control.cy = du.bottom;
+    control.style = style | WS_CHILD | WS_VISIBLE;
+    return control;
+}
+
+DialogTemplate TestTemplate(int id, std::string caption, int cx, int cy, DWORD style) {
+    DialogTemplate dialog;
+    dialog.id = id;
+    dialog.caption = std::move(caption);
+    dialog.cx = cx;
+    dialog.cy = cy;
+    dialog.style = style;
+    dialog.exStyle = (style & WS_POPUP) != 0 ? WS_EX_CAPTIONOKBTN : 0;
+    return dialog;
+}
+
 namespace {
 
 WidgetBox ClipToImage(const RgbImage& image, const WidgetBox& box) {

@@ -11,6 +11,8 @@
 
 #include "frontend/fltk/fltk_host.h"
 #include "frontend/fltk/screenshot.h"
+#include "platform/ui/dialog_template.h"
+#include "platform/ui/window_constants.h"
 
 // Skipped, with the reason, when no X server can be started.
 class DesktopTest : public ::testing::Test {
@@ -36,6 +38,11 @@ class HostedDesktopTest : public DesktopTest {
   private:
     std::unique_ptr<FltkHost> host_;
 };
+
+// Test templates. `du`: left, top, width and height in dialog units; a popup dialog gets the
+// caption OK button.
+ControlTemplate TestControl(int id, ControlKind kind, std::string text, RECT du, DWORD style = 0);
+DialogTemplate TestTemplate(int id, std::string caption, int cx, int cy, DWORD style);
 
 // Pixels in `box` (clipped to the image) of `image` for which `test` holds.
 int CountPixels(const RgbImage& image, const WidgetBox& box, const std::function<bool(Rgb)>& test);

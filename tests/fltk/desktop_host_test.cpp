@@ -38,50 +38,25 @@ constexpr DWORD kPopup =
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 const std::vector<std::string> kCaptions{"Status", "Statistics", "Site Survey", "Radio", "About"};
 
-// `du`: left, top, width and height in dialog units.
-ControlTemplate Control(int id, ControlKind kind, std::string text, RECT du, DWORD style = 0) {
-    ControlTemplate control;
-    control.id = id;
-    control.kind = kind;
-    control.text = std::move(text);
-    control.x = du.left;
-    control.y = du.top;
-    control.cx = du.right;
-    control.cy = du.bottom;
-    control.style = style | WS_CHILD | WS_VISIBLE;
-    return control;
-}
-
-DialogTemplate Template(int id, std::string caption, int cx, int cy, DWORD style) {
-    DialogTemplate dialog;
-    dialog.id = id;
-    dialog.caption = std::move(caption);
-    dialog.cx = cx;
-    dialog.cy = cy;
-    dialog.style = style;
-    dialog.exStyle = (style & WS_POPUP) != 0 ? WS_EX_CAPTIONOKBTN : 0;
-    return dialog;
-}
-
 void RegisterTemplates() {
-    DialogTemplate controls = Template(kControlsDialog, "Desktop Test", 143, 100, kPopup);
+    DialogTemplate controls = TestTemplate(kControlsDialog, "Desktop Test", 143, 100, kPopup);
     controls.controls = {
-        Control(kStaticId, ControlKind::Static, "Ready", {6, 6, 60, 10}),
-        Control(kEditId, ControlKind::Edit, "", {6, 20, 80, 12}, WS_BORDER | ES_UPPERCASE),
-        Control(kButtonId, ControlKind::PushButton, "Push", {90, 20, 40, 14}),
-        Control(kStockBarId, ControlKind::ProgressBar, "", {6, 40, 120, 10}),
-        Control(kPaintedBarId, ControlKind::ProgressBar, "", {6, 56, 120, 14}),
+        TestControl(kStaticId, ControlKind::Static, "Ready", {6, 6, 60, 10}),
+        TestControl(kEditId, ControlKind::Edit, "", {6, 20, 80, 12}, WS_BORDER | ES_UPPERCASE),
+        TestControl(kButtonId, ControlKind::PushButton, "Push", {90, 20, 40, 14}),
+        TestControl(kStockBarId, ControlKind::ProgressBar, "", {6, 40, 120, 10}),
+        TestControl(kPaintedBarId, ControlKind::ProgressBar, "", {6, 56, 120, 14}),
     };
     Resources::Instance().AddDialog(controls);
 
-    DialogTemplate sheet = Template(kSheetDialog, "Sheet Test", 143, 175, kPopup);
+    DialogTemplate sheet = TestTemplate(kSheetDialog, "Sheet Test", 143, 175, kPopup);
     // Under the sheet once it is created, as the main window's chooser is.
-    sheet.controls = {Control(kCoveredId, ControlKind::PushButton, "Under", {20, 60, 60, 14})};
+    sheet.controls = {TestControl(kCoveredId, ControlKind::PushButton, "Under", {20, 60, 60, 14})};
     Resources::Instance().AddDialog(sheet);
     for (int i = 0; i < static_cast<int>(kCaptions.size()); ++i) {
-        DialogTemplate page = Template(kFirstPage + i, kCaptions[static_cast<std::size_t>(i)], 135,
-                                       152, WS_CHILD | DS_SETFONT);
-        page.controls = {Control(2000 + i, ControlKind::Static, "Page", {10, 10, 60, 10})};
+        DialogTemplate page = TestTemplate(kFirstPage + i, kCaptions[static_cast<std::size_t>(i)],
+                                           135, 152, WS_CHILD | DS_SETFONT);
+        page.controls = {TestControl(2000 + i, ControlKind::Static, "Page", {10, 10, 60, 10})};
         Resources::Instance().AddDialog(page);
     }
 }
