@@ -4,6 +4,12 @@
 
 namespace {
 
+#ifdef SDWLAN_HAVE_FLTK
+constexpr bool kDesktopBuilt = true;
+#else
+constexpr bool kDesktopBuilt = false;
+#endif
+
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value,
                std::string& error) {
     if (i + 1 >= args.size()) {
@@ -42,12 +48,19 @@ bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, Optio
 // Options that only make sense together, or not together.
 bool CheckCombination(const Options& options, std::string& error) {
     int modes = int(options.report) + int(options.headless) + int(options.text);
+    bool screenshot = options.screenshotFile || options.screenshotAfterMs != 0;
     if (modes > 1) {
         error = "--report, --headless and --text exclude each other";
     } else if (options.scriptFile && !options.headless) {
         error = "--script needs --headless";
-    } else if (options.screenshotFile || options.screenshotAfterMs != 0) {
-        error = "--screenshot and --after need the desktop window, which this build does not have";
+    } else if (screenshot && modes > 0) {
+        error =
+            "--screenshot and --after need the desktop window, not --report, --headless or "
+            "--text";
+    } else if (options.screenshotAfterMs != 0 && !options.screenshotFile) {
+        error = "--after needs --screenshot";
+    } else if (screenshot && !kDesktopBuilt) {
+        error = "--screenshot needs the desktop window, which this build does not have";
     }
     return error.empty();
 }
@@ -57,7 +70,7 @@ bool CheckCombination(const Options& options, std::string& error) {
 RunMode Options::Mode() const {
     if (report) return RunMode::Report;
     if (headless) return RunMode::Headless;
-    // The desktop window, once there is one, is chosen here when a display is available.
+    // The program opens the desktop window instead when it is built in and a display answers.
     return RunMode::Text;
 }
 
@@ -87,7 +100,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 
 std::string UsageText() {
     return "usage: sdwlan [options]\n"
-           "  (no mode)         the utility in the text mode (as --text)\n"
+           "  (no mode)         the utility in its desktop window; without a display (or a\n"
+           "                    build without it) in the text mode\n"
            "  --text            the utility on the real clock, printing the Status page's\n"
            "                    fields as they change, until Ctrl+C\n"
            "  --headless        the utility on the virtual clock, driven by a script\n"
@@ -96,6 +110,8 @@ std::string UsageText() {
            "  --report          print what the utility reads from the card, then exit\n"
            "  --scenario FILE   simulated world (JSON); default: built-in, one adapter\n"
            "  --registry FILE   registry file; default: $XDG_CONFIG_HOME/sdwlan/registry.reg\n"
+           "  --screenshot FILE the desktop window as a PNG after --after MS (default 0),\n"
+           "                    then the window is closed\n"
            "  --help            this text\n"
            "Scripts: docs/script.md. Exit status: 0 when the utility ended, 1 on a failed\n"
            "script command or an unreadable file, 2 on bad options.\n";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// What the program runs. With no mode option the utility runs in the text mode; the desktop
-// window will be chosen here when the build has one and a display is there.
+// What the program runs. Text is also the default mode: without a mode option the program
+// opens the desktop window when it is built in and a display answers, else the text mode.
 enum class RunMode { Text, Headless, Report };
 
 struct Options {

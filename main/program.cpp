@@ -112,7 +112,9 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
         case RunMode::Text:
             break;
     }
-    if (!options->text && DesktopAvailable()) return RunWindow(*options, *scenario, err);
+    // A screenshot needs the window: without a display that is an error, not the text mode.
+    if (!options->text && (options->screenshotFile || DesktopAvailable()))
+        return RunWindow(*options, *scenario, err);
     return RunText(*options, *scenario, out, err);
 }
 

@@ -43,18 +43,37 @@ TEST_P(ProgramOptionsRefused, WithAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Combinations, ProgramOptionsRefused,
-    ::testing::Values(RefusedOptions{{"--headless", "--text"},
-                                     "--report, --headless and --text exclude each other"},
-                      RefusedOptions{{"--report", "--headless"},
-                                     "--report, --headless and --text exclude each other"},
-                      RefusedOptions{{"--script", "a.txt"}, "--script needs --headless"},
-                      RefusedOptions{{"--text", "--script", "a.txt"}, "--script needs --headless"},
-                      RefusedOptions{{"--headless", "--script"}, "option --script needs a value"},
-                      RefusedOptions{
-                          {"--screenshot", "a.png"},
-                          "--screenshot and --after need the desktop window, which this build "
-                          "does not have"},
-                      RefusedOptions{{"--fast"}, "unknown option '--fast' (see --help)"}));
+    ::testing::Values(
+        RefusedOptions{{"--headless", "--text"},
+                       "--report, --headless and --text exclude each other"},
+        RefusedOptions{{"--report", "--headless"},
+                       "--report, --headless and --text exclude each other"},
+        RefusedOptions{{"--script", "a.txt"}, "--script needs --headless"},
+        RefusedOptions{{"--text", "--script", "a.txt"}, "--script needs --headless"},
+        RefusedOptions{{"--headless", "--script"}, "option --script needs a value"},
+        RefusedOptions{{"--headless", "--screenshot", "a.png"},
+                       "--screenshot and --after need the desktop window, not --report, "
+                       "--headless or --text"},
+        RefusedOptions{{"--text", "--after", "100"},
+                       "--screenshot and --after need the desktop window, not --report, "
+                       "--headless or --text"},
+        RefusedOptions{{"--after", "100"}, "--after needs --screenshot"},
+        RefusedOptions{{"--screenshot", "a.png", "--after", "soon"},
+                       "--after takes a number of milliseconds, not 'soon'"},
+        RefusedOptions{{"--fast"}, "unknown option '--fast' (see --help)"}));
+
+TEST(ProgramOptions, AScreenshotNeedsTheDesktopWindowInTheBuild) {
+    std::string error;
+    auto options = Parse({"--screenshot", "a.png", "--after", "1500"}, error);
+#ifdef SDWLAN_HAVE_FLTK
+    ASSERT_TRUE(options.has_value()) << error;
+    EXPECT_EQ(options->screenshotFile, "a.png");
+    EXPECT_EQ(options->screenshotAfterMs, 1500u);
+#else
+    EXPECT_FALSE(options.has_value());
+    EXPECT_EQ(error, "--screenshot needs the desktop window, which this build does not have");
+#endif
+}
 
 class HeadlessProgram : public ::testing::Test {
   protected:
