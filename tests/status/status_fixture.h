@@ -1,0 +1,144 @@
+// The Status page in the whole application on the simulated driver and the virtual clock: one
+// adapter associated with "home", the IP helper's list as the test declares it, and a hook that
+// acts inside the main dialog's modal loop with time counted from the page's activation.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "adapter/oid_codes.h"
+#include "app/main_dialog.h"
+#include "app/utility_app.h"
+#include "link/driver_library.h"
+#include "platform/core/clock.h"
+#include "platform/core/device_manager.h"
+#include "platform/core/ip_helper.h"
+#include "platform/core/shell.h"
+#include "platform/registry/registry_store.h"
+#include "platform/ui/default_ui_host.h"
+#include "platform/ui/message_loop.h"
+#include "platform/ui/timer_table.h"
+#include "platform/ui/ui_input.h"
+#include "res/resource_ids.h"
+#include "sim/sim_card.h"
+#include "sim/sim_host.h"
+
+class StatusTest : public ::testing::Test {
+  protected:
+    static constexpr const char16_t* NAME = u"SDW1";
+    static constexpr const char* NAME_TEXT = "SDW1";
+    static constexpr MacAddress STATION{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
+    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    static constexpr MacAddress OFFICE_AP{0x00, 0x66, 0x77, 0x88, 0x99, 0xAA};
+    static constexpr const char* HOME_BSSID = "00-11-22-33-44-55";
+    static constexpr const char* OFFICE_BSSID = "00-66-77-88-99-AA";
+    static constexpr const char* MASK = "255.255.255.0";
+
+    void SetUp() override {
+        SetPlatformClock(&clock);
+        RegistryStore::Instance().Reset();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        SetUiHost(&ui);
+        ClearShellRequests();
+        scenario = MakeScenario();
+    }
+    void TearDown() override {
+        host.reset();
+        SetUiHost(nullptr);
+        ClearAdapterAddresses();
+        ClearShellRequests();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        RegistryStore::Instance().Reset();
+        SetPlatformClock(nullptr);
+    }
+
+    static Scenario MakeScenario() {
+        Scenario world;
+        NetworkSpec& home = world.networks.emplace_back();
+        home.ssid = "home";
+        home.bssid = HOME_AP;
+        home.channel = 6;
+        home.rates = {0x82, 0x84, 0x0B, 0x16};
+        AdapterSpec& spec = world.adapters.emplace_back();
+        spec.name = NAME;
+        spec.mac = STATION;
+        spec.link.connected = true;
+        spec.link.ssid = "home";
+        spec.link.bssid = HOME_AP;
+        spec.link.channel = 6;
+        spec.link.signalDbm = -60;  // 50 %, quality 70
+        spec.link.linkSpeed = 110000;
+        return world;
+    }
+    AdapterSpec& Spec() { return scenario.adapters[0]; }
+
+    // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
+    // button ends it.
+    void Run(const std::function<void()>& inside) {
+        host = std::make_unique<SimHost>(scenario);
+        card = host->Card(NAME);
+        ASSERT_NE(card, nullptr);
+        DeclareAddresses();
+        ui.onModal = [this, &inside](Dialog& dialog) {
+            main = dynamic_cast<MainDialog*>(&dialog);
+            if (main == nullptr) return;
+            page = &main->StatusPage();
+            activatedAt = GetTickCount();
+            // Whatever else registered addresses, the helper lists exactly the test's.
+            DeclareAddresses();
+            inside();
+            if (!main->IsEnding()) CloseWindow(*main);
+        };
+        theApp.InitInstance();
+        main = nullptr;
+        page = nullptr;
+    }
+
+    // Moves the virtual clock to `ms` after the Status page was activated.
+    void At(DWORD ms) {
+        DWORD now = GetTickCount() - activatedAt;
+        ASSERT_GE(ms, now);
+        AdvanceVirtualClock(clock, ms - now);
+    }
+
+    std::string Text(int id) const { return page->GetDlgItemText(id); }
+    int MeterPosition(int id) const { return FindControl(*page, id)->Describe().position; }
+    bool TimerRuns(UINT_PTR id) const { return TimerTable::Instance().IsSet(page->Handle(), id); }
+    // Queries of `oid` the card received.
+    int Queries(DWORD oid) const {
+        int count = 0;
+        for (const RecordedRequest& request : card->Requests()) {
+            if (request.type == 0 && request.oid == oid) ++count;
+        }
+        return count;
+    }
+    void SetRegistrySsid(const std::string& ssid) {
+        main->Adapter()->WriteRegistryString("Ssid", ssid, 0);
+    }
+    // The link goes, the card reporting `scanState`.
+    void DropLink(DWORD scanState = 0) { card->Disconnect(scanState); }
+
+    Scenario scenario;
+    // The IP helper's list: adapter name and address.
+    std::vector<std::pair<std::string, std::string>> addresses;
+    VirtualClock clock{1000};
+    DefaultUiHost ui;
+    std::unique_ptr<SimHost> host;
+    SimCard* card = nullptr;
+    MainDialog* main = nullptr;
+    CConfig* page = nullptr;
+    DWORD activatedAt = 0;
+
+  private:
+    void DeclareAddresses() {
+        ClearAdapterAddresses();
+        for (const auto& [name, ip] : addresses) SetAdapterAddress(name, ip, MASK);
+    }
+};
