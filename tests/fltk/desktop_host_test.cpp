@@ -316,4 +316,12 @@ TEST_F(DesktopHostTest, StopRequestClosesTheMainWindowThroughItsOkButton) {
     EXPECT_EQ(asked, 2) << "asked once per turn until it said so";
 }
 
+TEST_F(DesktopHostTest, OpenFileDialogIsCancelledWhenTheLoopsEnd) {
+    Host().SetStopRequest([] { return true; });
+    OpenFileRequest request;
+    request.title = "Load EEPROM image";
+    request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files", "*.*"}};
+    EXPECT_EQ(Host().ChooseOpenFile(request), std::nullopt);
+}
+
 }  // namespace
