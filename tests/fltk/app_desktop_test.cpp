@@ -1,20 +1,17 @@
-// The utility itself in the desktop window, wired as the program wires it (simulated card
-// from the built-in scenario, registry in memory), with a picture taken as soon as it runs.
+// The utility itself in the desktop window, started as from the command line (simulated card
+// from the built-in scenario), with a picture taken as soon as it runs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
-#include "app/utility_app.h"
 #include "desktop_fixture.h"
-#include "main/desktop_mode.h"
-#include "platform/registry/registry_store.h"
+#include "main/program.h"
 #include "platform/ui/dialog_units.h"
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/resources.h"
 #include "res/resource_ids.h"
-#include "sim/scenario.h"
-#include "sim/sim_host.h"
 
 namespace {
 
@@ -30,18 +27,17 @@ bool Near(Rgb a, Rgb b, int tolerance) {
 
 class AppDesktopTest : public DesktopTest {
   protected:
+    // The program as started from the command line, with a picture as soon as it runs.
     std::optional<RgbImage> RunUtilityWithPicture() {
-        RegistryStore::Instance().Reset();
-        SimHost sim(Scenario::Default());
-        Options options;
-        options.screenshotFile = PicturePath("utility");
-        options.screenshotAfterMs = 0;
+        const std::string picture = PicturePath("utility");
+        std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(RunDesktop(
-                      options, [] { theApp.InitInstance(); }, err),
-                  0)
-            << err.str();
-        return ReadPng(*options.screenshotFile);
+        EXPECT_EQ(RunProgram({"--registry", TempFile("registry.reg"), "--screenshot", picture,
+                              "--after", "0"},
+                             out, err),
+                  0);
+        EXPECT_EQ(err.str(), "");
+        return ReadPng(picture);
     }
 
     // A control of the Status page, where the sheet shows it in the main window.
@@ -91,6 +87,21 @@ TEST_F(AppDesktopTest, PictureShowsTheFiveTabsAndTheMetersAtZero) {
         EXPECT_GT(CountPixels(*image, meter, [](Rgb p) { return p == kWhite; }), 5)
             << "meter " << id;
     }
+}
+
+TEST_F(AppDesktopTest, PictureWithoutADisplayIsAnErrorNotTheTextMode) {
+    const std::string display = std::getenv("DISPLAY");
+    unsetenv("DISPLAY");
+    const std::string picture = PicturePath("nothing");
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status =
+        RunProgram({"--registry", TempFile("registry.reg"), "--screenshot", picture}, out, err);
+    setenv("DISPLAY", display.c_str(), 1);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.str(), "sdwlan: no display to open the window on\n");
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(ReadPng(picture));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ void DesktopTest::SetUp() {
 void DesktopTest::TearDown() {
     // SDWLAN_KEEP_PICTURES=1 leaves them for a look.
     if (std::getenv("SDWLAN_KEEP_PICTURES") != nullptr) return;
-    for (const std::string& path : pictures_) std::remove(path.c_str());
+    for (const std::string& path : files_) std::remove(path.c_str());
 }
 
 void HostedDesktopTest::SetUp() {
@@ -42,11 +42,11 @@ void HostedDesktopTest::TearDown() {
     DesktopTest::TearDown();
 }
 
-std::string DesktopTest::PicturePath(const std::string& name) {
+std::string DesktopTest::TempFile(const std::string& name) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    pictures_.push_back(::testing::TempDir() + "sdwlan_" + std::to_string(getpid()) + "_" +
-                        info->name() + "_" + name + ".png");
-    return pictures_.back();
+    files_.push_back(::testing::TempDir() + "sdwlan_" + std::to_string(getpid()) + "_" +
+                     info->name() + "_" + name);
+    return files_.back();
 }
 
 ControlTemplate TestControl(int id, ControlKind kind, std::string text, RECT du, DWORD style) {

@@ -21,10 +21,11 @@ class DesktopTest : public ::testing::Test {
     void TearDown() override;
 
     // A fresh file name in the test's temporary folder; the file goes with the test.
-    std::string PicturePath(const std::string& name);
+    std::string TempFile(const std::string& name);
+    std::string PicturePath(const std::string& name) { return TempFile(name + ".png"); }
 
   private:
-    std::vector<std::string> pictures_;
+    std::vector<std::string> files_;
 };
 
 // With a desktop host installed as the window system's host for the test.

@@ -158,7 +158,7 @@ class DesktopHostTest : public HostedDesktopTest {
     // Runs `dialog` modally with a picture taken as soon as the loop turns.
     std::optional<RgbImage> RunWithPicture(Dialog& dialog, const std::string& name,
                                            INT_PTR* result = nullptr) {
-        const std::string path = PicturePath(name);
+        const std::string path = TempFile(name);
         Host().ScheduleScreenshot(path, 0);
         INT_PTR ended = dialog.DoModal();
         if (result != nullptr) *result = ended;
