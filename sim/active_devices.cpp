@@ -31,10 +31,14 @@ void ActiveDevices::Remove(const std::string& path) {
     if (!path.empty()) RegistryStore::Instance().DeleteKey(path);
 }
 
-void ActiveDevices::RemoveStale(const std::string& deviceName) {
+bool ActiveDevices::RemoveNamed(const std::string& deviceName) {
     auto& registry = RegistryStore::Instance();
+    bool removed = false;
     for (int number = 1; number < kMaxEntries; ++number) {
         std::string path = EntryPath(number);
-        if (registry.GetString(path, "Name") == deviceName) registry.DeleteKey(path);
+        if (registry.GetString(path, "Name") != deviceName) continue;
+        registry.DeleteKey(path);
+        removed = true;
     }
+    return removed;
 }

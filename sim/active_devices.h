@@ -14,7 +14,7 @@ class ActiveDevices {
     // Adds an entry under the first free number; returns its path, empty when it failed.
     static std::string Add(const std::string& deviceName, const std::string& driverKey);
     static void Remove(const std::string& path);
-    // Removes entries for this device name left behind by an earlier run (the device manager
-    // starts with an empty list).
-    static void RemoveStale(const std::string& deviceName);
+    // Removes every entry for this device name (also one left behind by an earlier run: the
+    // device manager starts with an empty list); false when there was none.
+    static bool RemoveNamed(const std::string& deviceName);
 };

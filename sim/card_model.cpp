@@ -105,7 +105,7 @@ void CardModel::LoadDriver(DWORD tick) {
 void CardModel::SetLink(const LinkSpec& link, DWORD tick) {
     traffic_.Advance(tick, Connected());
     link_ = link;
-    linkWalk_.Reset(link.signalDbm, tick);
+    linkWalk_.Reset(link.signalDbm, link.wander, tick);
     if (link.connected) {
         settings.ssid = link.ssid;
         settings.dsFrequency = ChannelPlan::FrequencyKhz(link.channel);
@@ -139,6 +139,22 @@ void CardModel::Disassociate(DWORD scanState, DWORD tick) {
     link_.connected = false;
     link_.connectStatus.reset();
     link_.scanState = scanState;
+}
+
+void CardModel::LinkDown(DWORD tick) { Disassociate(spec_.link.scanState, tick); }
+
+bool CardModel::LinkUp(DWORD tick) {
+    if (spec_.link.ssid.empty()) {
+        bool inRange = !settings.ssid.empty() && world_->Strongest(settings.ssid, tick);
+        if (inRange) Associate(settings.ssid, tick);
+        return inRange;
+    }
+    LinkSpec link = spec_.link;
+    link.connected = true;
+    link.connectStatus.reset();
+    link.scanState = 0;
+    SetLink(link, tick);
+    return true;
 }
 
 void CardModel::SetRadio(bool on, DWORD tick) {

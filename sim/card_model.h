@@ -39,6 +39,13 @@ class CardModel {
     // Joins the strongest network in range with this SSID, or drops the link when there is none.
     void Associate(const std::string& ssid, DWORD tick);
     void Disassociate(DWORD scanState, DWORD tick);
+    // The link drops (connect status 1) with the scenario's scan state.
+    void LinkDown(DWORD tick);
+    // Connected again to the scenario's network; when the scenario's link names none, to the
+    // strongest network in range with the configured SSID. False when there is none.
+    bool LinkUp(DWORD tick);
+    // The BSSID 0xFFA0C001 reports (the connected one, or the one a scan state refers to).
+    void SetBssid(const MacAddress& bssid) { link_.bssid = bssid; }
     void SetRadio(bool on, DWORD tick);
     void SetSignal(int dbm, DWORD tick);
     void SetScanState(DWORD code) { link_.scanState = code; }

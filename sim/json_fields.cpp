@@ -2,33 +2,7 @@
 
 #include "platform/core/text.h"
 #include "sim/scenario_error.h"
-
-namespace {
-
-// A decimal or "0x" hexadecimal integer, optionally negative; nothing for other text.
-std::optional<long long> ParseInteger(const std::string& text) {
-    std::size_t at = 0;
-    bool negative = !text.empty() && text[0] == '-';
-    if (negative) at = 1;
-    int base = 10;
-    if (text.compare(at, 2, "0x") == 0 || text.compare(at, 2, "0X") == 0) {
-        base = 16;
-        at += 2;
-    }
-    if (at >= text.size() || text.size() - at > 12) return std::nullopt;
-    long long value = 0;
-    for (; at < text.size(); ++at) {
-        int digit = std::isdigit(static_cast<unsigned char>(text[at])) ? text[at] - '0'
-                    : base == 16 && std::isxdigit(static_cast<unsigned char>(text[at]))
-                        ? std::tolower(static_cast<unsigned char>(text[at])) - 'a' + 10
-                        : -1;
-        if (digit < 0) return std::nullopt;
-        value = value * base + digit;
-    }
-    return negative ? -value : value;
-}
-
-}  // namespace
+#include "sim/value_text.h"
 
 JsonFields::JsonFields(const Json& object, std::string path)
     : object_(object), path_(std::move(path)) {
@@ -55,7 +29,7 @@ long long JsonFields::AsInteger(const Json& value, const std::string& path, long
                                 long long high) {
     std::optional<long long> number;
     if (value.is_number_integer()) number = value.get<long long>();
-    if (value.is_string()) number = ParseInteger(value.get<std::string>());
+    if (value.is_string()) number = ValueText::Integer(value.get<std::string>());
     if (!number) Fail(path, "expected an integer");
     if (*number < low || *number > high) {
         Fail(path, StrFormat("%lld is outside %lld to %lld", *number, low, high));

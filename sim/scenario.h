@@ -97,6 +97,30 @@ struct AdapterSpec {
     std::map<DWORD, BYTE> basebandRegisters;  // by index, 0 to 127
     std::optional<bool> macFlag;              // bit 30 of MAC register 0x2F4
     std::vector<FaultSpec> faults;
+    // The IPv4 address the network stack lists for the adapter while its link is up; absent:
+    // 192.0.2.15 for the first adapter, .16 for the second, ...; empty: never listed.
+    std::optional<std::string> ipAddress;
+    std::string ipMask = "255.255.255.0";
+};
+
+// Another device in the registry's "Drivers\Active" list while the simulator runs.
+struct ActiveDeviceSpec {
+    std::string name;  // device name, as "COM2:"
+    std::string key;   // its driver key
+};
+
+// Something that happens to the simulated hardware: a scenario event at a world time, or a
+// script's `sim` command.
+enum class SimEventKind { RemoveCard, RemoveDevice, LinkDown, LinkUp, ScanState, Signal };
+
+struct SimEvent {
+    SimEventKind kind = SimEventKind::LinkDown;
+    DWORD atMs = 0;                   // world time of a scenario event
+    WString adapter;                  // the wireless adapter it concerns; empty: the first one
+    std::string deviceName;           // RemoveDevice
+    DWORD scanState = 0;              // ScanState: the code 0xFFA0C50A reports
+    std::optional<MacAddress> bssid;  // ScanState: the BSSID 0xFFA0C001 reports from now on
+    int signalDbm = 0;                // Signal: the link's new base level
 };
 
 struct ProtocolDriverSpec {
@@ -118,6 +142,8 @@ struct Scenario {
     std::optional<DWORD> vendorDriverVersion;
     std::vector<AdapterSpec> adapters;
     std::vector<NetworkSpec> networks;
+    std::vector<ActiveDeviceSpec> activeDevices;
+    std::vector<SimEvent> events;
 
     // One wireless adapter, associated, with a few networks in range.
     static Scenario Default();

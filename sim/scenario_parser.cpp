@@ -4,8 +4,10 @@
 
 #include "platform/core/text.h"
 #include "sim/channel_plan.h"
+#include "sim/event_parser.h"
 #include "sim/json_fields.h"
 #include "sim/scenario_error.h"
+#include "sim/value_text.h"
 
 namespace {
 
@@ -43,6 +45,10 @@ Scenario ScenarioParser::FromJson(const Json& root) {
     }
     scenario.adapters = List(fields.Find("adapters"), fields.PathOf("adapters"), &Adapter);
     scenario.networks = List(fields.Find("networks"), fields.PathOf("networks"), &Network);
+    scenario.activeDevices =
+        List(fields.Find("activeDevices"), fields.PathOf("activeDevices"), &ActiveDevice);
+    scenario.events =
+        EventParser::List(fields.Find("events"), fields.PathOf("events"), scenario.adapters);
     fields.Finish();
     for (std::size_t i = 0; i < scenario.adapters.size(); ++i) {
         for (std::size_t k = 0; k < i; ++k) {
@@ -118,6 +124,10 @@ AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) 
         spec.traffic = Traffic(*t, fields.PathOf("traffic"));
     Hardware(fields, &spec);
     spec.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
+    if (const Json* ip = fields.Find("ipAddress"))
+        spec.ipAddress = Ipv4(*ip, fields.PathOf("ipAddress"), true);
+    if (const Json* mask = fields.Find("ipMask"))
+        spec.ipMask = Ipv4(*mask, fields.PathOf("ipMask"), false);
     fields.Finish();
     return spec;
 }
@@ -291,21 +301,29 @@ void ScenarioParser::Eeprom(const Json& value, const std::string& path, AdapterS
     fields.Finish();
 }
 
-MacAddress ScenarioParser::Mac(const Json& value, const std::string& path) {
+ActiveDeviceSpec ScenarioParser::ActiveDevice(const Json& value, const std::string& path) {
+    JsonFields fields(value, path);
+    ActiveDeviceSpec device;
+    device.name = fields.String("name", "");
+    if (device.name.empty())
+        JsonFields::Fail(fields.PathOf("name"), "expected a device name like COM2:");
+    device.key = fields.String("key", "");
+    fields.Finish();
+    return device;
+}
+
+std::string ScenarioParser::Ipv4(const Json& value, const std::string& path, bool mayBeEmpty) {
     std::string text = JsonFields::AsString(value, path);
-    MacAddress mac{};
-    unsigned parts[6];
-    char separators[5];
-    int used = 0;
-    bool ok = text.size() == 17 &&
-              std::sscanf(text.c_str(), "%2x%c%2x%c%2x%c%2x%c%2x%c%2x%n", &parts[0], &separators[0],
-                          &parts[1], &separators[1], &parts[2], &separators[2], &parts[3],
-                          &separators[3], &parts[4], &separators[4], &parts[5], &used) == 11 &&
-              used == 17;
-    for (char separator : separators) ok = ok && (separator == '-' || separator == ':');
-    if (!ok) JsonFields::Fail(path, "expected a MAC address like 00-0A-0B-1C-2D-3E");
-    for (int i = 0; i < 6; ++i) mac[i] = static_cast<BYTE>(parts[i]);
-    return mac;
+    if (!(mayBeEmpty && text.empty()) && !ValueText::IsIpv4(text)) {
+        JsonFields::Fail(path, "expected an IPv4 address like 192.0.2.15");
+    }
+    return text;
+}
+
+MacAddress ScenarioParser::Mac(const Json& value, const std::string& path) {
+    auto mac = ValueText::Mac(JsonFields::AsString(value, path));
+    if (!mac) JsonFields::Fail(path, "expected a MAC address like 00-0A-0B-1C-2D-3E");
+    return *mac;
 }
 
 std::vector<BYTE> ScenarioParser::Rates(const Json& value, const std::string& path) {

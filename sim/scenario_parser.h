@@ -26,6 +26,9 @@ class ScenarioParser {
     static FaultSpec Fault(const Json& value, const std::string& path);
     static void Hardware(JsonFields& fields, AdapterSpec* spec);
     static void Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter);
+    static ActiveDeviceSpec ActiveDevice(const Json& value, const std::string& path);
+    // A dotted IPv4 address; an empty text too when mayBeEmpty.
+    static std::string Ipv4(const Json& value, const std::string& path, bool mayBeEmpty);
     static MacAddress Mac(const Json& value, const std::string& path);
     static std::vector<BYTE> Rates(const Json& value, const std::string& path);
     static std::vector<BYTE> HexBytes(const Json& value, const std::string& path);

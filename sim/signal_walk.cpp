@@ -50,3 +50,8 @@ void SignalWalk::Reset(int baseDbm, DWORD tick) {
     startTick_ = tick;
     Restart();
 }
+
+void SignalWalk::Reset(int baseDbm, const SignalWander& wander, DWORD tick) {
+    wander_ = wander;
+    Reset(baseDbm, tick);
+}

@@ -14,6 +14,8 @@ class SignalWalk {
     int At(DWORD tick);
     // A new base level; the walk starts again from it at this tick.
     void Reset(int baseDbm, DWORD tick);
+    // A new base level and a new way of wandering (another network), from this tick.
+    void Reset(int baseDbm, const SignalWander& wander, DWORD tick);
     int Base() const { return base_; }
 
     // Mixes a scenario seed with a per-signal salt, so that every walk has its own sequence.

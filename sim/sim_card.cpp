@@ -1,6 +1,8 @@
 #include "sim/sim_card.h"
 
 #include "platform/core/clock.h"
+#include "platform/core/text.h"
+#include "sim/card_address.h"
 #include "sim/card_model.h"
 #include "sim/card_oids.h"
 #include "sim/fault_list.h"
@@ -9,15 +11,18 @@
 #include "sim/sim_oids.h"
 
 SimCard::SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
-                 const Scenario& scenario, const std::string& eepromPath)
+                 const Scenario& scenario, const std::string& eepromPath,
+                 const std::string& ipAddress)
     : model_(std::make_unique<CardModel>(spec, std::move(world), scenario, eepromPath)),
       table_(std::make_unique<OidTable>()),
-      faults_(std::make_unique<FaultList>()) {
+      faults_(std::make_unique<FaultList>()),
+      address_(std::make_unique<CardAddress>(WideToUtf8(spec.name), ipAddress, spec.ipMask)) {
     AddGeneralOids(*table_, *model_);
     AddStationOids(*table_, *model_);
     AddLinkOids(*table_, *model_);
     AddDiagnosticOids(*table_, *model_);
     for (const auto& fault : spec.faults) faults_->Add(fault);
+    FollowLink();
 }
 
 SimCard::~SimCard() = default;
@@ -31,10 +36,14 @@ const AdapterSpec& SimCard::Spec() const { return model_->Spec(); }
 void SimCard::OnDriverLoad() {
     std::lock_guard lock(mutex_);
     model_->LoadDriver(GetTickCount());
+    FollowLink();
 }
+
+void SimCard::FollowLink() { address_->Follow(!removed_ && model_->Connected()); }
 
 SubmitDecision SimCard::Submit(const OidCall& call) {
     std::lock_guard lock(mutex_);
+    if (removed_) return {SubmitDecision::Action::Fail, ERROR_DEVICE_REMOVED};
     requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
     auto fault = faults_->Take(call.type, call.oid, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};
@@ -44,6 +53,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
 
 OidResult SimCard::Handle(const OidCall& call) {
     std::lock_guard lock(mutex_);
+    if (removed_) return OidTable::Failure(ndis::kAdapterRemoved);
     auto fault = faults_->Take(call.type, call.oid,
                                {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
     model_->listCountOverride.reset();
@@ -55,7 +65,30 @@ OidResult SimCard::Handle(const OidCall& call) {
         return result;
     }
     if (fault && fault->kind == FaultKind::ListCount) model_->listCountOverride = fault->value;
-    return table_->Dispatch(call, model_->Spec().wireless);
+    OidResult result = table_->Dispatch(call, model_->Spec().wireless);
+    FollowLink();
+    return result;
+}
+
+void SimCard::Remove() {
+    std::lock_guard lock(mutex_);
+    removed_ = true;
+    address_->Retire();
+}
+
+bool SimCard::Removed() const {
+    std::lock_guard lock(mutex_);
+    return removed_;
+}
+
+void SimCard::Retire() {
+    std::lock_guard lock(mutex_);
+    address_->Retire();
+}
+
+bool SimCard::AddressListed() const {
+    std::lock_guard lock(mutex_);
+    return address_->Listed();
 }
 
 std::vector<RecordedRequest> SimCard::Requests() const {
@@ -71,6 +104,7 @@ void SimCard::ClearRequests() {
 void SimCard::SetLink(const LinkSpec& link) {
     std::lock_guard lock(mutex_);
     model_->SetLink(link, GetTickCount());
+    FollowLink();
 }
 
 LinkSpec SimCard::Link() const {
@@ -81,6 +115,20 @@ LinkSpec SimCard::Link() const {
 void SimCard::Disconnect(DWORD scanState) {
     std::lock_guard lock(mutex_);
     model_->Disassociate(scanState, GetTickCount());
+    FollowLink();
+}
+
+void SimCard::LinkDown() {
+    std::lock_guard lock(mutex_);
+    model_->LinkDown(GetTickCount());
+    FollowLink();
+}
+
+bool SimCard::LinkUp() {
+    std::lock_guard lock(mutex_);
+    bool up = model_->LinkUp(GetTickCount());
+    FollowLink();
+    return up;
 }
 
 void SimCard::SetSignal(int dbm) {
@@ -88,9 +136,10 @@ void SimCard::SetSignal(int dbm) {
     model_->SetSignal(dbm, GetTickCount());
 }
 
-void SimCard::SetScanState(DWORD code) {
+void SimCard::SetScanState(DWORD code, std::optional<MacAddress> bssid) {
     std::lock_guard lock(mutex_);
     model_->SetScanState(code);
+    if (bssid) model_->SetBssid(*bssid);
 }
 
 void SimCard::SetConnectStatus(std::optional<DWORD> status) {

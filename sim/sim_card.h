@@ -14,6 +14,7 @@
 #include "sim/scenario.h"
 #include "sim/traffic_model.h"
 
+class CardAddress;
 class CardModel;
 class FaultList;
 class OidTable;
@@ -35,8 +36,9 @@ struct SubmitDecision {
 class SimCard {
   public:
     // eepromPath: the file that keeps the EEPROM between runs; empty keeps it in memory.
+    // ipAddress: listed in the IP helper while the link is up; empty: never listed.
     SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
-            const std::string& eepromPath);
+            const std::string& eepromPath, const std::string& ipAddress = {});
     ~SimCard();
     SimCard(const SimCard&) = delete;
     SimCard& operator=(const SimCard&) = delete;
@@ -48,10 +50,20 @@ class SimCard {
     // The driver loads: settings from the scenario and the registry parameters, counters reset,
     // no scan done yet. Hardware state (registers, EEPROM) and the link stay.
     void OnDriverLoad();
-    // Records the request and decides whether it completes, pends or fails.
+    // Records the request and decides whether it completes, pends or fails. A removed card
+    // takes no request: the device call fails with ERROR_DEVICE_REMOVED.
     SubmitDecision Submit(const OidCall& call);
-    // Answers the request (at once, or from the worker for a pending one).
+    // Answers the request (at once, or from the worker for a pending one). A request that was
+    // pending when the card was removed completes with NDIS status 0xC0010018.
     OidResult Handle(const OidCall& call);
+
+    // The card is pulled out: it answers nothing more and its address leaves the IP helper.
+    void Remove();
+    bool Removed() const;
+    // Its host is going: the address leaves the IP helper for good.
+    void Retire();
+    // Whether the IP helper lists the adapter's address now.
+    bool AddressListed() const;
 
     std::vector<RecordedRequest> Requests() const;
     void ClearRequests();
@@ -60,8 +72,13 @@ class SimCard {
     void SetLink(const LinkSpec& link);
     LinkSpec Link() const;
     void Disconnect(DWORD scanState);
+    // The link drops with the scenario's scan state, or comes back (false: no network to join).
+    void LinkDown();
+    bool LinkUp();
+    // The link's signal: the walk starts again from this level now.
     void SetSignal(int dbm);
-    void SetScanState(DWORD code);
+    // The scan-state code; with a BSSID, also the BSSID the card reports from now on.
+    void SetScanState(DWORD code, std::optional<MacAddress> bssid = std::nullopt);
     void SetConnectStatus(std::optional<DWORD> status);
     void SetLinkSpeed(DWORD speed);
     void SetTraffic(const TrafficSpec& traffic);
@@ -83,9 +100,14 @@ class SimCard {
     TrafficCounters Traffic() const;
 
   private:
+    // Lists or withdraws the address after a change of the link; called with the lock held.
+    void FollowLink();
+
     mutable std::mutex mutex_;
     std::vector<RecordedRequest> requests_;
     std::unique_ptr<CardModel> model_;
     std::unique_ptr<OidTable> table_;
     std::unique_ptr<FaultList> faults_;
+    std::unique_ptr<CardAddress> address_;
+    bool removed_ = false;
 };

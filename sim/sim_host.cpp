@@ -1,5 +1,6 @@
 #include "sim/sim_host.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/core/clock.h"
@@ -8,6 +9,7 @@
 #include "platform/core/text.h"
 #include "platform/registry/registry_store.h"
 #include "sim/active_devices.h"
+#include "sim/device_broadcast.h"
 #include "sim/driver_parameters.h"
 #include "sim/rad4_protocol.h"
 #include "sim/radio_world.h"
@@ -39,24 +41,36 @@ void InstallDriverVersion(const Scenario& scenario) {
     }
 }
 
+// The address the network stack gives an adapter: the scenario's, else one from the
+// documentation range by the adapter's position.
+std::string IpAddressOf(const AdapterSpec& adapter, std::size_t position) {
+    constexpr std::size_t kFirstHost = 15;
+    return adapter.ipAddress.value_or(StrFormat("192.0.2.%zu", kFirstHost + position));
+}
+
 }  // namespace
 
-SimHost::SimHost(Scenario scenario) : scenario_(std::move(scenario)) {
-    world_ = std::make_shared<RadioWorld>(scenario_.networks, scenario_.seed, GetTickCount());
-    for (const auto& adapter : scenario_.adapters) {
-        cards_.push_back(
-            std::make_shared<SimCard>(adapter, world_, scenario_, EepromPath(adapter.name)));
+SimHost::SimHost(Scenario scenario) : scenario_(std::move(scenario)), startTick_(GetTickCount()) {
+    world_ = std::make_shared<RadioWorld>(scenario_.networks, scenario_.seed, startTick_);
+    for (std::size_t i = 0; i < scenario_.adapters.size(); ++i) {
+        const AdapterSpec& adapter = scenario_.adapters[i];
+        cards_.push_back(std::make_shared<SimCard>(
+            adapter, world_, scenario_, EepromPath(adapter.name), IpAddressOf(adapter, i)));
     }
     InstallDriverVersion(scenario_);
     InsertCards();
+    ListActiveDevices();
     DeviceManager::Instance().InstallModule(
         rad4::kDriverFile, DriverModule{rad4::kStreamPrefix, [this] { return CreateDriver(); }});
     if (scenario_.driver.alreadyPresent) RegisterPresentDriver();
+    ScheduleEvents();
 }
 
 SimHost::~SimHost() {
+    for (ClockScheduler::Id id : scheduled_) ClockScheduler::Instance().Cancel(id);
     DeviceManager::Instance().UninstallModule(rad4::kDriverFile);
     for (const auto& entry : active_) ActiveDevices::Remove(entry.path);
+    for (const auto& path : otherDevices_) ActiveDevices::Remove(path);
     if (HANDLE present = PresentRegistration(); present != 0) DeregisterDevice(present);
     std::shared_ptr<SimProtocolDriver> driver;
     {
@@ -67,6 +81,7 @@ SimHost::~SimHost() {
         driver->ForgetOwner();
         driver->Shutdown();
     }
+    for (const auto& card : cards_) card->Retire();
 }
 
 // The wireless cards are in their slots: the device manager lists each one as active.
@@ -76,10 +91,101 @@ void SimHost::InsertCards() {
         if (!adapter.wireless) continue;
         std::string name =
             adapter.deviceName.empty() ? StrFormat("KES%d:", ++number) : adapter.deviceName;
-        ActiveDevices::RemoveStale(name);
+        ActiveDevices::RemoveNamed(name);
         active_.push_back(
             {adapter.name, name, ActiveDevices::Add(name, ActiveDevices::kCardDriverKey)});
     }
+}
+
+// Other devices the scenario lists, as the device manager would list them.
+void SimHost::ListActiveDevices() {
+    for (const auto& device : scenario_.activeDevices) {
+        ActiveDevices::RemoveNamed(device.name);
+        std::string path = ActiveDevices::Add(device.name, device.key);
+        if (!path.empty()) otherDevices_.push_back(path);
+    }
+}
+
+// Each event at its world time; the callbacks run on the thread that drives the clock.
+void SimHost::ScheduleEvents() {
+    for (const SimEvent& event : scenario_.events) {
+        scheduled_.push_back(ClockScheduler::Instance().Schedule(startTick_ + event.atMs,
+                                                                 [this, event] { Apply(event); }));
+    }
+}
+
+SimCard* SimHost::WirelessCard(const WString& adapterName) {
+    for (const auto& card : cards_) {
+        if (card->IsWireless() && (adapterName.empty() || card->Name() == adapterName)) {
+            return card.get();
+        }
+    }
+    return nullptr;
+}
+
+bool SimHost::RemoveCard(const WString& adapterName) {
+    SimCard* card = WirelessCard(adapterName);
+    if (card == nullptr || card->Removed()) return false;
+    auto entry = std::find_if(active_.begin(), active_.end(),
+                              [&](const ActiveEntry& e) { return e.adapter == card->Name(); });
+    std::string deviceName;
+    if (entry != active_.end()) {
+        ActiveDevices::Remove(entry->path);
+        deviceName = entry->deviceName;
+        active_.erase(entry);
+    }
+    card->Remove();
+    if (!deviceName.empty()) DeviceBroadcast::PortRemoved(deviceName);
+    return true;
+}
+
+void SimHost::RemoveDevice(const std::string& deviceName) {
+    for (const auto& entry : active_) {
+        if (entry.deviceName == deviceName) {
+            RemoveCard(entry.adapter);
+            return;
+        }
+    }
+    ActiveDevices::RemoveNamed(deviceName);
+    DeviceBroadcast::PortRemoved(deviceName);
+}
+
+std::string SimHost::Apply(const SimEvent& event) {
+    if (event.kind == SimEventKind::RemoveDevice) {
+        RemoveDevice(event.deviceName);
+        return {};
+    }
+    SimCard* card = WirelessCard(event.adapter);
+    if (card == nullptr) {
+        return event.adapter.empty()
+                   ? "no wireless adapter in the scenario"
+                   : "no wireless adapter '" + WideToUtf8(event.adapter) + "' in the scenario";
+    }
+    if (card->Removed()) return "the card of adapter " + WideToUtf8(card->Name()) + " is removed";
+    return ApplyToCard(*card, event);
+}
+
+std::string SimHost::ApplyToCard(SimCard& card, const SimEvent& event) {
+    switch (event.kind) {
+        case SimEventKind::RemoveCard:
+            RemoveCard(card.Name());
+            break;
+        case SimEventKind::LinkDown:
+            card.LinkDown();
+            break;
+        case SimEventKind::LinkUp:
+            if (!card.LinkUp()) return "no network in range to connect to";
+            break;
+        case SimEventKind::ScanState:
+            card.SetScanState(event.scanState, event.bssid);
+            break;
+        case SimEventKind::Signal:
+            card.SetSignal(event.signalDbm);
+            break;
+        case SimEventKind::RemoveDevice:
+            break;
+    }
+    return {};
 }
 
 std::string SimHost::CardDeviceName(const WString& adapterName) const {

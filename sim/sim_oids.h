@@ -11,6 +11,7 @@ constexpr DWORD kInvalidLength = 0xC0010014;
 constexpr DWORD kInvalidData = 0xC0010015;
 constexpr DWORD kBufferTooShort = 0xC0010016;
 constexpr DWORD kInvalidOid = 0xC0010017;
+constexpr DWORD kAdapterRemoved = 0xC0010018;
 }  // namespace ndis
 
 namespace oids {

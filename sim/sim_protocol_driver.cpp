@@ -153,6 +153,7 @@ std::vector<BYTE> SimProtocolDriver::BindingList() const {
         return bytes;
     }
     for (const auto& card : cards_) {
+        if (card->Removed()) continue;  // a pulled card is no longer bound
         for (char16_t unit : card->Name()) PutUnit(bytes, unit);
         PutUnit(bytes, 0);
     }
@@ -171,7 +172,7 @@ BOOL SimProtocolDriver::EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesRetur
 
 std::shared_ptr<SimCard> SimProtocolDriver::FindCard(const WString& name) const {
     for (const auto& card : cards_) {
-        if (card->Name() == name) return card;
+        if (card->Name() == name && !card->Removed()) return card;
     }
     return nullptr;
 }
