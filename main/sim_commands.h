@@ -1,4 +1,5 @@
-// The script's `sim` command: simulator events a script can cause (docs/script.md).
+// The script's `sim` command: simulator events a script can cause (docs/scenario.md, "Script
+// commands").
 #pragma once
 
 #include <string>
