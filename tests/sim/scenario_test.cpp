@@ -53,7 +53,7 @@ TEST(ScenarioTest, DefaultHasOneAssociatedWirelessAdapterAndNetworksInRange) {
 
 TEST(ScenarioTest, DocumentedExamplesParseAndTheFirstIsTheDefault) {
     auto examples = DocumentedExamples();
-    ASSERT_EQ(examples.size(), 2u);
+    ASSERT_EQ(examples.size(), 3u);
     Scenario documented = Scenario::Parse(examples[0]);
     Scenario builtIn = Scenario::Default();
     EXPECT_EQ(documented.networks.size(), builtIn.networks.size());
@@ -65,6 +65,36 @@ TEST(ScenarioTest, DocumentedExamplesParseAndTheFirstIsTheDefault) {
     EXPECT_EQ(second.adapters[0].faults[0].value, 0xC0000001u);
     EXPECT_EQ(second.adapters[0].faults[0].times, 1u);
     EXPECT_FALSE(second.adapters[1].wireless);
+    Scenario third = Scenario::Parse(examples[2]);
+    EXPECT_EQ(third.adapters[0].ipAddress, "192.0.2.40");
+    EXPECT_EQ(third.activeDevices[0].key, "\\Drivers\\BuiltIn\\Serial");
+    ASSERT_EQ(third.events.size(), 6u);
+    EXPECT_EQ(third.events[1].kind, SimEventKind::ScanState);
+    EXPECT_EQ(third.events[1].atMs, 23000u);
+    EXPECT_EQ(third.events[5].kind, SimEventKind::RemoveCard);
+}
+
+TEST(ScenarioTest, EventsInEveryForm) {
+    Scenario s = Scenario::Parse(R"({
+      "adapters": [{ "name": "NE1", "wireless": false }, { "name": "W1" }, { "name": "W2" }],
+      "events": [
+        { "at": 1, "removeCard": true, "adapter": "W2" },
+        { "at": "0x10", "removeDevice": "COM3:" },
+        { "at": 2, "link": "up" },
+        { "at": 3, "scanState": "0x8", "bssid": "02:00:00:00:00:0A" },
+        { "at": 4, "signalDbm": -77 }]
+    })");
+    ASSERT_EQ(s.events.size(), 5u);
+    EXPECT_EQ(s.events[0].adapter, u"W2");
+    EXPECT_EQ(s.events[1].kind, SimEventKind::RemoveDevice);
+    EXPECT_EQ(s.events[1].atMs, 16u);
+    EXPECT_EQ(s.events[1].deviceName, "COM3:");
+    EXPECT_EQ(s.events[2].kind, SimEventKind::LinkUp);
+    EXPECT_TRUE(s.events[2].adapter.empty());
+    EXPECT_EQ(s.events[3].scanState, 8u);
+    EXPECT_EQ(s.events[3].bssid, (MacAddress{2, 0, 0, 0, 0, 0x0A}));
+    EXPECT_EQ(s.events[4].signalDbm, -77);
+    EXPECT_FALSE(s.adapters[1].ipAddress.has_value());
 }
 
 TEST(ScenarioTest, ValuesInTheirWrittenForms) {
@@ -125,7 +155,35 @@ INSTANTIATE_TEST_SUITE_P(
             "$.adapters[0].settings.ssid: longer than 32 bytes"},
         std::pair{R"({"adapters": [{"name": "A", "macRegisters": {"0x2F6": 1}}]})",
                   "register 0x2F6 is not a multiple of 4"},
-        std::pair{R"([1, 2])", "$: expected an object"}));
+        std::pair{R"([1, 2])", "$: expected an object"},
+        std::pair{R"({"adapters": [{"name": "A", "ipAddress": "192.0.2.256"}]})",
+                  "$.adapters[0].ipAddress: expected an IPv4 address"},
+        std::pair{R"({"adapters": [{"name": "A", "ipMask": ""}]})",
+                  "$.adapters[0].ipMask: expected an IPv4 address"},
+        std::pair{R"({"activeDevices": [{"key": "x"}]})",
+                  "$.activeDevices[0].name: expected a device name"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"link": "down"}]})",
+                  "$.events[0].at: missing"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1}]})",
+                  "$.events[0]: expected one of removeCard"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "link": "down",
+                      "signalDbm": -50}]})",
+                  "$.events[0]: both link and signalDbm"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "link": "left"}]})",
+                  "$.events[0].link: expected \"up\" or \"down\""},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "removeCard": false}]})",
+                  "$.events[0].removeCard: expected true"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "link": "up",
+                      "bssid": "02-00-00-00-00-01"}]})",
+                  "$.events[0].bssid: unknown key"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "signalDbm": 3}]})",
+                  "$.events[0].signalDbm: 3 is outside -120 to 0"},
+        std::pair{R"({"adapters": [{"name": "A"}], "events": [{"at": 1, "link": "up",
+                      "adapter": "B"}]})",
+                  "$.events[0].adapter: no wireless adapter of this name"},
+        std::pair{R"({"adapters": [{"name": "N", "wireless": false}],
+                      "events": [{"at": 1, "removeCard": true}]})",
+                  "$.events[0]: no wireless adapter for this event"}));
 
 TEST(ScenarioTest, FileErrorsNameTheFile) {
     std::string missing = std::string(SDWLAN_BINARY_DIR) + "/no-such-scenario.json";

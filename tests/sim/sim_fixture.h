@@ -16,6 +16,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/device_manager.h"
 #include "platform/core/handle_table.h"
+#include "platform/core/ip_helper.h"
 #include "platform/core/last_error.h"
 #include "platform/registry/registry_store.h"
 #include "sim/scenario.h"
@@ -39,6 +40,8 @@ class SimTest : public ::testing::Test {
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
         RegistryStore::Instance().Reset();
+        ClockScheduler::Instance().Clear();
+        ClearAdapterAddresses();
         SetPlatformClock(&clock);
     }
 
@@ -50,6 +53,8 @@ class SimTest : public ::testing::Test {
         DriverLibrary() = DriverLibraryState{};
         SetPlatformClock(nullptr);
         RegistryStore::Instance().Reset();
+        ClockScheduler::Instance().Clear();
+        ClearAdapterAddresses();
     }
 
     void Start(Scenario scenario = Scenario::Default()) {

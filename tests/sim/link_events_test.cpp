@@ -1,0 +1,265 @@
+// The link as scripts and scenario events change it: down and up, scan states, the signal and
+// its walk, and the adapter's address in the IP helper.
+#include <algorithm>
+
+#include "sim/sim_command.h"
+#include "sim_fixture.h"
+
+namespace {
+
+constexpr DWORD kConnectStatus = 0x00010114;
+constexpr DWORD kLinkSpeed = 0x00010107;
+constexpr DWORD kBssid = 0xFFA0C001;
+constexpr DWORD kSsid = 0xFFA0C002;
+constexpr DWORD kRssi = 0xFFA0C006;
+constexpr DWORD kDisassociate = 0xFFA0C014;
+constexpr DWORD kLinkQuality = 0xFFA0C503;
+constexpr DWORD kScanState = 0xFFA0C50A;
+constexpr DWORD kRadio = 0xFFA0C516;
+const std::vector<BYTE> kHarbor = {0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x01};
+
+struct Address {
+    std::string ip, mask;
+    bool operator==(const Address&) const = default;
+};
+
+// The address the IP helper lists for an adapter, as the utility reads it.
+std::optional<Address> Listed(const std::string& adapter) {
+    ULONG size = 0;
+    if (GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW) return std::nullopt;
+    std::vector<IP_ADAPTER_INFO> infos(size / sizeof(IP_ADAPTER_INFO));
+    if (GetAdaptersInfo(infos.data(), &size) != ERROR_SUCCESS) return std::nullopt;
+    for (const IP_ADAPTER_INFO* info = infos.data(); info != nullptr; info = info->Next) {
+        if (adapter == info->AdapterName) {
+            return Address{info->IpAddressList.IpAddress.String, info->IpAddressList.IpMask.String};
+        }
+    }
+    return std::nullopt;
+}
+
+const Address kDefaultAddress{"192.0.2.15", "255.255.255.0"};
+
+}  // namespace
+
+class LinkEventsTest : public SimTest {
+  protected:
+    std::string Run(const std::vector<std::string>& args) { return SimCommand::Run(*host, args); }
+    int Signal() { return static_cast<LONG>(QueryWord(kRssi)); }
+    std::vector<BYTE> Bssid() {
+        std::vector<BYTE> bssid(6);
+        EXPECT_EQ(Query(kBssid, bssid).status, 0u);
+        return bssid;
+    }
+    static DWORD QualityOf(int dbm) {
+        return static_cast<DWORD>(std::clamp(2 * (dbm + 95), 0, 100));
+    }
+    void StartOpen(Scenario scenario = Scenario::Default()) {
+        Start(std::move(scenario));
+        OpenAdapter();
+    }
+    void RunDueAfter(DWORD ms) {
+        clock.Advance(ms);
+        ClockScheduler::Instance().RunDue();
+    }
+};
+
+TEST_F(LinkEventsTest, LinkDownDisconnectsAndWithdrawsTheAddressUpRestoresBoth) {
+    StartOpen();
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+    ASSERT_EQ(Run({"link", "down"}), "");
+    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    EXPECT_EQ(QueryWord(kScanState), 0u);
+    EXPECT_EQ(Bssid(), kHarbor);  // still readable while disconnected
+    EXPECT_EQ(Signal(), -100);
+    EXPECT_EQ(QueryWord(kLinkQuality), 0u);
+    EXPECT_EQ(QueryWord(kLinkSpeed), 0u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+
+    clock.Advance(7000);
+    ASSERT_EQ(Run({"link", "up"}), "");
+    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(Bssid(), kHarbor);
+    EXPECT_EQ(Signal(), -54);  // the walk starts again from the network's level
+    EXPECT_EQ(QueryWord(kLinkSpeed), 110000u);
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+}
+
+TEST_F(LinkEventsTest, LinkDownReportsTheScenariosScanState) {
+    Scenario scenario = Scenario::Default();
+    scenario.adapters[0].link.scanState = 7;
+    StartOpen(scenario);
+    EXPECT_EQ(QueryWord(kScanState), 7u);
+    Run({"link", "down"});
+    EXPECT_EQ(QueryWord(kScanState), 7u);
+    Run({"link", "up"});
+    EXPECT_EQ(QueryWord(kScanState), 0u);
+}
+
+TEST_F(LinkEventsTest, LinkUpWithoutAScenarioNetworkJoinsTheConfiguredSsid) {
+    Scenario scenario = Scenario::Default();
+    scenario.adapters[0].link = LinkSpec{};
+    scenario.adapters[0].settings.ssid = "Orchard-Guest";
+    StartOpen(scenario);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    ASSERT_EQ(Run({"link", "up"}), "");
+    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(Bssid()[5], 0x02);
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+}
+
+TEST_F(LinkEventsTest, LinkUpWithNothingToJoinIsRefused) {
+    Scenario scenario = Scenario::Default();
+    scenario.adapters[0].link = LinkSpec{};
+    scenario.adapters[0].settings.ssid = "Nowhere";
+    StartOpen(scenario);
+    EXPECT_EQ(Run({"link", "up"}), "link: no network in range to connect to");
+    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+}
+
+TEST_F(LinkEventsTest, ScanStateWithAndWithoutBssid) {
+    StartOpen();
+    Run({"link", "down"});
+    ASSERT_EQ(Run({"scan-state", "8", "02-aa-bb-cc-dd-ee"}), "");
+    EXPECT_EQ(QueryWord(kScanState), 8u);
+    EXPECT_EQ(Bssid(), (std::vector<BYTE>{0x02, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE}));
+    ASSERT_EQ(Run({"scan-state", "6"}), "");
+    EXPECT_EQ(QueryWord(kScanState), 6u);
+    EXPECT_EQ(Bssid()[1], 0xAA);  // kept
+    Run({"scan-state", "0x1"});
+    EXPECT_EQ(QueryWord(kScanState), 1u);
+    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+}
+
+TEST_F(LinkEventsTest, SignalCommandSetsTheLevelAndTheWalkMovesSignalAndQualityTogether) {
+    StartOpen();
+    ASSERT_EQ(Run({"signal", "-70"}), "");
+    EXPECT_EQ(Signal(), -70);
+    EXPECT_EQ(QueryWord(kLinkQuality), 50u);
+    bool moved = false;
+    for (int second = 1; second <= 60; ++second) {
+        clock.Advance(1000);
+        int dbm = Signal();
+        ASSERT_GE(dbm, -74);  // the default link wanders within 4 dB
+        ASSERT_LE(dbm, -66);
+        ASSERT_EQ(QueryWord(kLinkQuality), QualityOf(dbm));
+        moved = moved || dbm != -70;
+    }
+    EXPECT_TRUE(moved);
+}
+
+TEST_F(LinkEventsTest, AJoinedNetworkBringsItsOwnWander) {
+    Scenario scenario = Scenario::Default();
+    scenario.adapters[0].link = LinkSpec{};  // a still link, not connected
+    StartOpen(scenario);
+    std::vector<BYTE> ssid(36);
+    std::string name = "Lighthouse";
+    ssid[0] = static_cast<BYTE>(name.size());
+    std::copy(name.begin(), name.end(), ssid.begin() + 4);
+    ASSERT_EQ(Set(kSsid, ssid).status, 0u);
+    int first = Signal();
+    bool moved = false;
+    for (int second = 1; second <= 30 && !moved; ++second) {
+        clock.Advance(1000);
+        moved = Signal() != first;
+    }
+    EXPECT_TRUE(moved);
+}
+
+TEST_F(LinkEventsTest, AddressFollowsEveryWayTheLinkGoes) {
+    StartOpen();
+    ASSERT_EQ(SetWord(kRadio, 0).status, 0u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    SetWord(kRadio, 1);
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+    ASSERT_EQ(Set(kDisassociate, {}).status, 0u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    Run({"link", "up"});
+    host->RemoveCard();
+    EXPECT_FALSE(Listed("KESTREL1"));
+    EXPECT_EQ(Run({"link", "up"}), "link: the card of adapter KESTREL1 is removed");
+    EXPECT_FALSE(Listed("KESTREL1"));
+}
+
+TEST_F(LinkEventsTest, AddressesFromTheScenarioAndByPosition) {
+    Start(Scenario::Parse(R"({"adapters": [
+        {"name": "A", "link": {"connected": true, "ssid": "x"}},
+        {"name": "B", "link": {"connected": true, "ssid": "y"},
+         "ipAddress": "198.51.100.7", "ipMask": "255.255.0.0"},
+        {"name": "C", "link": {"connected": true, "ssid": "z"}, "ipAddress": ""},
+        {"name": "D", "link": {"connected": true, "ssid": "w"}}]})"));
+    EXPECT_EQ(Listed("A"), kDefaultAddress);
+    EXPECT_EQ(Listed("B"), (Address{"198.51.100.7", "255.255.0.0"}));
+    EXPECT_FALSE(Listed("C"));
+    EXPECT_EQ(Listed("D"), (Address{"192.0.2.18", "255.255.255.0"}));
+    host.reset();
+    ULONG size = 0;
+    EXPECT_EQ(GetAdaptersInfo(nullptr, &size), ERROR_NO_DATA);
+}
+
+TEST_F(LinkEventsTest, ScenarioLinkEventsHappenAtTheirWorldTime) {
+    Scenario scenario = Scenario::Default();
+    scenario.events = Scenario::Parse(R"({"adapters": [{"name": "KESTREL1"}], "events": [
+        {"at": 3000, "link": "down"},
+        {"at": 6000, "scanState": 8, "bssid": "02-00-00-00-00-09"},
+        {"at": 9000, "link": "up"}, {"at": 9000, "signalDbm": -45}]})")
+                          .events;
+    StartOpen(scenario);
+    RunDueAfter(2999);
+    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    RunDueAfter(1);
+    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    RunDueAfter(3000);
+    EXPECT_EQ(QueryWord(kScanState), 8u);
+    EXPECT_EQ(Bssid()[5], 0x09);
+    RunDueAfter(3000);
+    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(Signal(), -45);  // same tick, in the order listed
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+}
+
+TEST_F(LinkEventsTest, CommandsNeedAWirelessAdapter) {
+    Start(Scenario::Parse(R"({"adapters": [{"name": "NE1", "wireless": false}]})"));
+    EXPECT_EQ(Run({"signal", "-50"}), "signal: no wireless adapter in the scenario");
+    EXPECT_EQ(Run({"remove-card"}), "remove-card: no wireless adapter in the scenario");
+}
+
+class SimCommandErrorTest
+    : public LinkEventsTest,
+      public ::testing::WithParamInterface<std::pair<std::vector<std::string>, const char*>> {};
+
+TEST_P(SimCommandErrorTest, NamesTheProblemAndChangesNothing) {
+    StartOpen();
+    auto [args, expected] = GetParam();
+    std::string error = Run(args);
+    EXPECT_NE(error.find(expected), std::string::npos) << error;
+    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(Signal(), -54);
+    EXPECT_EQ(QueryWord(kScanState), 0u);
+    EXPECT_FALSE(Card().Removed());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadArguments, SimCommandErrorTest,
+    ::testing::Values(
+        std::pair{std::vector<std::string>{}, "missing simulator command"},
+        std::pair{std::vector<std::string>{"explode"}, "unknown sim command 'explode'"},
+        std::pair{std::vector<std::string>{"signal", "abc"},
+                  "signal: 'abc' is not a signal level (whole dBm from -120 to 0)"},
+        std::pair{std::vector<std::string>{"signal", "-121"}, "'-121' is not a signal level"},
+        std::pair{std::vector<std::string>{"signal", "3"}, "'3' is not a signal level"},
+        std::pair{std::vector<std::string>{"signal"}, "signal: missing argument"},
+        std::pair{std::vector<std::string>{"signal", "-40", "-50"},
+                  "signal: too many arguments; usage: sim signal DBM"},
+        std::pair{std::vector<std::string>{"scan-state", "eight"},
+                  "scan-state: 'eight' is not a scan-state code"},
+        std::pair{std::vector<std::string>{"scan-state", "-1"}, "'-1' is not a scan-state code"},
+        std::pair{std::vector<std::string>{"scan-state", "8", "02-00-00-00-00"},
+                  "scan-state: '02-00-00-00-00' is not a BSSID"},
+        std::pair{std::vector<std::string>{"scan-state", "8", "02-00-00-00-00-0g"},
+                  "is not a BSSID"},
+        std::pair{std::vector<std::string>{"link", "sideways"},
+                  "link: 'sideways' is neither 'down' nor 'up'"},
+        std::pair{std::vector<std::string>{"link"}, "link: missing argument"},
+        std::pair{std::vector<std::string>{"remove-card", "now"}, "remove-card: too many"},
+        std::pair{std::vector<std::string>{"remove-device"}, "remove-device: missing"}));
