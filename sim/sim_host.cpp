@@ -142,7 +142,8 @@ bool SimHost::RemoveCard(const WString& adapterName) {
 void SimHost::RemoveDevice(const std::string& deviceName) {
     for (const auto& entry : active_) {
         if (entry.deviceName == deviceName) {
-            RemoveCard(entry.adapter);
+            WString adapter = entry.adapter;  // the entry goes with the card
+            RemoveCard(adapter);
             return;
         }
     }
