@@ -45,26 +45,26 @@ struct RegisterPageSpec {
     bool fromFile;
 };
 
-DialogTemplate RegisterPageTemplate(const RegisterPageSpec& spec) {
-    DialogTemplate page = MakePageTemplate(spec.id, spec.caption, spec.cx, spec.cy);
-    const int right = spec.cx - 6;
+DialogTemplate RegisterPageTemplate(const RegisterPageSpec& desc) {
+    DialogTemplate page = MakePageTemplate(desc.id, desc.caption, desc.cx, desc.cy);
+    const int right = desc.cx - 6;
     const int buttonX = right - 30;
     auto& c = page.controls;
-    c.push_back(MakeLabel(IDC_STATIC, spec.addressLabel, {6, 8, 58, 8}));
-    c.push_back(MakeLabel(IDC_STATIC, spec.dataLabel, {6, 24, 58, 8}));
-    c.push_back(MakeEdit(spec.addressId, {66, 6, buttonX - 70, 12}, ES_AUTOHSCROLL));
-    c.push_back(MakeEdit(spec.dataId, {66, 22, buttonX - 70, 12}, ES_AUTOHSCROLL));
+    c.push_back(MakeLabel(IDC_STATIC, desc.addressLabel, {6, 8, 58, 8}));
+    c.push_back(MakeLabel(IDC_STATIC, desc.dataLabel, {6, 24, 58, 8}));
+    c.push_back(MakeEdit(desc.addressId, {66, 6, buttonX - 70, 12}, ES_AUTOHSCROLL));
+    c.push_back(MakeEdit(desc.dataId, {66, 22, buttonX - 70, 12}, ES_AUTOHSCROLL));
     c.push_back(MakePushButton(IDC_READ, "Read", {buttonX, 6, 30, 12}));
     c.push_back(MakePushButton(IDC_SET, "Set", {buttonX, 22, 30, 12}));
-    if (spec.fromFile) {
+    if (desc.fromFile) {
         const int half = (right - 6 - 4) / 2;
         c.push_back(MakePushButton(IDC_READ_ALL, "Read All", {6, 38, half, 12}));
         c.push_back(MakePushButton(IDC_FROM_FILE, "From file", {right - half, 38, half, 12}));
     } else {
         c.push_back(MakePushButton(IDC_READ_ALL, "Read All", {6, 38, right - 6, 12}));
     }
-    c.push_back(MakeEdit(spec.outputId, {6, 54, right - 6, spec.cy - 60},
-                         ES_MULTILINE | ES_READONLY | ES_UPPERCASE | spec.outputScroll));
+    c.push_back(MakeEdit(desc.outputId, {6, 54, right - 6, desc.cy - 60},
+                         ES_MULTILINE | ES_READONLY | ES_UPPERCASE | desc.outputScroll));
     return page;
 }
 

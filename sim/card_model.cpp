@@ -39,20 +39,20 @@ DWORD FastestRate(const std::vector<BYTE>& rates) {
 
 }  // namespace
 
-CardModel::CardModel(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
+CardModel::CardModel(const AdapterSpec& desc, std::shared_ptr<RadioWorld> world,
                      const Scenario& scenario, const std::string& eepromPath)
-    : settings(spec.settings),
-      eeprom(spec.eepromSize, spec.eepromWords, spec.mac, eepromPath,
-             "simulated EEPROM of adapter " + WideToUtf8(spec.name)),
-      spec_(spec),
+    : settings(desc.settings),
+      eeprom(desc.eepromSize, desc.eepromWords, desc.mac, eepromPath,
+             "simulated EEPROM of adapter " + WideToUtf8(desc.name)),
+      desc_(desc),
       world_(std::move(world)),
       vendorDriverVersion_(
           scenario.vendorDriverVersion.value_or(VersionValue(scenario.driverVersion))),
       driverVersionText_(scenario.driverVersion),
-      link_(spec.link),
-      linkWalk_(spec.link.signalDbm, spec.link.wander,
-                SignalWalk::MixSeed(scenario.seed, NameSalt(spec.name)), GetTickCount()),
-      traffic_(spec.traffic) {
+      link_(desc.link),
+      linkWalk_(desc.link.signalDbm, desc.link.wander,
+                SignalWalk::MixSeed(scenario.seed, NameSalt(desc.name)), GetTickCount()),
+      traffic_(desc.traffic) {
     traffic_.Reset(GetTickCount());
     InitRegisters();
     if (settings.ssid.empty() && link_.connected) settings.ssid = link_.ssid;
@@ -60,25 +60,25 @@ CardModel::CardModel(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
 
 void CardModel::InitRegisters() {
     // The station address sits in the first two MAC registers, as the chip loads it.
-    registers.SetMac(0x000, static_cast<DWORD>(spec_.mac[0] | spec_.mac[1] << 8 |
-                                               spec_.mac[2] << 16 | spec_.mac[3] << 24));
-    registers.SetMac(0x004, static_cast<DWORD>(spec_.mac[4] | spec_.mac[5] << 8));
-    for (const auto& [address, value] : spec_.macRegisters) registers.SetMac(address, value);
-    for (const auto& [index, value] : spec_.basebandRegisters) {
+    registers.SetMac(0x000, static_cast<DWORD>(desc_.mac[0] | desc_.mac[1] << 8 |
+                                               desc_.mac[2] << 16 | desc_.mac[3] << 24));
+    registers.SetMac(0x004, static_cast<DWORD>(desc_.mac[4] | desc_.mac[5] << 8));
+    for (const auto& [address, value] : desc_.macRegisters) registers.SetMac(address, value);
+    for (const auto& [index, value] : desc_.basebandRegisters) {
         registers.SetBaseband(index, value);
     }
-    if (spec_.macFlag) {
+    if (desc_.macFlag) {
         DWORD flags = registers.Mac(kMacFlagRegister);
         registers.SetMac(kMacFlagRegister,
-                         *spec_.macFlag ? flags | kMacFlagBit : flags & ~kMacFlagBit);
+                         *desc_.macFlag ? flags | kMacFlagBit : flags & ~kMacFlagBit);
     }
 }
 
 void CardModel::LoadDriver(DWORD tick) {
     traffic_.Advance(tick, Connected());
-    settings = spec_.settings;
+    settings = desc_.settings;
     auto storedSsid =
-        DriverParameters::Apply(spec_.parametersKey, spec_.apModeSupported, &settings);
+        DriverParameters::Apply(desc_.parametersKey, desc_.apModeSupported, &settings);
     if (storedSsid) {
         settings.ssid = *storedSsid;
     } else if (settings.ssid.empty() && link_.connected) {
@@ -141,15 +141,15 @@ void CardModel::Disassociate(DWORD scanState, DWORD tick) {
     link_.scanState = scanState;
 }
 
-void CardModel::LinkDown(DWORD tick) { Disassociate(spec_.link.scanState, tick); }
+void CardModel::LinkDown(DWORD tick) { Disassociate(desc_.link.scanState, tick); }
 
 bool CardModel::LinkUp(DWORD tick) {
-    if (spec_.link.ssid.empty()) {
+    if (desc_.link.ssid.empty()) {
         bool inRange = !settings.ssid.empty() && world_->Strongest(settings.ssid, tick);
         if (inRange) Associate(settings.ssid, tick);
         return inRange;
     }
-    LinkSpec link = spec_.link;
+    LinkSpec link = desc_.link;
     link.connected = true;
     link.connectStatus.reset();
     link.scanState = 0;
@@ -197,10 +197,10 @@ bool CardModel::Scanning(DWORD tick) {
 
 void CardModel::CompleteScan(DWORD tick) {
     if (!scanStart_ ||
-        static_cast<LONG>(tick - *scanStart_) < static_cast<LONG>(spec_.scanTimeMs)) {
+        static_cast<LONG>(tick - *scanStart_) < static_cast<LONG>(desc_.scanTimeMs)) {
         return;
     }
-    DWORD done = *scanStart_ + spec_.scanTimeMs;
+    DWORD done = *scanStart_ + desc_.scanTimeMs;
     scanStart_.reset();
     scanList_ = settings.radioOn ? world_->InRange(done) : std::vector<NetworkSighting>{};
 }

@@ -22,10 +22,10 @@
 
 class CardModel {
   public:
-    CardModel(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
+    CardModel(const AdapterSpec& desc, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
               const std::string& eepromPath);
 
-    const AdapterSpec& Spec() const { return spec_; }
+    const AdapterSpec& Desc() const { return desc_; }
     DWORD VendorDriverVersion() const { return vendorDriverVersion_; }
     const std::string& DriverVersionText() const { return driverVersionText_; }
 
@@ -80,7 +80,7 @@ class CardModel {
     void CompleteScan(DWORD tick);
     void InitRegisters();
 
-    AdapterSpec spec_;
+    AdapterSpec desc_;
     std::shared_ptr<RadioWorld> world_;
     DWORD vendorDriverVersion_;
     std::string driverVersionText_;

@@ -27,7 +27,7 @@ void AddFrameCounter(OidTable& table, CardModel& model, DWORD oid,
 
 void AddGeneralOids(OidTable& table, CardModel& model) {
     table.AddValue(
-        oids::kMaximumTotalSize, [&model] { return model.Spec().maxTotalSize; }, {}, kGeneral);
+        oids::kMaximumTotalSize, [&model] { return model.Desc().maxTotalSize; }, {}, kGeneral);
     table.AddValue(
         oids::kLinkSpeed, [&model] { return model.LinkSpeed(); }, {}, kGeneral);
     table.AddValue(
@@ -43,7 +43,7 @@ void AddGeneralOids(OidTable& table, CardModel& model) {
     address.queryLength = 6;
     address.wirelessOnly = kGeneral;
     address.query = [&model](const OidCall&) {
-        const auto& mac = model.Spec().mac;
+        const auto& mac = model.Desc().mac;
         return OidTable::Reply(std::vector<BYTE>(mac.begin(), mac.end()));
     };
     table.Add(oids::kCurrentAddress, std::move(address));

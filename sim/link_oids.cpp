@@ -53,7 +53,7 @@ void AddCounters(OidTable& table, CardModel& model) {
 std::vector<BYTE> InfoBlock(const CardModel& model) {
     std::vector<BYTE> block(oids::kInfoBlockSize);
     PutLe32(block, 0, oids::kInfoBlockSize);
-    const auto& mac = model.Spec().mac;
+    const auto& mac = model.Desc().mac;
     std::copy(mac.begin(), mac.end(), block.begin() + 4);
     const std::string& version = model.DriverVersionText();
     std::copy_n(version.begin(), std::min(version.size(), kVersionTextSize - 1),
@@ -67,7 +67,7 @@ std::vector<BYTE> InfoBlock(const CardModel& model) {
 std::vector<BYTE> ApInfo(const CardModel& model) {
     std::vector<BYTE> record(oids::kApInfoSize);
     PutLe32(record, 0, model.settings.apMode == 2 ? 1 : 0);
-    PutLe32(record, 4, model.Spec().apInfoMode);
+    PutLe32(record, 4, model.Desc().apInfoMode);
     PutLe32(record, 8, static_cast<DWORD>(ChannelPlan::ChannelOf(model.settings.dsFrequency)));
     PutLe32(record, 12, kApMaxStations);
     PutLe32(record, 16, 0);
@@ -79,12 +79,12 @@ void AddAccessPoint(OidTable& table, CardModel& model) {
     mode.queryLength = 4;
     mode.setLength = 4;
     mode.query = [&model](const OidCall&) {
-        if (!model.Spec().apModeSupported) return OidTable::Failure(ndis::kNotSupported);
+        if (!model.Desc().apModeSupported) return OidTable::Failure(ndis::kNotSupported);
         return OidTable::Reply(Le32Bytes(model.settings.apMode));
     };
     mode.set = [&model](const std::vector<BYTE>& in) {
         DWORD value = GetLe32(in, 0);
-        if (!model.Spec().apModeSupported) return ndis::kNotSupported;
+        if (!model.Desc().apModeSupported) return ndis::kNotSupported;
         if (value != 1 && value != 2) return ndis::kInvalidData;
         model.settings.apMode = value;
         return ndis::kSuccess;

@@ -87,68 +87,68 @@ std::map<DWORD, V> ScenarioParser::Map(const Json* value, const std::string& pat
 
 ProtocolDriverSpec ScenarioParser::Driver(const Json& value, const std::string& path) {
     JsonFields fields(value, path);
-    ProtocolDriverSpec spec;
-    spec.apiVersion = fields.Dword("apiVersion", spec.apiVersion);
-    spec.attachStatus = fields.Dword("attachStatus", spec.attachStatus);
-    spec.registrationFails = fields.Bool("registrationFails", spec.registrationFails);
-    spec.registrationError = fields.Dword("registrationError", spec.registrationError, 1);
-    spec.alreadyPresent = fields.Bool("alreadyPresent", spec.alreadyPresent);
-    spec.unloadAnswer = fields.OptionalDword("unloadAnswer");
+    ProtocolDriverSpec desc;
+    desc.apiVersion = fields.Dword("apiVersion", desc.apiVersion);
+    desc.attachStatus = fields.Dword("attachStatus", desc.attachStatus);
+    desc.registrationFails = fields.Bool("registrationFails", desc.registrationFails);
+    desc.registrationError = fields.Dword("registrationError", desc.registrationError, 1);
+    desc.alreadyPresent = fields.Bool("alreadyPresent", desc.alreadyPresent);
+    desc.unloadAnswer = fields.OptionalDword("unloadAnswer");
     if (const Json* raw = fields.Find("rawBindings")) {
-        spec.rawBindings = Utf8ToWide(JsonFields::AsString(*raw, fields.PathOf("rawBindings")));
+        desc.rawBindings = Utf8ToWide(JsonFields::AsString(*raw, fields.PathOf("rawBindings")));
     }
-    spec.pendingDelayMs = fields.Dword("pendingDelayMs", spec.pendingDelayMs, 0, 1000);
+    desc.pendingDelayMs = fields.Dword("pendingDelayMs", desc.pendingDelayMs, 0, 1000);
     fields.Finish();
-    return spec;
+    return desc;
 }
 
 AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) {
     JsonFields fields(value, path);
-    AdapterSpec spec;
+    AdapterSpec desc;
     const Json* name = fields.Find("name");
     if (name == nullptr) JsonFields::Fail(fields.PathOf("name"), "missing");
-    spec.name = Utf8ToWide(JsonFields::AsString(*name, fields.PathOf("name")));
-    if (spec.name.empty()) JsonFields::Fail(fields.PathOf("name"), "empty");
-    spec.wireless = fields.Bool("wireless", spec.wireless);
-    if (const Json* mac = fields.Find("mac")) spec.mac = Mac(*mac, fields.PathOf("mac"));
-    spec.maxTotalSize = fields.Dword("maxTotalSize", spec.maxTotalSize);
-    spec.apModeSupported = fields.Bool("apModeSupported", spec.apModeSupported);
-    spec.apInfoMode = fields.Dword("apInfoMode", spec.apInfoMode);
-    spec.parametersKey = fields.String("parametersKey", spec.parametersKey);
-    spec.deviceName = fields.String("deviceName", spec.deviceName);
-    spec.scanTimeMs = fields.Dword("scanTimeMs", spec.scanTimeMs, 0, kMaxScanTimeMs);
+    desc.name = Utf8ToWide(JsonFields::AsString(*name, fields.PathOf("name")));
+    if (desc.name.empty()) JsonFields::Fail(fields.PathOf("name"), "empty");
+    desc.wireless = fields.Bool("wireless", desc.wireless);
+    if (const Json* mac = fields.Find("mac")) desc.mac = Mac(*mac, fields.PathOf("mac"));
+    desc.maxTotalSize = fields.Dword("maxTotalSize", desc.maxTotalSize);
+    desc.apModeSupported = fields.Bool("apModeSupported", desc.apModeSupported);
+    desc.apInfoMode = fields.Dword("apInfoMode", desc.apInfoMode);
+    desc.parametersKey = fields.String("parametersKey", desc.parametersKey);
+    desc.deviceName = fields.String("deviceName", desc.deviceName);
+    desc.scanTimeMs = fields.Dword("scanTimeMs", desc.scanTimeMs, 0, kMaxScanTimeMs);
     if (const Json* s = fields.Find("settings"))
-        spec.settings = Settings(*s, fields.PathOf("settings"));
-    if (const Json* link = fields.Find("link")) spec.link = Link(*link, fields.PathOf("link"));
+        desc.settings = Settings(*s, fields.PathOf("settings"));
+    if (const Json* link = fields.Find("link")) desc.link = Link(*link, fields.PathOf("link"));
     if (const Json* t = fields.Find("traffic"))
-        spec.traffic = Traffic(*t, fields.PathOf("traffic"));
-    Hardware(fields, &spec);
-    spec.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
+        desc.traffic = Traffic(*t, fields.PathOf("traffic"));
+    Hardware(fields, &desc);
+    desc.faults = List(fields.Find("faults"), fields.PathOf("faults"), &Fault);
     if (const Json* ip = fields.Find("ipAddress"))
-        spec.ipAddress = Ipv4(*ip, fields.PathOf("ipAddress"), true);
+        desc.ipAddress = Ipv4(*ip, fields.PathOf("ipAddress"), true);
     if (const Json* mask = fields.Find("ipMask"))
-        spec.ipMask = Ipv4(*mask, fields.PathOf("ipMask"), false);
+        desc.ipMask = Ipv4(*mask, fields.PathOf("ipMask"), false);
     fields.Finish();
-    return spec;
+    return desc;
 }
 
 // The card's EEPROM and registers.
-void ScenarioParser::Hardware(JsonFields& fields, AdapterSpec* spec) {
-    if (const Json* e = fields.Find("eeprom")) Eeprom(*e, fields.PathOf("eeprom"), spec);
-    spec->macRegisters = Map<DWORD>(fields.Find("macRegisters"), fields.PathOf("macRegisters"),
+void ScenarioParser::Hardware(JsonFields& fields, AdapterSpec* desc) {
+    if (const Json* e = fields.Find("eeprom")) Eeprom(*e, fields.PathOf("eeprom"), desc);
+    desc->macRegisters = Map<DWORD>(fields.Find("macRegisters"), fields.PathOf("macRegisters"),
                                     kMacRegisterLimit, 0xFFFFFFFFu);
-    for (const auto& [address, value] : spec->macRegisters) {
+    for (const auto& [address, value] : desc->macRegisters) {
         if (address % 4 != 0) {
             JsonFields::Fail(fields.PathOf("macRegisters"),
                              StrFormat("register 0x%X is not a multiple of 4", address));
         }
     }
-    spec->basebandRegisters = Map<BYTE>(fields.Find("basebandRegisters"),
+    desc->basebandRegisters = Map<BYTE>(fields.Find("basebandRegisters"),
                                         fields.PathOf("basebandRegisters"), kBasebandLast, 0xFF);
     if (const Json* flag = fields.Find("macFlag")) {
         if (!flag->is_boolean())
             JsonFields::Fail(fields.PathOf("macFlag"), "expected true or false");
-        spec->macFlag = flag->get<bool>();
+        desc->macFlag = flag->get<bool>();
     }
 }
 

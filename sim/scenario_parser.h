@@ -24,7 +24,7 @@ class ScenarioParser {
     static NetworkSpec Network(const Json& value, const std::string& path);
     static SignalWander Wander(const Json& value, const std::string& path);
     static FaultSpec Fault(const Json& value, const std::string& path);
-    static void Hardware(JsonFields& fields, AdapterSpec* spec);
+    static void Hardware(JsonFields& fields, AdapterSpec* desc);
     static void Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter);
     static ActiveDeviceSpec ActiveDevice(const Json& value, const std::string& path);
     // A dotted IPv4 address; an empty text too when mayBeEmpty.

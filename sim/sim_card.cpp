@@ -10,28 +10,28 @@
 #include "sim/radio_world.h"
 #include "sim/sim_oids.h"
 
-SimCard::SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world,
+SimCard::SimCard(const AdapterSpec& desc, std::shared_ptr<RadioWorld> world,
                  const Scenario& scenario, const std::string& eepromPath,
                  const std::string& ipAddress)
-    : model_(std::make_unique<CardModel>(spec, std::move(world), scenario, eepromPath)),
+    : model_(std::make_unique<CardModel>(desc, std::move(world), scenario, eepromPath)),
       table_(std::make_unique<OidTable>()),
       faults_(std::make_unique<FaultList>()),
-      address_(std::make_unique<CardAddress>(WideToUtf8(spec.name), ipAddress, spec.ipMask)) {
+      address_(std::make_unique<CardAddress>(WideToUtf8(desc.name), ipAddress, desc.ipMask)) {
     AddGeneralOids(*table_, *model_);
     AddStationOids(*table_, *model_);
     AddLinkOids(*table_, *model_);
     AddDiagnosticOids(*table_, *model_);
-    for (const auto& fault : spec.faults) faults_->Add(fault);
+    for (const auto& fault : desc.faults) faults_->Add(fault);
     FollowLink();
 }
 
 SimCard::~SimCard() = default;
 
-const WString& SimCard::Name() const { return model_->Spec().name; }
+const WString& SimCard::Name() const { return model_->Desc().name; }
 
-bool SimCard::IsWireless() const { return model_->Spec().wireless; }
+bool SimCard::IsWireless() const { return model_->Desc().wireless; }
 
-const AdapterSpec& SimCard::Spec() const { return model_->Spec(); }
+const AdapterSpec& SimCard::Desc() const { return model_->Desc(); }
 
 void SimCard::OnDriverLoad() {
     std::lock_guard lock(mutex_);
@@ -65,7 +65,7 @@ OidResult SimCard::Handle(const OidCall& call) {
         return result;
     }
     if (fault && fault->kind == FaultKind::ListCount) model_->listCountOverride = fault->value;
-    OidResult result = table_->Dispatch(call, model_->Spec().wireless);
+    OidResult result = table_->Dispatch(call, model_->Desc().wireless);
     FollowLink();
     return result;
 }

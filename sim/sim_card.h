@@ -37,7 +37,7 @@ class SimCard {
   public:
     // eepromPath: the file that keeps the EEPROM between runs; empty keeps it in memory.
     // ipAddress: listed in the IP helper while the link is up; empty: never listed.
-    SimCard(const AdapterSpec& spec, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
+    SimCard(const AdapterSpec& desc, std::shared_ptr<RadioWorld> world, const Scenario& scenario,
             const std::string& eepromPath, const std::string& ipAddress = {});
     ~SimCard();
     SimCard(const SimCard&) = delete;
@@ -45,7 +45,7 @@ class SimCard {
 
     const WString& Name() const;
     bool IsWireless() const;
-    const AdapterSpec& Spec() const;
+    const AdapterSpec& Desc() const;
 
     // The driver loads: settings from the scenario and the registry parameters, counters reset,
     // no scan done yet. Hardware state (registers, EEPROM) and the link stay.

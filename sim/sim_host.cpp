@@ -218,10 +218,10 @@ void SimHost::RegisterPresentDriver() {
 }
 
 std::shared_ptr<SimProtocolDriver> SimHost::CreateDriver() {
-    ProtocolDriverSpec spec = scenario_.driver;
-    if (hostRegistering_) spec.registrationFails = false;
+    ProtocolDriverSpec desc = scenario_.driver;
+    if (hostRegistering_) desc.registrationFails = false;
     auto driver = std::make_shared<SimProtocolDriver>(
-        spec, cards_, [this](const SimProtocolDriver* unloaded) { OnDriverUnloaded(unloaded); });
+        desc, cards_, [this](const SimProtocolDriver* unloaded) { OnDriverUnloaded(unloaded); });
     std::lock_guard lock(mutex_);
     driver_ = driver;
     return driver;

@@ -25,19 +25,19 @@ void PutUnit(std::vector<BYTE>& bytes, char16_t unit) {
 
 }  // namespace
 
-SimProtocolDriver::SimProtocolDriver(const ProtocolDriverSpec& spec,
+SimProtocolDriver::SimProtocolDriver(const ProtocolDriverSpec& desc,
                                      std::vector<std::shared_ptr<SimCard>> cards,
                                      UnloadCallback onUnload)
-    : spec_(spec),
+    : desc_(desc),
       cards_(std::move(cards)),
       onUnload_(std::move(onUnload)),
-      completer_(std::make_unique<PendingCompleter>(spec.pendingDelayMs)) {}
+      completer_(std::make_unique<PendingCompleter>(desc.pendingDelayMs)) {}
 
 SimProtocolDriver::~SimProtocolDriver() { Shutdown(); }
 
 DWORD SimProtocolDriver::Init(DWORD) {
-    if (spec_.registrationFails) {
-        SetLastError(spec_.registrationError);
+    if (desc_.registrationFails) {
+        SetLastError(desc_.registrationError);
         return 0;
     }
     for (const auto& card : cards_) card->OnDriverLoad();
@@ -98,7 +98,7 @@ BOOL SimProtocolDriver::IOControl(DWORD openContext, DWORD code, const BYTE* in,
     }
     switch (code) {
         case rad4::kGetApiVersion:
-            return Word(spec_.apiVersion, out, outSize, bytesReturned);
+            return Word(desc_.apiVersion, out, outSize, bytesReturned);
         case rad4::kAttach:
             return Attach(out, outSize, bytesReturned);
         case rad4::kDetach:
@@ -130,11 +130,11 @@ BOOL SimProtocolDriver::Word(DWORD value, BYTE* out, DWORD outSize, DWORD* bytes
 
 BOOL SimProtocolDriver::Attach(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
     if (outSize < 4) return Fail(ERROR_INSUFFICIENT_BUFFER);
-    if (spec_.attachStatus == 0) {
+    if (desc_.attachStatus == 0) {
         std::lock_guard lock(mutex_);
         ++attached_;
     }
-    return Word(spec_.attachStatus, out, outSize, bytesReturned);
+    return Word(desc_.attachStatus, out, outSize, bytesReturned);
 }
 
 BOOL SimProtocolDriver::Detach(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
@@ -148,8 +148,8 @@ BOOL SimProtocolDriver::Detach(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
 
 std::vector<BYTE> SimProtocolDriver::BindingList() const {
     std::vector<BYTE> bytes;
-    if (spec_.rawBindings) {
-        for (char16_t unit : *spec_.rawBindings) PutUnit(bytes, unit);
+    if (desc_.rawBindings) {
+        for (char16_t unit : *desc_.rawBindings) PutUnit(bytes, unit);
         return bytes;
     }
     for (const auto& card : cards_) {
@@ -239,7 +239,7 @@ BOOL SimProtocolDriver::SubmitRequest(DWORD openContext, const BYTE* in, DWORD i
 DWORD SimProtocolDriver::UnloadAnswer() const {
     std::lock_guard lock(mutex_);
     // Unload when no client but the asking one is attached.
-    return spec_.unloadAnswer.value_or(attached_ <= 1 ? 1 : 0);
+    return desc_.unloadAnswer.value_or(attached_ <= 1 ? 1 : 0);
 }
 
 HANDLE SimProtocolDriver::HeldRegistration() const {

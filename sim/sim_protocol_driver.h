@@ -19,7 +19,7 @@ class SimProtocolDriver : public StreamDriver {
   public:
     using UnloadCallback = std::function<void(const SimProtocolDriver*)>;
     // onUnload runs when the device manager deinitialises this instance.
-    SimProtocolDriver(const ProtocolDriverSpec& spec, std::vector<std::shared_ptr<SimCard>> cards,
+    SimProtocolDriver(const ProtocolDriverSpec& desc, std::vector<std::shared_ptr<SimCard>> cards,
                       UnloadCallback onUnload);
     ~SimProtocolDriver() override;
 
@@ -59,7 +59,7 @@ class SimProtocolDriver : public StreamDriver {
     std::vector<BYTE> BindingList() const;
     std::shared_ptr<SimCard> FindCard(const WString& name) const;
 
-    ProtocolDriverSpec spec_;
+    ProtocolDriverSpec desc_;
     std::vector<std::shared_ptr<SimCard>> cards_;
     UnloadCallback onUnload_;
     std::unique_ptr<PendingCompleter> completer_;

@@ -98,15 +98,15 @@ class AdapterTest : public RegistryTest {
         home.bssid = HOME_AP;
         home.channel = 6;
         home.rates = {0x82, 0x84, 0x0B, 0x16};
-        AdapterSpec& spec = scenario.adapters.emplace_back();
-        spec.name = NAME;
-        spec.mac = STATION;
-        spec.link.connected = true;
-        spec.link.ssid = home.ssid;
-        spec.link.bssid = HOME_AP;
-        spec.link.channel = 6;
-        spec.link.signalDbm = -60;
-        spec.link.linkSpeed = 110000;
+        AdapterSpec& desc = scenario.adapters.emplace_back();
+        desc.name = NAME;
+        desc.mac = STATION;
+        desc.link.connected = true;
+        desc.link.ssid = home.ssid;
+        desc.link.bssid = HOME_AP;
+        desc.link.channel = 6;
+        desc.link.signalDbm = -60;
+        desc.link.linkSpeed = 110000;
         return scenario;
     }
 

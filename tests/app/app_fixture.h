@@ -45,10 +45,10 @@ class AppTest : public ::testing::Test {
     }
 
     static AdapterSpec Adapter(const char16_t* name, MacAddress mac) {
-        AdapterSpec spec;
-        spec.name = name;
-        spec.mac = mac;
-        return spec;
+        AdapterSpec desc;
+        desc.name = name;
+        desc.mac = mac;
+        return desc;
     }
     void StartDriver(std::vector<AdapterSpec> adapters) {
         Scenario scenario;
