@@ -44,6 +44,8 @@ void SimCard::FollowLink() { address_->Follow(!removed_ && model_->Connected());
 SubmitDecision SimCard::Submit(const OidCall& call) {
     std::lock_guard lock(mutex_);
     if (removed_) return {SubmitDecision::Action::Fail, ERROR_DEVICE_REMOVED};
+    // The log serves tests and diagnostics; a long run keeps only the most recent requests.
+    if (requests_.size() >= kRequestLogLimit) requests_.erase(requests_.begin());
     requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
     auto fault = faults_->Take(call.type, call.oid, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};
@@ -93,7 +95,7 @@ bool SimCard::AddressListed() const {
 
 std::vector<RecordedRequest> SimCard::Requests() const {
     std::lock_guard lock(mutex_);
-    return requests_;
+    return {requests_.begin(), requests_.end()};
 }
 
 void SimCard::ClearRequests() {

@@ -3,6 +3,7 @@
 // the test or script thread may use it at the same time.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -104,7 +105,8 @@ class SimCard {
     void FollowLink();
 
     mutable std::mutex mutex_;
-    std::vector<RecordedRequest> requests_;
+    static constexpr std::size_t kRequestLogLimit = 4096;
+    std::deque<RecordedRequest> requests_;
     std::unique_ptr<CardModel> model_;
     std::unique_ptr<OidTable> table_;
     std::unique_ptr<FaultList> faults_;

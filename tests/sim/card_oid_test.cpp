@@ -245,3 +245,14 @@ TEST_F(CardOidTest, StoredSsidAndRadioSurviveAReload) {
     EXPECT_EQ(QueryWord(kConnectStatus), 0u);
     EXPECT_EQ(Card().Link().ssid, "Lighthouse");
 }
+
+TEST_F(CardOidTest, RequestLogKeepsOnlyTheMostRecentRequests) {
+    Start();
+    SimCard& card = Card();
+    for (DWORD i = 0; i < 5000; ++i) card.Submit(OidCall{0, 0xFFA0C000 + (i % 7), 4, {}});
+    card.Submit(OidCall{0, kLinkSpeed, 4, {}});
+    auto requests = card.Requests();
+    ASSERT_EQ(requests.size(), 4096u);
+    EXPECT_EQ(requests.back().oid, kLinkSpeed);
+    EXPECT_EQ(requests.front().oid, 0xFFA0C000 + (5001 - 4096) % 7);
+}
