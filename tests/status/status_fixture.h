@@ -1,6 +1,7 @@
 // The Status page in the whole application on the simulated driver and the virtual clock: one
-// adapter associated with "home", the IP helper's list as the test declares it, and a hook that
-// acts inside the main dialog's modal loop with time counted from the page's activation.
+// adapter associated with "home", the IP helper's list as the test declares it (the card lists
+// no address of its own), and a hook that acts inside the main dialog's modal loop with time
+// counted from the page's activation.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -75,6 +76,7 @@ class StatusTest : public ::testing::Test {
         spec.link.channel = 6;
         spec.link.signalDbm = -60;  // 50 %, quality 70
         spec.link.linkSpeed = 110000;
+        spec.ipAddress = "";  // the IP helper lists only what a test declares
         return world;
     }
     AdapterSpec& Spec() { return scenario.adapters[0]; }
@@ -85,14 +87,12 @@ class StatusTest : public ::testing::Test {
         host = std::make_unique<SimHost>(scenario);
         card = host->Card(NAME);
         ASSERT_NE(card, nullptr);
-        DeclareAddresses();
+        for (const auto& [name, ip] : addresses) SetAdapterAddress(name, ip, MASK);
         ui.onModal = [this, &inside](Dialog& dialog) {
             main = dynamic_cast<MainDialog*>(&dialog);
             if (main == nullptr) return;
             page = &main->StatusPage();
             activatedAt = GetTickCount();
-            // Whatever else registered addresses, the helper lists exactly the test's.
-            DeclareAddresses();
             inside();
             if (!main->IsEnding()) CloseWindow(*main);
         };
@@ -135,10 +135,4 @@ class StatusTest : public ::testing::Test {
     MainDialog* main = nullptr;
     CConfig* page = nullptr;
     DWORD activatedAt = 0;
-
-  private:
-    void DeclareAddresses() {
-        ClearAdapterAddresses();
-        for (const auto& [name, ip] : addresses) SetAdapterAddress(name, ip, MASK);
-    }
 };
