@@ -1,4 +1,5 @@
 // The base adapter: its defaults, the channel table and the operations every adapter shares.
+#include <algorithm>
 #include <string>
 
 #include "adapter/oid_codes.h"
@@ -63,8 +64,9 @@ TEST(ParseHexBytes, LongTextUsesTheFirst49Characters) {
     WlanAdapter base;
     Bytes out(30, 0xEE);
     base.ParseHexBytes(std::string(60, '7'), out);
-    Bytes expected(24, 0x77);
-    expected.insert(expected.end(), {0x07, 0, 0, 0, 0, 0});
+    Bytes expected(30, 0);
+    std::fill(expected.begin(), expected.begin() + 24, BYTE{0x77});
+    expected[24] = 0x07;
     EXPECT_EQ(out, expected);
 }
 
