@@ -4,7 +4,7 @@
 #include "status_fixture.h"
 
 TEST_F(StatusTest, ConnectedLinkShowsAtOnceWhileMetersAndIpWaitForTheirRefreshes) {
-    Spec().ipAddress.reset();  // the card's own address while its link is up: 192.0.2.15
+    Desc().ipAddress.reset();  // the card's own address while its link is up: 192.0.2.15
     Run([this] {
         EXPECT_EQ(Text(IDC_STATUS), std::string("Connected: ") + HOME_BSSID);
         EXPECT_EQ(Text(IDC_SSID), "home");
@@ -40,8 +40,8 @@ TEST_F(StatusTest, ConnectedLinkShowsAtOnceWhileMetersAndIpWaitForTheirRefreshes
 }
 
 TEST_F(StatusTest, ConnectionStatusTwoReadsScanningUntilATimedRefreshWritesTheLine) {
-    Spec().link.connected = false;
-    Spec().link.connectStatus = 2;
+    Desc().link.connected = false;
+    Desc().link.connectStatus = 2;
     Run([this] {
         EXPECT_EQ(Text(IDC_STATUS), "Scanning");
         At(2999);
@@ -63,9 +63,9 @@ class NetworkTypeTest : public StatusTest, public ::testing::WithParamInterface<
 
 TEST_P(NetworkTypeTest, OnlyTheFirstRefreshNamesTheAccessPointMode) {
     const NetworkTypeCase& c = GetParam();
-    Spec().settings.apMode = c.apMode;
-    Spec().settings.infrastructureMode = c.infrastructure;
-    Spec().apInfoMode = c.apInfoMode;
+    Desc().settings.apMode = c.apMode;
+    Desc().settings.infrastructureMode = c.infrastructure;
+    Desc().apInfoMode = c.apInfoMode;
     Run([&] {
         EXPECT_EQ(Text(IDC_NETWORK_TYPE), c.first);
         EXPECT_EQ(Queries(OID_PRIV_AP_INFO), c.apMode == 2 ? 1 : 0);

@@ -67,19 +67,19 @@ class StatusTest : public ::testing::Test {
         home.bssid = HOME_AP;
         home.channel = 6;
         home.rates = {0x82, 0x84, 0x0B, 0x16};
-        AdapterSpec& spec = world.adapters.emplace_back();
-        spec.name = NAME;
-        spec.mac = STATION;
-        spec.link.connected = true;
-        spec.link.ssid = "home";
-        spec.link.bssid = HOME_AP;
-        spec.link.channel = 6;
-        spec.link.signalDbm = -60;  // 50 %, quality 70
-        spec.link.linkSpeed = 110000;
-        spec.ipAddress = "";  // the IP helper lists only what a test declares
+        AdapterSpec& desc = world.adapters.emplace_back();
+        desc.name = NAME;
+        desc.mac = STATION;
+        desc.link.connected = true;
+        desc.link.ssid = "home";
+        desc.link.bssid = HOME_AP;
+        desc.link.channel = 6;
+        desc.link.signalDbm = -60;  // 50 %, quality 70
+        desc.link.linkSpeed = 110000;
+        desc.ipAddress = "";  // the IP helper lists only what a test declares
         return world;
     }
-    AdapterSpec& Spec() { return scenario.adapters[0]; }
+    AdapterSpec& Desc() { return scenario.adapters[0]; }
 
     // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
     // button ends it.
