@@ -11,9 +11,7 @@
 
 namespace {
 
-constexpr DWORD kConnectStatus = 0x00010114;
-constexpr const char* kCardKey =
-    "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1";
+using Names = std::vector<std::string>;
 
 struct Notification {
     UINT event;
@@ -38,17 +36,20 @@ class ListeningWindow : public Window {
 // The record the OS broadcasts for a port device: size, type 3, reserved, UTF-16 name, NUL.
 std::vector<BYTE> PortRecord(const std::u16string& name) {
     std::vector<BYTE> record;
-    auto put32 = [&record](DWORD v) {
-        for (int i = 0; i < 4; ++i) record.push_back(static_cast<BYTE>(v >> (8 * i)));
-    };
-    put32(static_cast<DWORD>(12 + 2 * (name.size() + 1)));
-    put32(3);
-    put32(0);
+    for (DWORD word : {static_cast<DWORD>(12 + 2 * (name.size() + 1)), 3u, 0u}) {
+        for (int i = 0; i < 4; ++i) record.push_back(static_cast<BYTE>(word >> (8 * i)));
+    }
     for (char16_t unit : name + u'\0') {
         record.push_back(static_cast<BYTE>(unit));
         record.push_back(static_cast<BYTE>(unit >> 8));
     }
     return record;
+}
+
+Scenario WithOtherDevice() {
+    Scenario scenario = Scenario::Default();
+    scenario.activeDevices.push_back({"COM2:", "\\Drivers\\BuiltIn\\Serial"});
+    return scenario;
 }
 
 }  // namespace
@@ -61,8 +62,8 @@ class DeviceRemovalTest : public SimTest {
     }
 
     // Names in "Drivers\Active", in entry order.
-    static std::vector<std::string> ActiveNames() {
-        std::vector<std::string> names;
+    static Names ActiveNames() {
+        Names names;
         for (int n = 1; n < 100; ++n) {
             auto name =
                 RegistryStore::Instance().GetString(StrFormat("Drivers\\Active\\%02d", n), "Name");
@@ -71,25 +72,32 @@ class DeviceRemovalTest : public SimTest {
         return names;
     }
 
-    static Scenario WithOtherDevice() {
-        Scenario scenario = Scenario::Default();
-        scenario.activeDevices.push_back({"COM2:", "\\Drivers\\BuiltIn\\Serial"});
-        return scenario;
-    }
-
-    void ExpectRemovalOf(const std::u16string& name) {
-        ASSERT_EQ(window.received.size(), 1u);
-        EXPECT_EQ(window.received[0].event, DBT_DEVICEREMOVECOMPLETE);
-        EXPECT_EQ(window.received[0].record, PortRecord(name));
+    void ExpectRemovalOf(const std::u16string& name, std::size_t index = 0) {
+        ASSERT_EQ(window.received.size(), index + 1);
+        EXPECT_EQ(window.received[index].event, DBT_DEVICEREMOVECOMPLETE);
+        EXPECT_EQ(window.received[index].record, PortRecord(name));
     }
 
     ListeningWindow window;
 };
 
+TEST_F(DeviceRemovalTest, CardIsListedAndTheHostsEndLeavesOnlyOthersEntries) {
+    auto& registry = RegistryStore::Instance();
+    registry.SetString("Drivers\\Active\\01", "Name", "KES1:");  // left from an earlier run
+    registry.SetString("Drivers\\Active\\02", "Name", "COM1:");
+    Scenario scenario = WithWiredAdapter();
+    scenario.activeDevices = WithOtherDevice().activeDevices;
+    Start(scenario);
+    EXPECT_EQ(ActiveNames(), (Names{"KES1:", "COM1:", "COM2:"}));  // the wired one is not listed
+    EXPECT_EQ(host->CardDeviceName(kAdapter), "KES1:");
+    EXPECT_EQ(registry.GetString("Drivers\\Active\\01", "Key"),
+              "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1");
+    host.reset();
+    EXPECT_EQ(ActiveNames(), Names{"COM1:"});
+}
+
 TEST_F(DeviceRemovalTest, CardRemovalDropsItsEntryThenBroadcastsItsNameOnce) {
     Start();
-    ASSERT_EQ(ActiveNames(), std::vector<std::string>{"KES1:"});
-    EXPECT_EQ(RegistryStore::Instance().GetString("Drivers\\Active\\01", "Key"), kCardKey);
     ASSERT_TRUE(host->RemoveCard());
     EXPECT_TRUE(ActiveNames().empty());
     ExpectRemovalOf(u"KES1:");
@@ -104,13 +112,11 @@ TEST_F(DeviceRemovalTest, RemovedCardAnswersNoMoreAndLeavesTheBindings) {
     Start();
     OpenDevice();
     OpenAdapter();
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
     host->RemoveCard();
     Card().ClearRequests();
 
     std::vector<BYTE> buffer(4);
-    Outcome outcome = Query(kConnectStatus, buffer);
-    EXPECT_EQ(outcome.submit, ERROR_DEVICE_REMOVED);
+    EXPECT_EQ(Query(kConnectStatus, buffer).submit, ERROR_DEVICE_REMOVED);
     EXPECT_TRUE(Card().Requests().empty());
     // A request the driver had taken before the card went completes as failed.
     OidResult late = Card().Handle(OidCall{0, kConnectStatus, 4, std::vector<BYTE>(4)});
@@ -124,70 +130,53 @@ TEST_F(DeviceRemovalTest, RemovedCardAnswersNoMoreAndLeavesTheBindings) {
     EXPECT_EQ(OpenAdapterHandle(kAdapter), INVALID_ADAPTER_HANDLE);
 }
 
-TEST_F(DeviceRemovalTest, AnotherListedDeviceGoesWithItsEntryAndTheCardStays) {
+struct DeviceRemoval {
+    const char* name;
+    Names left;
+    bool cardRemoved;
+};
+
+class RemoveDeviceTest : public DeviceRemovalTest,
+                         public ::testing::WithParamInterface<DeviceRemoval> {};
+
+// Any device is announced; a listed one loses its entry; the card's own name takes the card.
+TEST_P(RemoveDeviceTest, DropsTheEntryAndAnnouncesTheName) {
     Start(WithOtherDevice());
-    ASSERT_EQ(ActiveNames(), (std::vector<std::string>{"KES1:", "COM2:"}));
-    host->RemoveDevice("COM2:");
-    EXPECT_EQ(ActiveNames(), std::vector<std::string>{"KES1:"});
-    ExpectRemovalOf(u"COM2:");
-    EXPECT_FALSE(Card().Removed());
+    host->RemoveDevice(GetParam().name);
+    EXPECT_EQ(ActiveNames(), GetParam().left);
+    ExpectRemovalOf(Utf8ToWide(GetParam().name));
+    EXPECT_EQ(Card().Removed(), GetParam().cardRemoved);
 }
 
-TEST_F(DeviceRemovalTest, UnlistedDeviceIsStillAnnounced) {
-    Start();
-    host->RemoveDevice("COM9:");
-    EXPECT_EQ(ActiveNames(), std::vector<std::string>{"KES1:"});
-    ExpectRemovalOf(u"COM9:");
-}
-
-TEST_F(DeviceRemovalTest, TheCardsDeviceNameRemovesTheCard) {
-    Start();
-    host->RemoveDevice("KES1:");
-    EXPECT_TRUE(Card().Removed());
-    EXPECT_TRUE(ActiveNames().empty());
-    ExpectRemovalOf(u"KES1:");
-}
-
-TEST_F(DeviceRemovalTest, HostEndLeavesNoEntriesBehind) {
-    Start(WithOtherDevice());
-    host.reset();
-    EXPECT_TRUE(ActiveNames().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Devices, RemoveDeviceTest,
+                         ::testing::Values(DeviceRemoval{"COM2:", {"KES1:"}, false},
+                                           DeviceRemoval{"COM9:", {"KES1:", "COM2:"}, false},
+                                           DeviceRemoval{"KES1:", {"COM2:"}, true}));
 
 TEST_F(DeviceRemovalTest, ScenarioRemovalsHappenAtTheirWorldTime) {
     Scenario scenario = WithOtherDevice();
-    scenario.events = Scenario::Parse(R"({"adapters": [{"name": "KESTREL1"}], "events": [
-        {"at": 10000, "removeCard": true}, {"at": 4000, "removeDevice": "COM2:"}]})")
-                          .events;
+    scenario.events =
+        EventsOf(R"([{"at": 10000, "removeCard": true}, {"at": 4000, "removeDevice": "COM2:"}])");
     Start(scenario);
-    clock.Advance(3999);
-    ClockScheduler::Instance().RunDue();
+    RunDueAfter(3999);
     EXPECT_TRUE(window.received.empty());
-    clock.Advance(1);
-    ClockScheduler::Instance().RunDue();
+    RunDueAfter(1);
     ExpectRemovalOf(u"COM2:");
-    clock.Advance(5999);
-    ClockScheduler::Instance().RunDue();
-    EXPECT_EQ(window.received.size(), 1u);
+    RunDueAfter(5999);
     EXPECT_FALSE(Card().Removed());
-    clock.Advance(1);
-    ClockScheduler::Instance().RunDue();
-    ASSERT_EQ(window.received.size(), 2u);
-    EXPECT_EQ(window.received[1].record, PortRecord(u"KES1:"));
+    RunDueAfter(1);
+    ExpectRemovalOf(u"KES1:", 1);
     EXPECT_TRUE(Card().Removed());
     EXPECT_FALSE(ClockScheduler::Instance().NextDue().has_value());
 }
 
 TEST_F(DeviceRemovalTest, EventsNotYetDueAreCancelledWithTheHost) {
     Scenario scenario = Scenario::Default();
-    scenario.events = Scenario::Parse(R"({"adapters": [{"name": "KESTREL1"}],
-        "events": [{"at": 5000, "removeCard": true}]})")
-                          .events;
+    scenario.events = EventsOf(R"([{"at": 5000, "removeCard": true}])");
     Start(scenario);
     ASSERT_EQ(ClockScheduler::Instance().NextDue(), clock.Now() + 5000);
     host.reset();
     EXPECT_FALSE(ClockScheduler::Instance().NextDue().has_value());
-    clock.Advance(5000);
-    ClockScheduler::Instance().RunDue();
+    RunDueAfter(5000);
     EXPECT_TRUE(window.received.empty());
 }

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr DWORD kMacRegister = 0xFFA0C801;
-constexpr DWORD kBaseband = 0xFFA0C802;
-constexpr DWORD kEeprom = 0xFFA0C803;
-
 std::vector<BYTE> MacRecord(BYTE direction, DWORD address, DWORD value) {
     std::vector<BYTE> r(12);
     r[0] = direction;
@@ -31,45 +27,50 @@ std::vector<BYTE> EepromRecord(BYTE direction, BYTE target, BYTE address, WORD v
 
 class HardwareTest : public SimTest {
   protected:
+    // A read selects with a set of the record, then queries it back filled in.
+    std::vector<BYTE> ReadBack(DWORD oid, std::vector<BYTE> record) {
+        EXPECT_EQ(Set(oid, record).status, 0u);
+        Query(oid, record);
+        return record;
+    }
     DWORD ReadMac(DWORD address) {
-        std::vector<BYTE> record = MacRecord(1, address, 0);
-        EXPECT_EQ(Set(kMacRegister, record).status, 0u);
-        Query(kMacRegister, record);
-        return Word(record, 8);
+        return Word(ReadBack(kMacRegister, MacRecord(1, address, 0)), 8);
     }
-    BYTE ReadBaseband(BYTE index) {
-        std::vector<BYTE> record{1, index, 0};
-        EXPECT_EQ(Set(kBaseband, record).status, 0u);
-        Query(kBaseband, record);
-        return record[2];
-    }
+    BYTE ReadBaseband(BYTE index) { return ReadBack(kBaseband, {1, index, 0})[2]; }
     WORD ReadEeprom(BYTE target, BYTE address) {
-        std::vector<BYTE> record = EepromRecord(1, target, address);
-        EXPECT_EQ(Set(kEeprom, record).status, 0u);
-        Query(kEeprom, record);
+        std::vector<BYTE> record = ReadBack(kEeprom, EepromRecord(1, target, address));
         return static_cast<WORD>(record[4] | record[5] << 8);
     }
-    // A fresh directory of this test and process (the suite may run in several builds at once).
-    std::filesystem::path TempDir() {
-        auto dir = std::filesystem::temp_directory_path() /
-                   ("sdwlan-sim-" + std::to_string(::getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Backs the registry with a file in a fresh directory of this test and process (the suite
+    // may run in several builds at once); the EEPROM file goes next to it.
+    void SetUp() override {
+        SimTest::SetUp();
+        dir = std::filesystem::temp_directory_path() /
+              ("sdwlan-sim-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        return dir;
+        std::string error;
+        ASSERT_TRUE(
+            RegistryStore::Instance().SetBackingFile((dir / "registry.reg").string(), &error));
     }
+    void TearDown() override {
+        SimTest::TearDown();
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path dir;
+    const std::filesystem::path eepromFile = "registry-eeprom-KESTREL1.txt";
 };
 
 TEST_F(HardwareTest, MacRegistersAreReadBySetThenQueryAndWritten) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     EXPECT_EQ(ReadMac(0x2F4) & 0x40000000u, 0x40000000u);  // the scenario's flag bit
     EXPECT_EQ(ReadMac(0x000), 0x1C0B0A00u);                // station address
     ASSERT_EQ(Set(kMacRegister, MacRecord(0, 0x4FC, 0xCAFEF00D)).status, 0u);
     EXPECT_EQ(ReadMac(0x4FC), 0xCAFEF00Du);
     EXPECT_EQ(Card().MacRegister(0x4FC), 0xCAFEF00Du);
-    EXPECT_EQ(Set(kMacRegister, MacRecord(1, 0x500, 0)).status, 0xC0010015u);
-    EXPECT_EQ(Set(kMacRegister, MacRecord(0, 0x2F6, 1)).status, 0xC0010015u);
+    EXPECT_EQ(Set(kMacRegister, MacRecord(1, 0x500, 0)).status, kInvalidData);
+    EXPECT_EQ(Set(kMacRegister, MacRecord(0, 0x2F6, 1)).status, kInvalidData);
     Card().SetMacRegister(0x2F4, 0xBFFFFFFF);
     EXPECT_EQ(ReadMac(0x2F4), 0xBFFFFFFFu);
 }
@@ -77,71 +78,54 @@ TEST_F(HardwareTest, MacRegistersAreReadBySetThenQueryAndWritten) {
 TEST_F(HardwareTest, BasebandRegistersSelectThenRead) {
     Scenario scenario = Scenario::Default();
     scenario.adapters[0].basebandRegisters[0x12] = 0x5A;
-    Start(scenario);
-    OpenAdapter();
+    StartOpen(scenario);
     EXPECT_EQ(ReadBaseband(0x12), 0x5A);
     ASSERT_EQ(Set(kBaseband, {0, 127, 0x77}).status, 0u);
     EXPECT_EQ(ReadBaseband(127), 0x77);
-    EXPECT_EQ(Set(kBaseband, {1, 128, 0}).status, 0xC0010015u);
+    EXPECT_EQ(Set(kBaseband, {1, 128, 0}).status, kInvalidData);
 }
 
 TEST_F(HardwareTest, EepromAnswersItsSizeAndWords) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     EXPECT_EQ(ReadEeprom(0, 0), 512);
     EXPECT_EQ(ReadEeprom(1, 19), 0x0104);
     EXPECT_EQ(ReadEeprom(1, 2), 0x0A00);  // MAC address words
     EXPECT_EQ(ReadEeprom(1, 255), 0xFFFF);
     ASSERT_EQ(Set(kEeprom, EepromRecord(0, 1, 40, 0xBEEF)).status, 0u);
     EXPECT_EQ(ReadEeprom(1, 40), 0xBEEF);
-    EXPECT_EQ(Set(kEeprom, EepromRecord(0, 0, 0, 2)).status, 0xC0010015u);  // size is fixed
+    EXPECT_EQ(Set(kEeprom, EepromRecord(0, 0, 0, 2)).status, kInvalidData);  // size is fixed
 }
 
 TEST_F(HardwareTest, SmallEepromRefusesAddressesBeyondIt) {
     Scenario scenario = Scenario::Default();
     scenario.adapters[0].eepromSize = 128;
     scenario.adapters[0].eepromWords.clear();
-    Start(scenario);
-    OpenAdapter();
+    StartOpen(scenario);
     EXPECT_EQ(ReadEeprom(0, 0), 128);
-    EXPECT_EQ(Set(kEeprom, EepromRecord(1, 1, 64)).status, 0xC0010015u);
-    EXPECT_EQ(Set(kEeprom, EepromRecord(0, 1, 64, 1)).status, 0xC0010015u);
+    EXPECT_EQ(Set(kEeprom, EepromRecord(1, 1, 64)).status, kInvalidData);
+    EXPECT_EQ(Set(kEeprom, EepromRecord(0, 1, 64, 1)).status, kInvalidData);
 }
 
 TEST_F(HardwareTest, EepromKeepsItsContentsAcrossRunsNextToTheRegistryFile) {
-    auto dir = TempDir();
-    std::string error;
-    ASSERT_TRUE(RegistryStore::Instance().SetBackingFile((dir / "registry.reg").string(), &error));
-    Start();
-    OpenAdapter();
+    StartOpen();
     ASSERT_EQ(Set(kEeprom, EepromRecord(0, 1, 7, 0x1234)).status, 0u);
-    CloseAdapterHandle(adapter);
-    adapter = INVALID_ADAPTER_HANDLE;
-    host.reset();
-    DeviceManager::Instance().Reset();
-    DriverLibrary() = DriverLibraryState{};
-    EXPECT_TRUE(std::filesystem::exists(dir / "registry-eeprom-KESTREL1.txt"));
+    Stop();
+    EXPECT_TRUE(std::filesystem::exists(dir / eepromFile));
 
-    Start();
-    OpenAdapter();
+    StartOpen();
     EXPECT_EQ(ReadEeprom(1, 7), 0x1234);
     EXPECT_EQ(ReadEeprom(1, 19), 0x0104);
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(HardwareTest, UnreadableEepromFileIsNeitherUsedNorOverwritten) {
-    auto dir = TempDir();
-    std::string error;
-    ASSERT_TRUE(RegistryStore::Instance().SetBackingFile((dir / "registry.reg").string(), &error));
-    auto file = dir / "registry-eeprom-KESTREL1.txt";
+    auto file = dir / eepromFile;
     std::ofstream(file) << "size 512\n0000: FFFF GGGG\n";
     Start();
     EXPECT_NE(Card().EepromFileError().find(":2:"), std::string::npos);
     OpenAdapter();
     ASSERT_EQ(Set(kEeprom, EepromRecord(0, 1, 0, 0x1111)).status, 0u);
     EXPECT_EQ(ReadEeprom(1, 0), 0x1111);
-    std::string content;
+    std::string content, error;
     ASSERT_TRUE(ReadWholeFile(file.string(), &content, &error));
     EXPECT_EQ(content, "size 512\n0000: FFFF GGGG\n");
-    std::filesystem::remove_all(dir);
 }

@@ -1,17 +1,9 @@
 // Request submission: request blocks completed at once or pending, the bytes the card sees,
 // faults, length errors and blocks or buffers that do not map.
-#include "link/adapter_channel.h"
 #include "sim/rad4_protocol.h"
 #include "sim_fixture.h"
 
 namespace {
-
-constexpr DWORD kMaxTotalSize = 0x00010111;
-constexpr DWORD kCurrentAddress = 0x01010102;
-constexpr DWORD kNetworkTypeInUse = 0x0D010204;
-constexpr DWORD kSsid = 0xFFA0C002;
-constexpr DWORD kPowerMode = 0xFFA0C015;
-constexpr DWORD kConfiguration = 0xFFA0C010;
 
 FaultSpec Fault(FaultKind kind, std::optional<DWORD> oid, DWORD value = 0) {
     FaultSpec fault;
@@ -24,55 +16,31 @@ FaultSpec Fault(FaultKind kind, std::optional<DWORD> oid, DWORD value = 0) {
 }  // namespace
 
 using RequestTest = SimTest;
+class CompletionTest : public SimTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_F(RequestTest, ImmediateQueryFillsBufferAndRecord) {
-    Start();
-    OpenAdapter();
+// Replies land in the caller's buffer and sets take effect whether the driver completes at
+// once or from its worker.
+TEST_P(CompletionTest, QueryFillsOnlyTheReplyBytesAndSetsTakeEffect) {
+    StartOpen();
+    if (GetParam()) Card().AddFault(Fault(FaultKind::Pending, std::nullopt));
     std::vector<BYTE> buffer(8, 0xEE);
     Outcome outcome = Query(kCurrentAddress, buffer);
+    EXPECT_EQ(outcome.pended, GetParam());
     EXPECT_EQ(outcome.submit, 0u);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.transferred, 6u);
     EXPECT_EQ(buffer, (std::vector<BYTE>{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E, 0xEE, 0xEE}));
-}
-
-TEST_F(RequestTest, PendingRequestCompletesFromTheWorkerAndSignalsTheEvent) {
-    Start();
-    OpenAdapter();
-    Card().AddFault(Fault(FaultKind::Pending, kMaxTotalSize));
-    OidRequest* request = AllocRequest();
-    DWORD size = 0;
-    request->oid = kMaxTotalSize;
-    request->bufferLength = 4;
-    request->buffer = RegisterCallerBuffer(&size, 4);
-    ASSERT_EQ(SubmitRequest(adapter, request), NDIS_STATUS_PENDING);
-    ASSERT_EQ(WaitRequest(request, INFINITE), WAIT_OBJECT_0);
-    EXPECT_EQ(request->status, 0u);
-    EXPECT_EQ(request->bytesTransferred, 4u);
-    EXPECT_EQ(size, 1514u);
-    FreeRequest(request);
-}
-
-TEST_F(RequestTest, PendingSetsThroughTheChannelAreReadBack) {
-    Start();
-    Card().AddFault(Fault(FaultKind::Pending, std::nullopt));
-    AdapterChannel channel(kAdapter);
-    ASSERT_TRUE(channel.IsOpen());
-    DWORD mode = 2, status = 99;
-    EXPECT_EQ(channel.SetOid(kPowerMode, &mode, 4, &status), 1);
-    EXPECT_EQ(status, 0u);
-    DWORD read = 0;
-    status = 99;
-    EXPECT_EQ(channel.QueryOid(kPowerMode, &read, 4, &status), 1);
-    EXPECT_EQ(status, 0u);
-    EXPECT_EQ(read, 2u);
-    channel.Close();
+    EXPECT_EQ(SetWord(kPowerMode, 2).status, 0u);
+    EXPECT_EQ(QueryWord(kPowerMode), 2u);
+    CloseAdapterHandle(adapter);
+    adapter = INVALID_ADAPTER_HANDLE;
     host.reset();  // joins the worker; nothing left pending
 }
 
+INSTANTIATE_TEST_SUITE_P(ImmediateAndPending, CompletionTest, ::testing::Bool());
+
 TEST_F(RequestTest, CardRecordsEveryRequestWithItsBytes) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     SetWord(kPowerMode, 1);
     std::vector<BYTE> buffer{1, 2, 3, 4};
     Query(kPowerMode, buffer);
@@ -83,12 +51,21 @@ TEST_F(RequestTest, CardRecordsEveryRequestWithItsBytes) {
     EXPECT_EQ(requests[0].data, (std::vector<BYTE>{1, 0, 0, 0}));
     EXPECT_EQ(requests[1].type, 0u);
     EXPECT_EQ(requests[1].data, (std::vector<BYTE>{1, 2, 3, 4}));
-    EXPECT_EQ(requests[1].length, 4u);
+}
+
+TEST_F(RequestTest, RequestLogKeepsOnlyTheMostRecentRequests) {
+    Start();
+    SimCard& card = Card();
+    for (DWORD i = 0; i < 5000; ++i) card.Submit(OidCall{0, 0xFFA0C000 + (i % 7), 4, {}});
+    card.Submit(OidCall{0, kLinkSpeed, 4, {}});
+    auto requests = card.Requests();
+    ASSERT_EQ(requests.size(), 4096u);
+    EXPECT_EQ(requests.back().oid, kLinkSpeed);
+    EXPECT_EQ(requests.front().oid, 0xFFA0C000 + (5001 - 4096) % 7);
 }
 
 TEST_F(RequestTest, LengthErrorsReportTheBytesNeeded) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     std::vector<BYTE> shortBuffer(20, 0xEE);
     Outcome query = Query(kSsid, shortBuffer);
     EXPECT_EQ(query.status, NDIS_STATUS_BUFFER_TOO_SHORT);
@@ -102,8 +79,7 @@ TEST_F(RequestTest, LengthErrorsReportTheBytesNeeded) {
 }
 
 TEST_F(RequestTest, BufferThatDoesNotMapIsRefusedUntouched) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     std::vector<BYTE> buffer(36, 0xEE);
     Outcome outcome = Request(0, kSsid, buffer, 8);  // only 8 of 36 bytes registered
     EXPECT_EQ(outcome.submit, ERROR_INVALID_PARAMETER);
@@ -111,38 +87,30 @@ TEST_F(RequestTest, BufferThatDoesNotMapIsRefusedUntouched) {
     EXPECT_TRUE(Card().Requests().empty());
 }
 
-TEST_F(RequestTest, BlockWithAForeignEventNameIsRefused) {
+TEST_F(RequestTest, MalformedSubmissionsAreRefused) {
     Start();
-    OpenAdapter();
     OidRequest* request = AllocRequest();
     RequestBlock* block = BlockOf(request);
+    auto submit = [block](HANDLE device, DWORD inSize) {
+        DWORD returned = 0;
+        return DeviceIoControl(device, IOCTL_RAD4_SUBMIT_REQUEST, block, inSize, block, 116,
+                               &returned, nullptr);
+    };
+    EXPECT_FALSE(submit(OpenDevice(), 116));  // no adapter opened on this handle
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+
+    OpenAdapter();
     block->eventName[0] = u'X';
     block->submitStatus = 0xC0000001;
-    DWORD returned = 0;
-    EXPECT_FALSE(DeviceIoControl(adapter->device, IOCTL_RAD4_SUBMIT_REQUEST, block, 116, block, 116,
-                                 &returned, nullptr));
+    EXPECT_FALSE(submit(adapter->device, 116));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(block->submitStatus, 0xC0000001u);
-    EXPECT_FALSE(DeviceIoControl(adapter->device, IOCTL_RAD4_SUBMIT_REQUEST, block, 100, block, 116,
-                                 &returned, nullptr));
-    FreeRequest(request);
-}
-
-TEST_F(RequestTest, SubmissionWithoutAnOpenedAdapterIsRefused) {
-    Start();
-    HANDLE device = OpenDevice();
-    OidRequest* request = AllocRequest();
-    RequestBlock* block = BlockOf(request);
-    DWORD returned = 0;
-    EXPECT_FALSE(DeviceIoControl(device, IOCTL_RAD4_SUBMIT_REQUEST, block, 116, block, 116,
-                                 &returned, nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FALSE(submit(adapter->device, 100));
     FreeRequest(request);
 }
 
 TEST_F(RequestTest, FaultsFailTheCallOrTheRequestOrReplaceTheReply) {
-    Start();
-    OpenAdapter();
+    StartOpen();
     Card().AddFault(Fault(FaultKind::SubmitFailure, kPowerMode, 1167));
     std::vector<BYTE> buffer(4);
     EXPECT_EQ(Query(kPowerMode, buffer).submit, 1167u);
@@ -157,28 +125,20 @@ TEST_F(RequestTest, FaultsFailTheCallOrTheRequestOrReplaceTheReply) {
     FaultSpec reply = Fault(FaultKind::Reply, kPowerMode);
     reply.data = {3, 0, 0, 0, 9};
     Card().AddFault(reply);
-    Outcome outcome = Query(kPowerMode, buffer);
-    EXPECT_EQ(outcome.transferred, 4u);
+    EXPECT_EQ(Query(kPowerMode, buffer).transferred, 4u);
     EXPECT_EQ(buffer, (std::vector<BYTE>{3, 0, 0, 0}));
     EXPECT_EQ(SetWord(kPowerMode, 1).status, 0u);  // a reply fault leaves sets alone
 }
 
-TEST_F(RequestTest, AdapterThatIsNotWirelessAnswersOnlyGeneralOids) {
-    Scenario scenario = Scenario::Default();
-    scenario.adapters[0].wireless = false;
-    Start(scenario);
-    OpenAdapter();
+TEST_F(RequestTest, UnsupportedRequestsFail) {
+    StartOpen(WithWiredAdapter());
     std::vector<BYTE> buffer(4);
+    EXPECT_EQ(Query(0xFFA0C0FF, buffer).status, 0xC0010017u);               // unknown
+    EXPECT_EQ(Query(kScan, buffer).status, NDIS_STATUS_NOT_SUPPORTED);      // set only
+    EXPECT_EQ(SetWord(kLinkQuality, 5).status, NDIS_STATUS_NOT_SUPPORTED);  // query only
+    CloseAdapterHandle(adapter);
+    OpenAdapter(u"NE20001");  // not wireless: general OIDs only
     EXPECT_EQ(Query(kNetworkTypeInUse, buffer).status, NDIS_STATUS_NOT_SUPPORTED);
     EXPECT_EQ(Query(kPowerMode, buffer).status, NDIS_STATUS_NOT_SUPPORTED);
     EXPECT_EQ(QueryWord(kMaxTotalSize), 1514u);
-}
-
-TEST_F(RequestTest, UnknownOidAndWrongDirectionFail) {
-    Start();
-    OpenAdapter();
-    std::vector<BYTE> buffer(4);
-    EXPECT_EQ(Query(0xFFA0C0FF, buffer).status, 0xC0010017u);
-    EXPECT_EQ(Query(0xFFA0C019, buffer).status, NDIS_STATUS_NOT_SUPPORTED);  // set only
-    EXPECT_EQ(SetWord(0xFFA0C503, 5).status, NDIS_STATUS_NOT_SUPPORTED);     // query only
 }

@@ -24,8 +24,45 @@
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
 
+// The OIDs the tests use.
+inline constexpr DWORD kLinkSpeed = 0x00010107;
+inline constexpr DWORD kMaxTotalSize = 0x00010111;
+inline constexpr DWORD kConnectStatus = 0x00010114;
+inline constexpr DWORD kVendorVersion = 0x00010116;
+inline constexpr DWORD kXmitOk = 0x00020101;
+inline constexpr DWORD kRcvOk = 0x00020102;
+inline constexpr DWORD kCurrentAddress = 0x01010102;
+inline constexpr DWORD kNetworkTypeInUse = 0x0D010204;
+inline constexpr DWORD kBssid = 0xFFA0C001;
+inline constexpr DWORD kSsid = 0xFFA0C002;
+inline constexpr DWORD kRssi = 0xFFA0C006;
+inline constexpr DWORD kInfrastructure = 0xFFA0C008;
+inline constexpr DWORD kTxRates = 0xFFA0C00F;
+inline constexpr DWORD kConfiguration = 0xFFA0C010;
+inline constexpr DWORD kStatistics = 0xFFA0C011;
+inline constexpr DWORD kDisassociate = 0xFFA0C014;
+inline constexpr DWORD kPowerMode = 0xFFA0C015;
+inline constexpr DWORD kBssidList = 0xFFA0C016;
+inline constexpr DWORD kScan = 0xFFA0C019;
+inline constexpr DWORD kWepStatus = 0xFFA0C01A;
+inline constexpr DWORD kWepDisable = 0xFFA0C01C;
+inline constexpr DWORD kLinkQuality = 0xFFA0C503;
+inline constexpr DWORD kKeyEntry = 0xFFA0C505;
+inline constexpr DWORD kTxBytes = 0xFFA0C508;
+inline constexpr DWORD kRxBytes = 0xFFA0C509;
+inline constexpr DWORD kScanState = 0xFFA0C50A;
+inline constexpr DWORD kApMode = 0xFFA0C511;
+inline constexpr DWORD kApInfo = 0xFFA0C512;
+inline constexpr DWORD kRadio = 0xFFA0C516;
+inline constexpr DWORD kMacRegister = 0xFFA0C801;
+inline constexpr DWORD kBaseband = 0xFFA0C802;
+inline constexpr DWORD kEeprom = 0xFFA0C803;
+inline constexpr DWORD kDiag805 = 0xFFA0C805;
+inline constexpr DWORD kInvalidData = 0xC0010015;
+
 // What a request came back with.
 struct Outcome {
+    bool pended = false;
     DWORD submit = 0xFFFFFFFF;  // SubmitRequest result after any wait
     DWORD status = 0xFFFFFFFF;
     DWORD transferred = 0;
@@ -37,11 +74,7 @@ class SimTest : public ::testing::Test {
     static constexpr const char16_t* kAdapter = u"KESTREL1";
 
     void SetUp() override {
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        RegistryStore::Instance().Reset();
-        ClockScheduler::Instance().Clear();
-        ClearAdapterAddresses();
+        ResetWorld();
         SetPlatformClock(&clock);
     }
 
@@ -49,16 +82,52 @@ class SimTest : public ::testing::Test {
         if (adapter != INVALID_ADAPTER_HANDLE) CloseAdapterHandle(adapter);
         for (HANDLE device : devices) CloseHandle(device);
         host.reset();
+        ResetWorld();
+        SetPlatformClock(nullptr);
+    }
+
+    static void ResetWorld() {
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
-        SetPlatformClock(nullptr);
         RegistryStore::Instance().Reset();
         ClockScheduler::Instance().Clear();
         ClearAdapterAddresses();
     }
 
+    // The default scenario with a wired adapter "NE20001" after the card.
+    static Scenario WithWiredAdapter() {
+        Scenario scenario = Scenario::Default();
+        AdapterSpec wired;
+        wired.name = u"NE20001";
+        wired.wireless = false;
+        scenario.adapters.push_back(wired);
+        return scenario;
+    }
+
+    // Scenario events from a JSON list, for the default adapter.
+    static std::vector<SimEvent> EventsOf(const std::string& json) {
+        return Scenario::Parse(R"({"adapters": [{"name": "KESTREL1"}], "events": )" + json + "}")
+            .events;
+    }
+
     void Start(Scenario scenario = Scenario::Default()) {
         host = std::make_unique<SimHost>(std::move(scenario));
+    }
+    void StartOpen(Scenario scenario = Scenario::Default()) {
+        Start(std::move(scenario));
+        OpenAdapter();
+    }
+    // Ends the host and the driver library as a finished run does.
+    void Stop() {
+        if (adapter != INVALID_ADAPTER_HANDLE) CloseAdapterHandle(adapter);
+        adapter = INVALID_ADAPTER_HANDLE;
+        host.reset();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+    }
+    void RunDueAfter(DWORD ms) {
+        clock.Advance(ms);
+        ClockScheduler::Instance().RunDue();
     }
     SimCard& Card(const char16_t* name = kAdapter) { return *host->Card(name); }
 
@@ -102,7 +171,8 @@ class SimTest : public ::testing::Test {
                 : RegisterCallerBuffer(buffer.data(), registered.value_or(request->bufferLength));
         Outcome outcome;
         outcome.submit = SubmitRequest(adapter, request);
-        if (outcome.submit == NDIS_STATUS_PENDING) outcome.submit = WaitRequest(request, INFINITE);
+        outcome.pended = outcome.submit == NDIS_STATUS_PENDING;
+        if (outcome.pended) outcome.submit = WaitRequest(request, INFINITE);
         outcome.status = request->status;
         outcome.transferred = request->bytesTransferred;
         outcome.needed = request->bytesNeeded;
@@ -126,6 +196,13 @@ class SimTest : public ::testing::Test {
     }
     static ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) {
         return Word(b, at) | static_cast<ULONGLONG>(Word(b, at + 4)) << 32;
+    }
+    // An SSID record: length word, then up to 32 bytes.
+    static std::vector<BYTE> SsidRecord(const std::string& ssid) {
+        std::vector<BYTE> record(36);
+        record[0] = static_cast<BYTE>(ssid.size());
+        std::copy(ssid.begin(), ssid.end(), record.begin() + 4);
+        return record;
     }
     static std::vector<BYTE> Bytes32(DWORD value) {
         return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
