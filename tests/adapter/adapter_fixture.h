@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "adapter/driver_params.h"
 #include "adapter/oid_adapter.h"
 #include "link/driver_library.h"
 #include "platform/core/clock.h"
@@ -31,6 +30,12 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+template <class T>
+Bytes Raw(const T& record) {
+    const BYTE* raw = reinterpret_cast<const BYTE*>(&record);
+    return Bytes(raw, raw + sizeof record);
 }
 
 // Messages and the registry, without a driver.
@@ -63,7 +68,6 @@ class RegistryTest : public ::testing::Test {
 class AdapterTest : public RegistryTest {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
-    static constexpr MacAddress STATION{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
     static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
 
     void SetUp() override {
@@ -72,24 +76,25 @@ class AdapterTest : public RegistryTest {
     }
     // Loads the driver (again) with the registry as it stands, and opens the adapter.
     void Load() {
-        adapter.reset();
-        host.reset();
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
+        Unload();
         host = std::make_unique<SimHost>(MakeScenario());
         adapter = std::make_unique<OidAdapter>(NAME);
         card = host->Card(NAME);
         ASSERT_NE(card, nullptr);
         card->ClearRequests();
     }
-    void TearDown() override {
+    void Unload() {
         adapter.reset();
         host.reset();
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
+    }
+    void TearDown() override {
+        Unload();
         RegistryTest::TearDown();
     }
 
+    // One network, "home" on channel 6, to which the card is connected.
     static Scenario MakeScenario() {
         Scenario scenario;
         scenario.seed = 7;
@@ -100,7 +105,7 @@ class AdapterTest : public RegistryTest {
         home.rates = {0x82, 0x84, 0x0B, 0x16};
         AdapterSpec& desc = scenario.adapters.emplace_back();
         desc.name = NAME;
-        desc.mac = STATION;
+        desc.mac = {0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
         desc.link.connected = true;
         desc.link.ssid = home.ssid;
         desc.link.bssid = HOME_AP;
@@ -124,21 +129,20 @@ class AdapterTest : public RegistryTest {
         EXPECT_EQ(sets.size(), 1u) << std::hex << oid;
         return sets.size() == 1 ? sets[0].data : Bytes{};
     }
-    void Fault(DWORD oid, FaultKind kind, DWORD value = 0, Bytes data = {},
-               RequestMatch match = RequestMatch::Any) {
+    void Fault(DWORD oid, RequestMatch match, FaultKind kind, DWORD value, Bytes data = {}) {
         FaultSpec fault;
         fault.oid = oid;
+        fault.request = match;
         fault.kind = kind;
         fault.value = value;
         fault.data = std::move(data);
-        fault.request = match;
         card->AddFault(fault);
     }
     void Refuse(DWORD oid, RequestMatch match = RequestMatch::Any) {
-        Fault(oid, FaultKind::Status, 0xC0000001, {}, match);
+        Fault(oid, match, FaultKind::Status, 0xC0000001);
     }
     void Reply(DWORD oid, Bytes data) {
-        Fault(oid, FaultKind::Reply, 0, std::move(data), RequestMatch::Query);
+        Fault(oid, RequestMatch::Query, FaultKind::Reply, 0, data);
     }
 
     std::unique_ptr<SimHost> host;

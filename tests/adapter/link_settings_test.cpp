@@ -2,19 +2,23 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "adapter/oid_codes.h"
+#include "adapter/oid_payloads.h"
 #include "adapter_fixture.h"
 
 namespace {
 
-// A driver reply and what the getter makes of it.
+using Getter = std::function<int(OidAdapter&, std::string&)>;
+
+// A driver reply and what the getter makes of it, as text.
 struct Conversion {
     const char* name;
     DWORD oid;
     Bytes reply;
-    std::function<int(OidAdapter&, std::string&)> get;
-    std::string expected;  // output as text after the call
+    Getter get;
+    std::string expected;
 };
 
 class ConversionTest : public AdapterTest, public ::testing::WithParamInterface<Conversion> {};
@@ -27,7 +31,7 @@ TEST_P(ConversionTest, ConvertsTheDriverValue) {
 }
 
 // Runs an int getter from the preset 7 and shows the output.
-std::function<int(OidAdapter&, std::string&)> IntGetter(int (OidAdapter::*get)(int&)) {
+Getter IntGetter(int (OidAdapter::*get)(int&)) {
     return [get](OidAdapter& a, std::string& shown) {
         int value = 7;
         int result = (a.*get)(value);
@@ -35,8 +39,7 @@ std::function<int(OidAdapter&, std::string&)> IntGetter(int (OidAdapter::*get)(i
         return result;
     };
 }
-
-std::function<int(OidAdapter&, std::string&)> TextGetter(int (OidAdapter::*get)(std::string&)) {
+Getter TextGetter(int (OidAdapter::*get)(std::string&)) {
     return [get](OidAdapter& a, std::string& shown) {
         shown = "keep";
         return (a.*get)(shown);
@@ -49,6 +52,7 @@ Bytes Rates(std::initializer_list<BYTE> units) {
     list.resize(8, 0);
     return list;
 }
+Bytes Dbm(int dbm) { return Le32(DWORD(dbm)); }
 
 using C = Conversion;
 const auto Speed = TextGetter(&OidAdapter::GetLinkSpeedText);
@@ -56,59 +60,53 @@ const auto Ssid = TextGetter(&OidAdapter::GetSsid);
 const auto Signal = IntGetter(&OidAdapter::GetSignalStrength);
 const auto TxRate = IntGetter(&OidAdapter::GetTxRate);
 const auto Power = IntGetter(&OidAdapter::GetPowerMode);
-const auto Antenna = IntGetter(&OidAdapter::GetRxAntenna);
 const auto Wep = IntGetter(&OidAdapter::GetWepStatus);
-const auto Auth = IntGetter(&OidAdapter::GetAuthType);
-constexpr DWORD RATES = OID_PRIV_DESIRED_RATES;
+constexpr DWORD RSSI = OID_PRIV_RSSI, RATES = OID_PRIV_DESIRED_RATES, SSID = OID_PRIV_SSID;
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, ConversionTest,
-    ::testing::Values(C{"Speed1", OID_GEN_LINK_SPEED, Le32(10000), Speed, "1 Mbps"},
-                      C{"Speed5", OID_GEN_LINK_SPEED, Le32(55000), Speed, "5.5 Mbps"},
-                      C{"Speed54", OID_GEN_LINK_SPEED, Le32(540000), Speed, "keep"},
-                      C{"Dbm90", OID_PRIV_RSSI, Le32(DWORD(-90)), Signal, "1"},
-                      C{"Dbm81", OID_PRIV_RSSI, Le32(DWORD(-81)), Signal, "1"},
-                      C{"Dbm79", OID_PRIV_RSSI, Le32(DWORD(-79)), Signal, "2"},
-                      C{"Dbm60", OID_PRIV_RSSI, Le32(DWORD(-60)), Signal, "50"},
-                      C{"Dbm40", OID_PRIV_RSSI, Le32(DWORD(-40)), Signal, "100"},
-                      C{"Dbm20", OID_PRIV_RSSI, Le32(DWORD(-20)), Signal, "100"},
-                      C{"DbmMin", OID_PRIV_RSSI, Le32(DWORD(INT_MIN)), Signal, "1"},
-                      C{"RatesAll", RATES, Rates({2, 4, 11, 22}), TxRate, "0"},
-                      C{"Rates2", RATES, Rates({2, 4}), TxRate, "2"},
-                      C{"Rate55", RATES, Rates({11}), TxRate, "3"},
-                      C{"RatesAfterEnd", RATES, Rates({2, 0, 22}), TxRate, "1"},
-                      C{"RatesNone", RATES, Rates({}), TxRate, "7"},
-                      C{"PowerFast", OID_PRIV_POWER_MODE, Le32(1), Power, "2"},
-                      C{"PowerMax", OID_PRIV_POWER_MODE, Le32(0x302), Power, "1"},
-                      C{"PowerOdd", OID_PRIV_POWER_MODE, Le32(3), Power, "7"},
-                      C{"AntennaBoth", OID_PRIV_RX_ANTENNA, Le32(0xFFFFFFFF), Antenna, "2"},
-                      C{"WepOn", OID_PRIV_WEP_STATUS, Le32(0), Wep, "1"},
-                      C{"WepOff", OID_PRIV_WEP_STATUS, Le32(2), Wep, "0"},
-                      C{"WepUnknown", OID_PRIV_WEP_STATUS, Le32(3), Wep, "-1"},
-                      C{"AuthUnknown", OID_PRIV_AUTH_MODE, Le32(9), Auth, "-1"},
-                      C{"SsidEmpty", OID_PRIV_SSID, SsidReply(0, 'a'), Ssid, ""},
-                      C{"Ssid32", OID_PRIV_SSID, SsidReply(32, 'b'), Ssid, std::string(32, 'b')},
-                      C{"SsidTooLong", OID_PRIV_SSID, SsidReply(300, 'c'), Ssid,
-                        std::string(32, 'c')},
-                      C{"SsidAnsi", OID_PRIV_SSID, Concat({Le32(2), {0xE9, 'x'}, Bytes(30, 0)}),
-                        Ssid, "\xC3\xA9x"}),
+    ::testing::Values(
+        C{"Speed1", OID_GEN_LINK_SPEED, Le32(10000), Speed, "1 Mbps"},
+        C{"Speed5", OID_GEN_LINK_SPEED, Le32(55000), Speed, "5.5 Mbps"},
+        C{"Speed54", OID_GEN_LINK_SPEED, Le32(540000), Speed, "keep"},
+        C{"Dbm81", RSSI, Dbm(-81), Signal, "1"}, C{"Dbm79", RSSI, Dbm(-79), Signal, "2"},
+        C{"Dbm60", RSSI, Dbm(-60), Signal, "50"}, C{"Dbm40", RSSI, Dbm(-40), Signal, "100"},
+        C{"DbmMin", RSSI, Dbm(INT_MIN), Signal, "1"},
+        C{"RatesAll", RATES, Rates({2, 4, 11, 22}), TxRate, "0"},
+        C{"Rate55", RATES, Rates({11}), TxRate, "3"},
+        C{"Rates2", RATES, Rates({2, 4}), TxRate, "2"},
+        C{"RatesAfterEnd", RATES, Rates({2, 0, 22}), TxRate, "1"},
+        C{"RatesNone", RATES, Rates({}), TxRate, "7"},
+        C{"PowerFast", OID_PRIV_POWER_MODE, Le32(1), Power, "2"},
+        C{"PowerMax", OID_PRIV_POWER_MODE, Le32(0x302), Power, "1"},
+        C{"PowerOdd", OID_PRIV_POWER_MODE, Le32(3), Power, "7"},
+        C{"AntennaBoth", OID_PRIV_RX_ANTENNA, Le32(0xFFFFFFFF),
+          IntGetter(&OidAdapter::GetRxAntenna), "2"},
+        C{"WepOn", OID_PRIV_WEP_STATUS, Le32(0), Wep, "1"},
+        C{"WepOff", OID_PRIV_WEP_STATUS, Le32(2), Wep, "0"},
+        C{"WepUnknown", OID_PRIV_WEP_STATUS, Le32(3), Wep, "-1"},
+        C{"AuthUnknown", OID_PRIV_AUTH_MODE, Le32(9), IntGetter(&OidAdapter::GetAuthType), "-1"},
+        C{"Version", OID_GEN_VENDOR_DRIVER_VERSION, Le32(0x00020001),
+          TextGetter(&OidAdapter::GetDriverVersion), "2.1"},
+        C{"SsidEmpty", SSID, SsidReply(0, 'a'), Ssid, ""},
+        C{"Ssid32", SSID, SsidReply(32, 'b'), Ssid, std::string(32, 'b')},
+        C{"SsidTooLong", SSID, SsidReply(300, 'c'), Ssid, std::string(32, 'c')},
+        C{"SsidAnsi", SSID, Concat({Le32(2), {0xE9, 'x'}, Bytes(30, 0)}), Ssid, "\xC3\xA9x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AdapterTest, LinkStateOfTheScenario) {
     std::string mac, ssid, bssid, speed;
-    int state = 9, percent = 0, type = 9;
+    int state = 9, type = 9;
     EXPECT_EQ(adapter->GetMacAddress(mac), 1);
     EXPECT_EQ(adapter->GetSsid(ssid), 1);
     EXPECT_EQ(adapter->GetBssidText(bssid), 1);
     EXPECT_EQ(adapter->GetConnectStatus(state), 1);
     EXPECT_EQ(adapter->GetLinkSpeedText(speed), 1);
-    EXPECT_EQ(adapter->GetSignalStrength(percent), 1);
     EXPECT_EQ(adapter->GetBssType(type), 8);
-    EXPECT_EQ(mac, "00-0A-0B-1C-2D-3E");
-    EXPECT_EQ(ssid, "home");
-    EXPECT_EQ(bssid, "00-11-22-33-44-55");
+    EXPECT_EQ(mac + " " + ssid + " " + bssid + " " + speed,
+              "00-0A-0B-1C-2D-3E home "
+              "00-11-22-33-44-55 11 Mbps");
     EXPECT_EQ(state, 0);
-    EXPECT_EQ(speed, "11 Mbps");
     EXPECT_EQ(type, 0);
 }
 
@@ -123,38 +121,20 @@ TEST_F(AdapterTest, ScanStateTexts) {
     }
 }
 
-TEST_F(AdapterTest, CheckedGetterKeepsItsOutputWhenTheDriverFails) {
+TEST_F(AdapterTest, FailedGettersKeepTheirOutput) {
     Refuse(OID_PRIV_POWER_MODE);
     Refuse(OID_PRIV_RTS_THRESHOLD);
+    Refuse(OID_PRIV_MAC_REGISTER, RequestMatch::Query);
+    Refuse(OID_PRIV_EEPROM, RequestMatch::Set);
     int mode = 7, threshold = 7;
+    DWORD value = 7;
+    WORD word = 7;
     EXPECT_EQ(adapter->GetPowerMode(mode), 0);
     EXPECT_EQ(adapter->GetRtsThreshold(threshold), 1);  // unchecked: succeeds, output kept
-    EXPECT_EQ(mode, 7);
-    EXPECT_EQ(threshold, 7);
+    EXPECT_EQ(adapter->ReadMacRegister(0x10, value), 0);
+    EXPECT_EQ(adapter->ReadEepromWord(1, word), 0);
+    EXPECT_EQ(mode + threshold + int(value) + word, 28);
 }
-
-struct RateChoice {
-    int choice;
-    Bytes payload;
-    const char* stored;
-};
-
-class SetTxRateTest : public AdapterTest, public ::testing::WithParamInterface<RateChoice> {};
-
-TEST_P(SetTxRateTest, SendsTheRateListAndStoresTheMask) {
-    EXPECT_EQ(adapter->SetTxRate(GetParam().choice), 1);
-    EXPECT_EQ(SetPayload(OID_PRIV_DESIRED_RATES), GetParam().payload);
-    EXPECT_EQ(Stored("Rate"), GetParam().stored);
-    int rate = -1;
-    EXPECT_EQ(adapter->GetTxRate(rate), 1);
-    EXPECT_EQ(rate, GetParam().choice);
-}
-
-INSTANTIATE_TEST_SUITE_P(Choices, SetTxRateTest,
-                         ::testing::Values(RateChoice{0, Rates({2, 4, 11, 22}), "15"},
-                                           RateChoice{1, Rates({2}), "1"},
-                                           RateChoice{3, Rates({11}), "4"},
-                                           RateChoice{4, Rates({22}), "8"}));
 
 TEST_F(AdapterTest, SettersRejectValuesOutsideTheirTables) {
     EXPECT_EQ(adapter->SetTxRate(5), 0);
@@ -168,22 +148,23 @@ TEST_F(AdapterTest, SettersRejectValuesOutsideTheirTables) {
 }
 
 TEST_F(AdapterTest, SetBssTypePayloadsAndRegistry) {
-    EXPECT_EQ(adapter->SetBssType(1), 1);
-    EXPECT_EQ(SetPayload(OID_PRIV_AP_MODE), Le32(1));
-    EXPECT_EQ(SetPayload(OID_PRIV_INFRASTRUCTURE), Le32(0));
-    EXPECT_EQ(Stored("BssType"), "2");
-    EXPECT_EQ(Stored("DeviceType"), "1");
-    int type = 9;
-    EXPECT_EQ(adapter->GetBssType(type), 8);
-    EXPECT_EQ(type, 1);
-    card->ClearRequests();
-    EXPECT_EQ(adapter->SetBssType(2), 1);
-    EXPECT_EQ(SetPayload(OID_PRIV_AP_MODE), Le32(2));
-    EXPECT_EQ(SetPayload(OID_PRIV_INFRASTRUCTURE), Le32(1));
-    EXPECT_EQ(Stored("BssType"), "1");
-    EXPECT_EQ(Stored("DeviceType"), "2");
-    EXPECT_EQ(adapter->GetBssType(type), 2);
-    EXPECT_EQ(type, 2);
+    struct Case {
+        int type;
+        DWORD apMode, infrastructure;
+        const char *bssType, *deviceType;
+        int getResult;
+    };
+    for (Case c : {Case{1, 1, 0, "2", "1", 8}, Case{2, 2, 1, "1", "2", 2}}) {
+        card->ClearRequests();
+        EXPECT_EQ(adapter->SetBssType(c.type), 1);
+        EXPECT_EQ(SetPayload(OID_PRIV_AP_MODE), Le32(c.apMode));
+        EXPECT_EQ(SetPayload(OID_PRIV_INFRASTRUCTURE), Le32(c.infrastructure));
+        EXPECT_EQ(Stored("BssType"), c.bssType);
+        EXPECT_EQ(Stored("DeviceType"), c.deviceType);
+        int type = 9;
+        EXPECT_EQ(adapter->GetBssType(type), c.getResult);
+        EXPECT_EQ(type, c.type);
+    }
 }
 
 TEST_F(AdapterTest, SetBssTypeWhoseSecondSetFailsStoresNothing) {
@@ -194,63 +175,117 @@ TEST_F(AdapterTest, SetBssTypeWhoseSecondSetFailsStoresNothing) {
     EXPECT_FALSE(Stored("DeviceType"));
 }
 
-TEST_F(AdapterTest, SetBssTypeReportsARefusedRegistryWrite) {
-    RegistryStore::Instance().SetWriteFailure(ERROR_ACCESS_DENIED);
-    EXPECT_EQ(adapter->SetBssType(0), 1);
-    EXPECT_EQ(messages, (std::vector<std::string>{"registry BssType can't be set, code:5",
-                                                  "registry DeviceType can't be set, code:5"}));
-}
-
-// A setter, its OID, the value it sends and the registry text it stores.
-struct Setting {
+// An operation, the one set request it makes and the registry text it stores.
+struct Operation {
     const char* name;
-    std::function<int(OidAdapter&)> set;
+    std::function<int(OidAdapter&)> run;
     DWORD oid;
-    DWORD sent;
-    const char* registryName;  // null: nothing stored
-    const char* stored;
+    Bytes payload;
+    const char* registryName = nullptr;  // null: not checked
+    const char* stored = nullptr;        // null: nothing stored
 };
 
-class SettingTest : public AdapterTest, public ::testing::WithParamInterface<Setting> {};
+class OperationTest : public AdapterTest, public ::testing::WithParamInterface<Operation> {
+  protected:
+    std::optional<std::string> Expected() const {
+        return GetParam().stored ? std::optional<std::string>(GetParam().stored) : std::nullopt;
+    }
+};
 
-TEST_P(SettingTest, SendsAndStores) {
-    EXPECT_EQ(GetParam().set(*adapter), 1);
-    EXPECT_EQ(SetPayload(GetParam().oid), Le32(GetParam().sent));
-    if (GetParam().registryName != nullptr) {
-        EXPECT_EQ(Stored(GetParam().registryName), GetParam().stored);
+TEST_P(OperationTest, SendsAndStores) {
+    EXPECT_EQ(GetParam().run(*adapter), 1);
+    EXPECT_EQ(SetPayload(GetParam().oid), GetParam().payload);
+    if (GetParam().registryName) {
+        EXPECT_EQ(Stored(GetParam().registryName), Expected());
     }
 }
 
-TEST_P(SettingTest, RefusedSetStoresNothing) {
+class RefusedSettingTest : public OperationTest {};
+
+TEST_P(RefusedSettingTest, StoresNothing) {
     Refuse(GetParam().oid);
-    EXPECT_EQ(GetParam().set(*adapter), 0);
-    if (GetParam().registryName != nullptr) {
-        EXPECT_FALSE(Stored(GetParam().registryName));
-    }
+    EXPECT_EQ(GetParam().run(*adapter), 0);
+    EXPECT_FALSE(Stored(GetParam().registryName));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, SettingTest,
-    ::testing::Values(Setting{"PowerFast", [](OidAdapter& a) { return a.SetPowerMode(1); },
-                              OID_PRIV_POWER_MODE, 2, "PowerMode", "1"},
-                      Setting{"PowerMax", [](OidAdapter& a) { return a.SetPowerMode(2); },
-                              OID_PRIV_POWER_MODE, 1, "PowerMode", "2"},
-                      Setting{"AntennaBoth", [](OidAdapter& a) { return a.SetRxAntenna(2); },
-                              OID_PRIV_RX_ANTENNA, 0xFFFFFFFF, "RxAntennaNumber", "-1"},
-                      Setting{"Rts", [](OidAdapter& a) { return a.SetRtsThreshold(2347); },
-                              OID_PRIV_RTS_THRESHOLD, 2347, "RtsThreshold", "2347"},
-                      Setting{"Frag", [](OidAdapter& a) { return a.SetFragThreshold(512); },
-                              OID_PRIV_FRAG_THRESHOLD, 512, "FragThreshold", "512"},
-                      Setting{"Preamble", [](OidAdapter& a) { return a.SetPreambleType(1); },
-                              OID_PRIV_PREAMBLE, 1, "PreambleType", "1"},
-                      Setting{"Environment",
-                              [](OidAdapter& a) { return a.SetEnvironmentCondition(3); },
-                              OID_PRIV_ENVIRONMENT, 3, "EnvironmentCondition", "3"},
-                      Setting{"Auth", [](OidAdapter& a) { return a.SetAuthType(2); },
-                              OID_PRIV_AUTH_MODE, 2, "AuthType", "2"},
-                      Setting{"WepOn", [](OidAdapter& a) { return a.SetWepEnabled(5); },
-                              OID_PRIV_WEP_ENABLE, 0, nullptr, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+using O = Operation;
+using A = OidAdapter;
+
+std::function<int(A&)> Call(int (A::*set)(int), int value) {
+    return [set, value](A& a) { return (a.*set)(value); };
+}
+
+const std::vector<Operation> kSettings = {
+    O{"PowerFast", Call(&A::SetPowerMode, 1), OID_PRIV_POWER_MODE, Le32(2), "PowerMode", "1"},
+    O{"PowerMax", Call(&A::SetPowerMode, 2), OID_PRIV_POWER_MODE, Le32(1), "PowerMode", "2"},
+    O{"AntennaBoth", Call(&A::SetRxAntenna, 2), OID_PRIV_RX_ANTENNA, Le32(~0u), "RxAntennaNumber",
+      "-1"},
+    O{"Rts", Call(&A::SetRtsThreshold, 2347), OID_PRIV_RTS_THRESHOLD, Le32(2347), "RtsThreshold",
+      "2347"},
+    O{"Frag", Call(&A::SetFragThreshold, 512), OID_PRIV_FRAG_THRESHOLD, Le32(512), "FragThreshold",
+      "512"},
+    O{"Preamble", Call(&A::SetPreambleType, 1), OID_PRIV_PREAMBLE, Le32(1), "PreambleType", "1"},
+    O{"Environment", Call(&A::SetEnvironmentCondition, 3), OID_PRIV_ENVIRONMENT, Le32(3),
+      "EnvironmentCondition", "3"},
+    O{"Auth", Call(&A::SetAuthType, 2), OID_PRIV_AUTH_MODE, Le32(2), "AuthType", "2"},
+    O{"RateAll", Call(&A::SetTxRate, 0), RATES, Rates({2, 4, 11, 22}), "Rate", "15"},
+    O{"Rate1", Call(&A::SetTxRate, 1), RATES, Rates({2}), "Rate", "1"},
+    O{"Rate55", Call(&A::SetTxRate, 3), RATES, Rates({11}), "Rate", "4"},
+    O{"Rate11", Call(&A::SetTxRate, 4), RATES, Rates({22}), "Rate", "8"},
+    O{"SsidCut", [](A& a) { return a.SetSsid(std::string(40, 'x'), 1); }, SSID,
+      Concat({Le32(32), Bytes(32, 'x')}), "Ssid", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+    O{"SsidNotPersisted", [](A& a) { return a.SetSsid("abc", 0); }, SSID,
+      Concat({Le32(3), {0x61, 0x62, 0x63}, Bytes(29, 0)}), "Ssid"}};
+
+// What a key entry read sends: the index and the 0xFF marker.
+Bytes KeyEntryRead() {
+    Bytes bytes(48, 0);
+    bytes[0] = 3;
+    bytes[9] = 0xFF;
+    return bytes;
+}
+
+// An output a request writes to and no check reads.
+template <class T>
+T& Sink() {
+    static T value{};
+    return value;
+}
+
+const std::vector<Operation> kRequests = {
+    O{"Scan", [](A& a) { return a.StartScan(); }, OID_PRIV_BSSID_LIST_SCAN, Bytes{}},
+    O{"WepOn", Call(&A::SetWepEnabled, 5), OID_PRIV_WEP_ENABLE, Le32(0)},
+    O{"Radio", Call(&A::SetRadioState, 0), OID_PRIV_RADIO, Le32(0)},
+    O{"FlagPair", [](A& a) { return a.SetFlagPair(5, 0); }, OID_PRIV_FLAG_PAIR,
+      Concat({Le32(1), Le32(0)})},
+    O{"BbRead", [](A& a) { return a.ReadBbRegister(0x112, Sink<BYTE>()); }, OID_PRIV_BB_REGISTER,
+      Bytes{0x01, 0x12, 0x00}},
+    O{"BbWrite", [](A& a) { return a.WriteBbRegister(3, 0x1A7); }, OID_PRIV_BB_REGISTER,
+      Bytes{0x00, 0x03, 0xA7}},
+    O{"MacWrite", [](A& a) { return a.WriteMacRegister(0x4FC, 0x12345678); }, OID_PRIV_MAC_REGISTER,
+      Concat({{REGISTER_WRITE, 0, 0, 0}, Le32(0x4FC), Le32(0x12345678)})},
+    O{"MacFlag", [](A& a) { return a.GetMacFlag(Sink<int>()); }, OID_PRIV_MAC_REGISTER,
+      Raw(MacRegisterRequest{REGISTER_READ, {}, 0x2F4, 0})},
+    O{"EepromSize", [](A& a) { return a.GetEepromSize(Sink<WORD>()); }, OID_PRIV_EEPROM,
+      Bytes{1, 0, 0, 0, 0, 0}},
+    O{"EepromWrite", [](A& a) { return a.WriteEepromWord(0x105, 0xBEEF); }, OID_PRIV_EEPROM,
+      Bytes{0, 1, 0x05, 0, 0xEF, 0xBE}},
+    O{"Diag804", [](A& a) { return a.DiagSet804(0x1FE, 0x01020304, 0); }, OID_PRIV_DIAG_804,
+      Concat({{0xFE, 0, 0, 0}, Le32(0x01020304)})},
+    O{"WepKeySet", [](A& a) { return a.SetWepKeyText("0a1B2c", 2, Sink<std::string>()); },
+      OID_PRIV_WEP_KEY, Concat({{0x0A, 0x1B}, Bytes(14, 0), {0x00}})},
+    O{"WepKeyGet", [](A& a) { return a.GetWepKeyText("ffff", 3, Sink<std::string>()); },
+      OID_PRIV_WEP_KEY, Concat({{0xFF, 0xFF}, Bytes(14, 0), {0x01}})},
+    O{"KeyEntry", [](A& a) { return a.GetKeyEntry(3, Sink<KeyEntry>()); }, OID_PRIV_KEY_ENTRY,
+      KeyEntryRead()},
+    O{"Configuration",
+      [](A& a) { return a.SetConfiguration({0, 100, 2, 2484000, {1, 2, 3, 4}}, 6, 200); },
+      OID_PRIV_CONFIGURATION, Raw(NdisConfiguration{32, 200, 2, 2437000, {}}), "IbssChannel", "6"}};
+
+const auto kName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Settings, OperationTest, ::testing::ValuesIn(kSettings), kName);
+INSTANTIATE_TEST_SUITE_P(Requests, OperationTest, ::testing::ValuesIn(kRequests), kName);
+INSTANTIATE_TEST_SUITE_P(Settings, RefusedSettingTest, ::testing::ValuesIn(kSettings), kName);
 
 TEST_F(AdapterTest, StoredSettingsSurviveADriverReload) {
     EXPECT_EQ(adapter->SetPowerMode(2), 1);
@@ -259,9 +294,7 @@ TEST_F(AdapterTest, StoredSettingsSurviveADriverReload) {
     Load();
     int mode = -1, rate = -1;
     std::string ssid;
-    EXPECT_EQ(adapter->GetPowerMode(mode), 1);
-    EXPECT_EQ(adapter->GetTxRate(rate), 1);
-    EXPECT_EQ(adapter->GetSsid(ssid), 1);
+    EXPECT_EQ(adapter->GetPowerMode(mode) + adapter->GetTxRate(rate) + adapter->GetSsid(ssid), 3);
     EXPECT_EQ(mode, 2);
     EXPECT_EQ(rate, 3);
     EXPECT_EQ(ssid, "office");
@@ -269,11 +302,6 @@ TEST_F(AdapterTest, StoredSettingsSurviveADriverReload) {
 
 TEST_F(AdapterTest, SetConfigurationUsesTheChannelOrTheRecord) {
     NdisConfiguration config{0, 100, 2, 2484000, {1, 2, 3, 4}};
-    EXPECT_EQ(adapter->SetConfiguration(config, 6, 200), 1);
-    NdisConfiguration sent{32, 200, 2, 2437000, {}};
-    const BYTE* raw = reinterpret_cast<const BYTE*>(&sent);
-    EXPECT_EQ(SetPayload(OID_PRIV_CONFIGURATION), Bytes(raw, raw + sizeof sent));
-    EXPECT_EQ(Stored("IbssChannel"), "6");
     EXPECT_EQ(adapter->SetConfiguration(config, 0, 0), 1);
     EXPECT_EQ(Stored("IbssChannel"), "14");
     config.dsConfig = 5745000;  // not among the 14 channels the IBSS search covers
@@ -281,27 +309,26 @@ TEST_F(AdapterTest, SetConfigurationUsesTheChannelOrTheRecord) {
     EXPECT_EQ(Stored("IbssChannel"), "0");
 }
 
-TEST_F(AdapterTest, WepKeyTextRequests) {
+TEST_F(AdapterTest, WepKeyReplies) {
     std::string reply = "old";
     EXPECT_EQ(adapter->SetWepKeyText("0a1B2c", 2, reply), 1);
-    Bytes expected = Concat({{0x0A, 0x1B}, Bytes(14, 0), {0x00}});
-    EXPECT_EQ(SetPayload(OID_PRIV_WEP_KEY), expected);
     EXPECT_EQ(reply, "0a1b" + std::string(28, '0'));
-    card->ClearRequests();
     EXPECT_EQ(adapter->GetWepKeyText("ffff", 3, reply), 1);
-    EXPECT_EQ(SetPayload(OID_PRIV_WEP_KEY), Concat({{0xFF, 0xFF}, Bytes(14, 0), {0x01}}));
     EXPECT_EQ(reply, "0a1b00");
 }
 
-TEST_F(AdapterTest, KeyEntryReadSendsIndexAndMarker) {
-    KeyEntry entry{};
-    entry.fill(0xEE);
-    EXPECT_EQ(adapter->GetKeyEntry(3, entry), 1);
-    Bytes expected(48, 0);
-    expected[0] = 3;
-    expected[9] = 0xFF;
-    EXPECT_EQ(SetPayload(OID_PRIV_KEY_ENTRY), expected);
-    EXPECT_EQ(Received(OID_PRIV_KEY_ENTRY, 0).size(), 1u);
+TEST_F(AdapterTest, RegistersAndFlagsReachTheCard) {
+    card->SetBasebandRegister(0x12, 0x5A);
+    BYTE value = 0;
+    int first = 0, second = 1;
+    EXPECT_EQ(adapter->SetFlagPair(5, 0) + adapter->GetFlagPair(first, second) +
+                  adapter->ReadBbRegister(0x112, value) + adapter->WriteBbRegister(3, 0x1A7) +
+                  adapter->WriteMacRegister(0x4FC, 7) + adapter->SetRadioState(0),
+              6);
+    EXPECT_EQ(std::tuple(first, second, value), std::tuple(1, 0, BYTE{0x5A}));
+    EXPECT_EQ(card->BasebandRegister(3), 0xA7);
+    EXPECT_EQ(card->MacRegister(0x4FC), 7u);
+    EXPECT_FALSE(card->Settings().radioOn);
 }
 
 }  // namespace
