@@ -101,7 +101,6 @@ TEST_F(DeviceRemovalTest, CardRemovalDropsItsEntryThenBroadcastsItsNameOnce) {
     ASSERT_TRUE(host->RemoveCard());
     EXPECT_TRUE(ActiveNames().empty());
     ExpectRemovalOf(u"KES1:");
-    EXPECT_EQ(window.received[0].record.size(), 24u);
     EXPECT_EQ(host->CardDeviceName(kAdapter), "");
 
     EXPECT_FALSE(host->RemoveCard());  // nothing left in the slot

@@ -7,6 +7,7 @@
 
 namespace {
 
+using Args = std::vector<std::string>;
 const std::vector<BYTE> kHarbor = {0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x01};
 
 struct Address {
@@ -34,7 +35,7 @@ const Address kDefaultAddress{"192.0.2.15", "255.255.255.0"};
 
 class LinkEventsTest : public SimTest {
   protected:
-    std::string Run(const std::vector<std::string>& args) { return SimCommand::Run(*host, args); }
+    std::string Run(const Args& args) { return SimCommand::Run(*host, args); }
     int Signal() { return static_cast<LONG>(QueryWord(kRssi)); }
     std::vector<BYTE> Bssid() {
         std::vector<BYTE> bssid(6);
@@ -201,9 +202,8 @@ TEST_F(LinkEventsTest, CommandsNeedAWirelessAdapter) {
     EXPECT_EQ(Run({"remove-card"}), "remove-card: no wireless adapter in the scenario");
 }
 
-class SimCommandErrorTest
-    : public LinkEventsTest,
-      public ::testing::WithParamInterface<std::pair<std::vector<std::string>, const char*>> {};
+class SimCommandErrorTest : public LinkEventsTest,
+                            public ::testing::WithParamInterface<std::pair<Args, const char*>> {};
 
 TEST_P(SimCommandErrorTest, NamesTheProblemAndChangesNothing) {
     StartOpen();
@@ -219,20 +219,18 @@ TEST_P(SimCommandErrorTest, NamesTheProblemAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     BadArguments, SimCommandErrorTest,
     ::testing::Values(
-        std::pair{std::vector<std::string>{}, "missing simulator command"},
-        std::pair{std::vector<std::string>{"explode"}, "unknown sim command 'explode'"},
-        std::pair{std::vector<std::string>{"signal", "abc"},
+        std::pair{Args{}, "missing simulator command"},
+        std::pair{Args{"explode"}, "unknown sim command 'explode'"},
+        std::pair{Args{"signal", "abc"},
                   "signal: 'abc' is not a signal level (whole dBm from -120 to 0)"},
-        std::pair{std::vector<std::string>{"signal", "-121"}, "'-121' is not a signal level"},
-        std::pair{std::vector<std::string>{"signal"}, "signal: missing argument"},
-        std::pair{std::vector<std::string>{"signal", "-40", "-50"},
+        std::pair{Args{"signal", "-121"}, "'-121' is not a signal level"},
+        std::pair{Args{"signal"}, "signal: missing argument"},
+        std::pair{Args{"signal", "-40", "-50"},
                   "signal: too many arguments; usage: sim signal DBM"},
-        std::pair{std::vector<std::string>{"scan-state", "eight"},
-                  "scan-state: 'eight' is not a scan-state code"},
-        std::pair{std::vector<std::string>{"scan-state", "8", "02-00-00-00-00"},
+        std::pair{Args{"scan-state", "eight"}, "scan-state: 'eight' is not a scan-state code"},
+        std::pair{Args{"scan-state", "8", "02-00-00-00-00"},
                   "scan-state: '02-00-00-00-00' is not a BSSID"},
-        std::pair{std::vector<std::string>{"link", "sideways"},
-                  "link: 'sideways' is neither 'down' nor 'up'"},
-        std::pair{std::vector<std::string>{"link"}, "link: missing argument"},
-        std::pair{std::vector<std::string>{"remove-card", "now"}, "remove-card: too many"},
-        std::pair{std::vector<std::string>{"remove-device"}, "remove-device: missing"}));
+        std::pair{Args{"link", "sideways"}, "link: 'sideways' is neither 'down' nor 'up'"},
+        std::pair{Args{"link"}, "link: missing argument"},
+        std::pair{Args{"remove-card", "now"}, "remove-card: too many"},
+        std::pair{Args{"remove-device"}, "remove-device: missing"}));

