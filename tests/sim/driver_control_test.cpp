@@ -43,10 +43,12 @@ class DriverControlTest : public SimTest {
     }
 };
 
-TEST_F(DriverControlTest, VersionNeedsAWholeWordAndUnknownCodesFail) {
-    Start();
+TEST_F(DriverControlTest, ScenarioVersionNeedsAWholeWordAndUnknownCodesFail) {
+    Scenario scenario = Scenario::Default();
+    scenario.driver.apiVersion = 0x0400050E;
+    Start(scenario);
     HANDLE device = OpenDevice();
-    EXPECT_EQ(WordCall(device, IOCTL_RAD4_GET_API_VERSION), 0x0400040Eu);
+    EXPECT_EQ(WordCall(device, IOCTL_RAD4_GET_API_VERSION), 0x0400050Eu);
     DWORD word = 0, returned = 0;
     EXPECT_FALSE(DeviceIoControl(device, IOCTL_RAD4_GET_API_VERSION, nullptr, 0, &word, 3,
                                  &returned, nullptr));
@@ -54,13 +56,8 @@ TEST_F(DriverControlTest, VersionNeedsAWholeWordAndUnknownCodesFail) {
     EXPECT_FALSE(DeviceIoControl(device, 0x80002004, nullptr, 0, &word, 4, &returned, nullptr));
 }
 
-TEST_F(DriverControlTest, ScenarioVersionAndFailingRegistration) {
+TEST_F(DriverControlTest, FailingRegistrationReportsItsError) {
     Scenario scenario = Scenario::Default();
-    scenario.driver.apiVersion = 0x0400050E;
-    Start(scenario);
-    EXPECT_EQ(WordCall(OpenDevice(), IOCTL_RAD4_GET_API_VERSION), 0x0400050Eu);
-
-    Stop();
     scenario.driver.registrationFails = true;
     scenario.driver.registrationError = 1114;
     Start(scenario);
