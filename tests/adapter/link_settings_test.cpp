@@ -106,8 +106,7 @@ TEST_F(AdapterTest, LinkStateOfTheScenario) {
     EXPECT_EQ(mac + " " + ssid + " " + bssid + " " + speed,
               "00-0A-0B-1C-2D-3E home "
               "00-11-22-33-44-55 11 Mbps");
-    EXPECT_EQ(state, 0);
-    EXPECT_EQ(type, 0);
+    EXPECT_EQ(std::tuple(state, type), std::tuple(0, 0));
 }
 
 TEST_F(AdapterTest, ScanStateTexts) {
@@ -133,7 +132,7 @@ TEST_F(AdapterTest, FailedGettersKeepTheirOutput) {
     EXPECT_EQ(adapter->GetRtsThreshold(threshold), 1);  // unchecked: succeeds, output kept
     EXPECT_EQ(adapter->ReadMacRegister(0x10, value), 0);
     EXPECT_EQ(adapter->ReadEepromWord(1, word), 0);
-    EXPECT_EQ(mode + threshold + int(value) + word, 28);
+    EXPECT_EQ(std::tuple(mode, threshold, value, word), std::tuple(7, 7, DWORD{7}, WORD{7}));
 }
 
 TEST_F(AdapterTest, SettersRejectValuesOutsideTheirTables) {

@@ -86,17 +86,21 @@ class HeadlessTest : public ::testing::Test {
         control.style = style;
         return control;
     }
+    static void AddTemplate(int id, std::string caption, DWORD style,
+                            std::vector<ControlTemplate> controls) {
+        DialogTemplate dialog;
+        dialog.id = id;
+        dialog.caption = std::move(caption);
+        dialog.cx = dialog.cy = 160;
+        dialog.style = style;
+        dialog.controls = std::move(controls);
+        Resources::Instance().AddDialog(dialog);
+    }
 
     // "Main Test": a labelled edit, buttons, a check box, a sorted combo box, a list view, a
-    // progress bar, a hidden edit, a disabled button and a read-only edit.
+    // progress bar, a hidden edit, a disabled button and a read-only edit; "Nested": an edit.
     static void AddTestTemplates() {
-        DialogTemplate main;
-        main.id = kMainTemplate;
-        main.caption = "Main Test";
-        main.cx = 160;
-        main.cy = 160;
-        main.style = WS_POPUP | WS_VISIBLE | WS_CAPTION;
-        main.controls = {
+        std::vector<ControlTemplate> controls = {
             Control(IDC_STATIC, ControlKind::Static, "&Name:", 5, 5),
             Control(1002, ControlKind::Edit, "", 50, 5, 60),
             Control(1003, ControlKind::PushButton, "Open", 5, 20),
@@ -109,19 +113,12 @@ class HeadlessTest : public ::testing::Test {
             Control(1009, ControlKind::PushButton, "Never", 50, 110, 40, 10, WS_DISABLED),
             Control(1010, ControlKind::Edit, "fixed", 5, 125, 40, 10, ES_READONLY),
         };
-        main.controls[1].items = {};
-        main.controls[4].items = {"beta", "alpha"};
-        main.controls[8].visible = false;
-        Resources::Instance().AddDialog(main);
-
-        DialogTemplate nested;
-        nested.id = kNestedTemplate;
-        nested.caption = "Nested";
-        nested.cx = 100;
-        nested.cy = 60;
-        nested.style = WS_POPUP | WS_VISIBLE | WS_CAPTION;
-        nested.controls = {Control(2001, ControlKind::Edit, "", 5, 5, 60)};
-        Resources::Instance().AddDialog(nested);
+        controls[4].items = {"beta", "alpha"};
+        controls[8].visible = false;
+        const DWORD popup = WS_POPUP | WS_VISIBLE | WS_CAPTION;
+        AddTemplate(kMainTemplate, "Main Test", popup, controls);
+        AddTemplate(kNestedTemplate, "Nested", popup,
+                    {Control(2001, ControlKind::Edit, "", 5, 5, 60)});
     }
 
     VirtualClock clock{0};

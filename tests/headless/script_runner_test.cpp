@@ -184,12 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
             "test.txt:1: dblclick: control 1006 in \"Main Test\" has no row 0 (it has 0 rows)"},
         FailingLine{"tab 0", "test.txt:1: tab: the main window shows no pages"},
         FailingLine{"click 1003\nclose", "test.txt:2: close: dialog \"Nested\" is in front"},
-        FailingLine{"click 1003\nclick 1002", "test.txt:2: click: no control 1002 in \"Nested\""},
         FailingLine{
             "expect 1002 Bob",
             "test.txt:1: expect: control 1002 in \"Main Test\" shows \"\", expected \"Bob\""},
-        FailingLine{"wait soon",
-                    "test.txt:1: 'soon' is not a number from 0 to 999999999 (wait MS)"},
         FailingLine{"probe x failed", "test.txt:1: probe: failed"},
         FailingLine{"\n\nfly", "test.txt:3: unknown command 'fly'"}));
 

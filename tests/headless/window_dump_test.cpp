@@ -73,16 +73,13 @@ TEST_F(WindowDumpTest, ListsEveryControlInItsStableForm) {
               "1010 edit \"fixed\" enabled visible readonly\n");
 }
 
-TEST_F(WindowDumpTest, ExpectComparesTextAndAProgressBarsPosition) {
-    dynamic_cast<ProgressBar*>(main.GetDlgItem(1007))->SetPos(7);
-    EXPECT_EQ(ShownText(main.GetDlgItem(1007)->Describe()), "7");
-    EXPECT_EQ(ShownText(main.GetDlgItem(1003)->Describe()), "Open");
-}
-
-TEST_F(WindowDumpTest, BusyCursorShowsOnTheTitleLine) {
+TEST_F(WindowDumpTest, BusyTitleAndTheTextExpectCompares) {
     BeginWaitCursor();
     EXPECT_EQ(Dump(main).substr(0, 24), "window \"Main Test\" busy\n");
     EndWaitCursor();
+    dynamic_cast<ProgressBar*>(main.GetDlgItem(1007))->SetPos(7);
+    EXPECT_EQ(ShownText(main.GetDlgItem(1007)->Describe()), "7");
+    EXPECT_EQ(ShownText(main.GetDlgItem(1003)->Describe()), "Open");
 }
 
 TEST_F(WindowDumpTest, TextFieldsPairLabelsWithTheControlsBesideThem) {
@@ -121,42 +118,27 @@ TEST_F(WindowDumpTest, TextViewPrintsTheWindowOnceThenChangedFields) {
 }
 
 // A main window with a sheet of two pages: the dump shows the page in front and the tabs.
-class SheetDumpTest : public HeadlessTest {
+class SheetDumpTest : public WindowDumpTest {
   protected:
     void SetUp() override {
-        HeadlessTest::SetUp();
+        WindowDumpTest::SetUp();
         for (int id : {910, 911}) {
-            DialogTemplate page;
-            page.id = id;
-            page.caption = id == 910 ? "One" : "Site Survey";
-            page.cx = 100;
-            page.cy = 80;
-            page.style = WS_CHILD | WS_VISIBLE;
-            page.controls = {Control(3000 + id, ControlKind::Edit, "p", 5, 5)};
-            Resources::Instance().AddDialog(page);
+            AddTemplate(id, id == 910 ? "One" : "Site Survey", WS_CHILD | WS_VISIBLE,
+                        {Control(3000 + id, ControlKind::Edit, "p", 5, 5)});
         }
-        ASSERT_TRUE(main.Create(nullptr));
         sheet.AddPage(&one);
         sheet.AddPage(&two);
         ASSERT_TRUE(sheet.Create(&main));
     }
-    void TearDown() override {
-        main.DestroyWindow();
-        HeadlessTest::TearDown();
-    }
 
-    TestDialog main{kMainTemplate};
     PropertySheet sheet;
     PropertyPage one{910};
     PropertyPage two{911};
 };
 
 TEST_F(SheetDumpTest, ThePageInFrontShowsUnderTheMainTitleWithTheTabs) {
-    WindowManager::Instance().SetMainWindow(&main);
     ASSERT_TRUE(SelectTab(sheet, 1));
-    std::ostringstream text;
-    DumpWindow(text, *WindowManager::Instance().FrontWindow());
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(Dump(*WindowManager::Instance().FrontWindow()),
               "window \"Main Test\"\n"
               "tabs \"One\" [\"Site Survey\"]\n"
               "3911 edit \"p\" enabled visible\n");
