@@ -60,6 +60,24 @@ inline constexpr DWORD kEeprom = 0xFFA0C803;
 inline constexpr DWORD kDiag805 = 0xFFA0C805;
 inline constexpr DWORD kInvalidData = 0xC0010015;
 
+inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<DWORD>(b[at + 3]) << 24;
+}
+inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) {
+    return Word(b, at) | static_cast<ULONGLONG>(Word(b, at + 4)) << 32;
+}
+inline std::vector<BYTE> Bytes32(DWORD value) {
+    return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
+            static_cast<BYTE>(value >> 24)};
+}
+// An SSID record: length word, then up to 32 bytes.
+inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
+    std::vector<BYTE> record(36);
+    record[0] = static_cast<BYTE>(ssid.size());
+    std::copy(ssid.begin(), ssid.end(), record.begin() + 4);
+    return record;
+}
+
 // What a request came back with.
 struct Outcome {
     bool pended = false;
@@ -190,24 +208,6 @@ class SimTest : public ::testing::Test {
         return Word(buffer, 0);
     }
     Outcome SetWord(DWORD oid, DWORD value) { return Set(oid, Bytes32(value)); }
-
-    static DWORD Word(const std::vector<BYTE>& b, std::size_t at) {
-        return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<DWORD>(b[at + 3]) << 24;
-    }
-    static ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) {
-        return Word(b, at) | static_cast<ULONGLONG>(Word(b, at + 4)) << 32;
-    }
-    // An SSID record: length word, then up to 32 bytes.
-    static std::vector<BYTE> SsidRecord(const std::string& ssid) {
-        std::vector<BYTE> record(36);
-        record[0] = static_cast<BYTE>(ssid.size());
-        std::copy(ssid.begin(), ssid.end(), record.begin() + 4);
-        return record;
-    }
-    static std::vector<BYTE> Bytes32(DWORD value) {
-        return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
-                static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
-    }
 
     VirtualClock clock{100000};
     std::unique_ptr<SimHost> host;
