@@ -35,13 +35,12 @@ TEST_F(AdapterTest, EmptyOrRefusedNetworkListIsAllZero) {
 }
 
 TEST_F(AdapterTest, MacFlagIsBit30OfRegister2F4) {
-    int flag = -1;
-    card->SetMacRegister(0x2F4, 0x40000000);
-    EXPECT_EQ(adapter->GetMacFlag(flag), 1);
-    EXPECT_EQ(flag, 1);
-    card->SetMacRegister(0x2F4, 0xBFFFFFFF);
-    EXPECT_EQ(adapter->GetMacFlag(flag), 1);
-    EXPECT_EQ(flag, 0);
+    for (auto [value, expected] : {std::pair{0x40000000u, 1}, std::pair{0xBFFFFFFFu, 0}}) {
+        int flag = -1;
+        card->SetMacRegister(0x2F4, value);
+        EXPECT_EQ(adapter->GetMacFlag(flag), 1);
+        EXPECT_EQ(flag, expected);
+    }
 }
 
 TEST_F(AdapterTest, EepromSizeAndWords) {
