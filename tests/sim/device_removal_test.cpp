@@ -13,22 +13,19 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct Notification {
-    UINT event;
-    std::vector<BYTE> record;  // as many bytes as the record's size field says
-};
-
-// A top-level window that keeps every device change it is sent.
+// A top-level window that keeps the record of every device removal it is sent, as many bytes
+// as the record's size field says.
 class ListeningWindow : public Window {
   public:
     ListeningWindow() { CreateWindowObject(nullptr, 0, "listener", 0, 0, RECT{0, 0, 10, 10}); }
-    std::vector<Notification> received;
+    std::vector<std::vector<BYTE>> received;
 
   protected:
     LRESULT OnDeviceChange(UINT event, const BYTE* header) override {
         DWORD size = 0;
         std::memcpy(&size, header, sizeof size);
-        received.push_back({event, std::vector<BYTE>(header, header + size)});
+        EXPECT_EQ(event, static_cast<UINT>(DBT_DEVICEREMOVECOMPLETE));
+        received.emplace_back(header, header + size);
         return 0;
     }
 };
@@ -74,8 +71,7 @@ class DeviceRemovalTest : public SimTest {
 
     void ExpectRemovalOf(const std::u16string& name, std::size_t index = 0) {
         ASSERT_EQ(window.received.size(), index + 1);
-        EXPECT_EQ(window.received[index].event, DBT_DEVICEREMOVECOMPLETE);
-        EXPECT_EQ(window.received[index].record, PortRecord(name));
+        EXPECT_EQ(window.received[index], PortRecord(name));
     }
 
     ListeningWindow window;

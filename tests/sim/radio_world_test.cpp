@@ -92,11 +92,7 @@ TEST_F(RadioWorldTest, LongListReportsItsCountAndWritesOnlyWhatFits) {
 
 TEST_F(RadioWorldTest, ListCountFaultOverridesTheCount) {
     StartOpen();
-    FaultSpec fault;
-    fault.kind = FaultKind::ListCount;
-    fault.oid = kBssidList;
-    fault.value = 33;
-    Card().AddFault(fault);
+    Card().AddFault(Fault(FaultKind::ListCount, kBssidList, 33));
     std::vector<BYTE> list = List();
     EXPECT_EQ(Word(list, 0), 33u);
     EXPECT_EQ(list[4], 0);

@@ -3,18 +3,6 @@
 #include "sim/rad4_protocol.h"
 #include "sim_fixture.h"
 
-namespace {
-
-FaultSpec Fault(FaultKind kind, std::optional<DWORD> oid, DWORD value = 0) {
-    FaultSpec fault;
-    fault.kind = kind;
-    fault.oid = oid;
-    fault.value = value;
-    return fault;
-}
-
-}  // namespace
-
 using RequestTest = SimTest;
 class CompletionTest : public SimTest, public ::testing::WithParamInterface<bool> {};
 

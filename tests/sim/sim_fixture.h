@@ -78,6 +78,14 @@ inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
     return record;
 }
 
+inline FaultSpec Fault(FaultKind kind, std::optional<DWORD> oid, DWORD value = 0) {
+    FaultSpec fault;
+    fault.kind = kind;
+    fault.oid = oid;
+    fault.value = value;
+    return fault;
+}
+
 // What a request came back with.
 struct Outcome {
     bool pended = false;
@@ -152,7 +160,7 @@ class SimTest : public ::testing::Test {
     // Loads the driver as the utility's library does and opens a device handle on it.
     HANDLE OpenDevice() {
         if (!DeviceManager::Instance().IsRegistered(u"RAD4:")) {
-            registration = RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350);
+            RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350);
         }
         HANDLE device =
             CreateFile(u"RAD4:", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -211,7 +219,6 @@ class SimTest : public ::testing::Test {
 
     VirtualClock clock{100000};
     std::unique_ptr<SimHost> host;
-    HANDLE registration = 0;
     std::vector<HANDLE> devices;
     AdapterHandle adapter = INVALID_ADAPTER_HANDLE;
 };
