@@ -3,6 +3,7 @@
 #include "sim/card_oids.h"
 #include "sim/le_bytes.h"
 #include "sim/oid_table.h"
+#include "sim/setting_oid.h"
 #include "sim/sim_oids.h"
 #include "sim/statistics_record.h"
 
@@ -100,18 +101,7 @@ void AddDiagnosticRecords(OidTable& table, CardModel& model) {
                         model.diagWrite807 = payload;
                         return ndis::kSuccess;
                     });
-    table.AddRecord(
-        oids::kDiagSet80E, 8,
-        [&model] {
-            std::vector<BYTE> pair(8);
-            PutLe32(pair, 0, model.diag80E.first);
-            PutLe32(pair, 4, model.diag80E.second);
-            return pair;
-        },
-        [&model](const std::vector<BYTE>& pair) {
-            model.diag80E = {GetLe32(pair, 0), GetLe32(pair, 4)};
-            return ndis::kSuccess;
-        });
+    SettingOid::AddWordPair(table, oids::kDiagSet80E, model.diag80E.first, model.diag80E.second);
 }
 
 }  // namespace

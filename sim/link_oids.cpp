@@ -16,19 +16,8 @@ constexpr std::size_t kVersionTextOffset = 16;
 constexpr std::size_t kVersionTextSize = 32;
 
 void AddKeys(OidTable& table, CardModel& model) {
-    table.AddRecord(
-        oids::kFlagPair, 8,
-        [&model] {
-            std::vector<BYTE> pair(8);
-            PutLe32(pair, 0, model.settings.flagFirst);
-            PutLe32(pair, 4, model.settings.flagSecond);
-            return pair;
-        },
-        [&model](const std::vector<BYTE>& pair) {
-            model.settings.flagFirst = GetLe32(pair, 0);
-            model.settings.flagSecond = GetLe32(pair, 4);
-            return ndis::kSuccess;
-        });
+    SettingOid::AddWordPair(table, oids::kFlagPair, model.settings.flagFirst,
+                            model.settings.flagSecond);
     table.AddRecord(
         oids::kKeyEntry, oids::kKeyEntrySize, [&model] { return model.keys.EntryReply(); },
         [&model](const std::vector<BYTE>& record) { return model.keys.SetEntry(record); });

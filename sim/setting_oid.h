@@ -17,4 +17,6 @@ class SettingOid {
     // As Add, for a setting whose accepted values are listed.
     static void AddChoice(OidTable& table, CardModel& model, DWORD oid, DWORD CardSettings::*field,
                           std::function<bool(DWORD)> accepted);
+    // An 8-byte record of two 32-bit words, read back as last set.
+    static void AddWordPair(OidTable& table, DWORD oid, DWORD& first, DWORD& second);
 };

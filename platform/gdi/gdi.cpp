@@ -148,21 +148,24 @@ BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, x, y, previous, &Context::windowOrg);
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF color) {
+namespace {
+
+// Replaces one colour of a context; the previous colour, or CLR_INVALID for an unknown context.
+COLORREF SwapColor(HDC hdc, COLORREF Context::*field, COLORREF color) {
     std::lock_guard lock(Table().Mutex());
     Context* dc = Table().FindContext(hdc);
     if (dc == nullptr) return 0xFFFFFFFFu;
-    std::swap(dc->textColor, color);
+    std::swap(dc->*field, color);
     return color;
 }
 
-COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    std::lock_guard lock(Table().Mutex());
-    Context* dc = Table().FindContext(hdc);
-    if (dc == nullptr) return 0xFFFFFFFFu;
-    std::swap(dc->bkColor, color);
-    return color;
+}  // namespace
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    return SwapColor(hdc, &Context::textColor, color);
 }
+
+COLORREF SetBkColor(HDC hdc, COLORREF color) { return SwapColor(hdc, &Context::bkColor, color); }
 
 int SetBkMode(HDC hdc, int mode) {
     std::lock_guard lock(Table().Mutex());
