@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
-          libbenchmark-dev libfltk1.3-dev nlohmann-json3-dev libstb-dev xvfb xauth
+          libbenchmark-dev libfltk1.3-dev fluid nlohmann-json3-dev libstb-dev xvfb xauth
           fonts-dejavu-core clang-format)
 
 missing=()
