@@ -68,8 +68,8 @@ bool EntryNamesDevice(const WString& subkey, const WString& deviceName, bool& is
 
 }  // namespace
 
-MainDialog::MainDialog(Window* parent)
-    : Dialog(IDD_MAIN, parent), icon_(LoadIcon(IDR_MAINFRAME)), sheet_("") {}
+MainDialog::MainDialog(Window* parent, bool engineering)
+    : Dialog(IDD_MAIN, parent), engineering_(engineering), icon_(LoadIcon(IDR_MAINFRAME)), sheet_("") {}
 
 MainDialog::~MainDialog() = default;
 
@@ -111,6 +111,10 @@ void MainDialog::AddSheetPages() {
     sheet_.AddPage(&siteSurveyPage_);
     sheet_.AddPage(&radioPage_);
     sheet_.AddPage(&aboutPage_);
+    if (!engineering_) return;
+    sheet_.AddPage(basebandPage_.get());
+    sheet_.AddPage(macPage_.get());
+    sheet_.AddPage(eepromPage_.get());
 }
 
 void MainDialog::OpenSelectedAdapter() {

@@ -26,7 +26,8 @@ class MainDialog : public Dialog {
     static constexpr const char16_t* CARD_DRIVER_KEY =
         u"\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1";
 
-    explicit MainDialog(Window* parent = nullptr);
+    // `engineering` adds the engineering pages to the sheet after the five user pages.
+    explicit MainDialog(Window* parent = nullptr, bool engineering = false);
     ~MainDialog() override;
 
     BOOL OnInitDialog() override;
@@ -36,6 +37,7 @@ class MainDialog : public Dialog {
     // True when `deviceName` is listed under Drivers\Active with the card's driver key.
     static bool IsCardDevice(const WString& deviceName);
 
+    bool EngineeringMode() const { return engineering_; }
     const std::string& AdapterName() const { return adapterName_; }
     WlanAdapter* Adapter() const { return adapter_.get(); }
     ComboBox& Chooser() { return chooser_; }
@@ -63,6 +65,7 @@ class MainDialog : public Dialog {
     void HandOutReferences(WlanAdapter* adapter);
 
     // Declaration order is construction order; the members go in reverse.
+    bool engineering_;
     std::string adapterName_;
     ComboBox chooser_;
     HICON icon_;

@@ -9,7 +9,7 @@ UtilityApp theApp;
 BOOL UtilityApp::InitInstance() {
     RegisterUtilityResources();
     {
-        MainDialog dialog;
+        MainDialog dialog(nullptr, engineering_);
         WindowManager::Instance().SetMainWindow(&dialog);
         dialog.DoModal();
         WindowManager::Instance().SetMainWindow(nullptr);

@@ -84,6 +84,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.headless = true;
         } else if (arg == "--text") {
             options.text = true;
+        } else if (arg == "--engineering") {
+            options.engineering = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--scenario" || arg == "--registry" || arg == "--script" ||
@@ -112,6 +114,8 @@ std::string UsageText() {
            "  --registry FILE   registry file; default: $XDG_CONFIG_HOME/sdwlan/registry.reg\n"
            "  --screenshot FILE the desktop window as a PNG after --after MS (default 0),\n"
            "                    then the window is closed\n"
+           "  --engineering     also the engineering pages (BBCR, MCR, EEPROM) and the\n"
+           "                    Status page's Config button for the profile dialog\n"
            "  --help            this text\n"
            "Scripts: docs/script.md. Exit status: 0 when the utility ended, 1 on a failed\n"
            "script command or an unreadable file, 2 on bad options.\n";

@@ -18,6 +18,7 @@ struct Options {
     std::optional<std::string> scriptFile;  // "-" for standard input
     std::optional<std::string> screenshotFile;
     unsigned screenshotAfterMs = 0;
+    bool engineering = false;  // the engineering pages and the profile dialog's opener
     bool help = false;
 
     RunMode Mode() const;

@@ -101,6 +101,7 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
         out << UsageText();
         return 0;
     }
+    theApp.SetEngineeringMode(options->engineering);
     if (!OpenRegistry(*options, err)) return 1;
     auto scenario = LoadScenario(*options, err);
     if (!scenario) return 1;
