@@ -35,16 +35,20 @@ void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
 GradientMeter::GradientMeter() : backgroundColor(GetSysColor(COLOR_BTNFACE)) {}
 
 void GradientMeter::SetRange(int lower, int upper) {
+    bool changed = lower != lower_ || upper != upper_ || position_ != lower;
     lower_ = lower;
     upper_ = upper;
     position_ = lower;
     SendMessage(PBM_SETRANGE, 0,
                 MAKELPARAM(static_cast<WORD>(lower & 0xFFFF), static_cast<WORD>(upper & 0xFFFF)));
+    if (changed) Invalidate();
 }
 
 void GradientMeter::SetPos(int position) {
+    bool changed = position != position_;
     position_ = position;
     SendMessage(PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    if (changed) Invalidate();
 }
 
 void GradientMeter::GetRange(int& lower, int& upper) const {

@@ -3,8 +3,9 @@
 // position as a whole percentage of the upper bound.
 //
 // The meter takes over a dialog's progress-bar control (DataExchange::Control) and keeps its
-// own range and position; SetRange and SetPos also pass them on to the underlying control,
-// whose change of position triggers the repaint.
+// own range and position; SetRange and SetPos also pass them on to the underlying control.
+// The meter repaints whenever its own range or position changes: the underlying control
+// clamps and may already hold the value, so its own invalidation is not enough.
 #pragma once
 
 #include "platform/ui/progress_bar.h"

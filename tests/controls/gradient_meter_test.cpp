@@ -360,6 +360,27 @@ TEST_F(GradientMeterTest, SetPosPassesThePositionOnAndTheControlRepaints) {
     EXPECT_TRUE(ShowsColumns(meter.PaintSurface(), Expected(meter, FillWidth(30, 100, 150))));
 }
 
+// Every change of the meter's own position repaints it, also when the underlying control
+// already holds that value (a range reset in between) or clamps both to the same end.
+TEST_F(GradientMeterTest, RepaintsWhatItHoldsAfterARangeResetOrAClampedChange) {
+    GradientMeter& meter = dialog_.small;
+    meter.SetPos(50);
+    meter.SetRange(0, 100);  // the underlying bar keeps 50, the meter goes back to 0
+    meter.UpdateWindow();
+    meter.SetPos(50);
+    meter.UpdateWindow();
+    EXPECT_NE(meter.PaintSurface().Pixel(74, 0), kDefaultButtonFace);
+    ASSERT_EQ(meter.PaintSurface().Texts().size(), 1u);
+    EXPECT_EQ(meter.PaintSurface().Texts()[0].text, "50 %");
+
+    meter.SetPos(0);
+    meter.UpdateWindow();
+    meter.SetPos(-1);  // clamped to 0 below: out of range here
+    meter.UpdateWindow();
+    EXPECT_EQ(meter.PaintSurface().Pixel(0, 0), kDefaultButtonFace);
+    EXPECT_TRUE(meter.PaintSurface().Texts().empty());
+}
+
 TEST_F(GradientMeterTest, NoDrawingObjectOutlivesAPaint) {
     GradientMeter& meter = dialog_.wide;
     Repaint(meter);
