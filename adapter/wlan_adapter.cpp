@@ -181,7 +181,8 @@ int WlanAdapter::ReadBbRegister(int index, BYTE& value) {
         ShowMessage("Failed to set configuration");
         return 0;
     }
-    if (QueryRecord(OID_PRIV_BB_REGISTER, request) != Reply::Answered) {
+    // The driver takes the register index from the query's record, so the query reuses it.
+    if (Query(OID_PRIV_BB_REGISTER, &request, sizeof request) != Reply::Answered) {
         ShowMessage("Failed to read configuration");
         return 0;
     }

@@ -36,16 +36,17 @@ DWORD CardRegisters::BasebandRequest(const std::vector<BYTE>& record) {
     if (index >= kBasebandCount || (record[0] != kRead && record[0] != kWrite)) {
         return ndis::kInvalidData;
     }
-    if (record[0] == kRead) {
-        basebandSelected_ = index;
-    } else {
-        baseband_[index] = record[2];
-    }
+    if (record[0] == kWrite) baseband_[index] = record[2];
     return ndis::kSuccess;
 }
 
-std::vector<BYTE> CardRegisters::BasebandReply() const {
-    return {kRead, static_cast<BYTE>(basebandSelected_), baseband_[basebandSelected_]};
+DWORD CardRegisters::BasebandReply(const std::vector<BYTE>& query, std::vector<BYTE>& reply) const {
+    if (query.size() < oids::kBasebandRegisterSize || query[0] != kRead ||
+        query[1] >= kBasebandCount)
+        return ndis::kInvalidData;
+    BYTE index = query[1];
+    reply = {kRead, index, baseband_[index]};
+    return ndis::kSuccess;
 }
 
 bool CardRegisters::SetMac(DWORD address, DWORD value) {

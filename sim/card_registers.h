@@ -16,9 +16,11 @@ class CardRegisters {
     // direction 0 writes it. Returns an NDIS status.
     DWORD MacRequest(const std::vector<BYTE>& record);
     std::vector<BYTE> MacReply() const;
-    // The 3-byte baseband record: direction 1 selects, direction 0 writes.
+    // The 3-byte baseband record: direction 0 writes, direction 1 announces a read. The read
+    // itself takes the index from the query's own record, as the chip's driver does.
     DWORD BasebandRequest(const std::vector<BYTE>& record);
-    std::vector<BYTE> BasebandReply() const;
+    // Fills `reply` with the register the query record names; returns an NDIS status.
+    DWORD BasebandReply(const std::vector<BYTE>& query, std::vector<BYTE>& reply) const;
 
     // Direct access; false for an address outside the register file.
     bool SetMac(DWORD address, DWORD value);
@@ -32,5 +34,4 @@ class CardRegisters {
     std::array<DWORD, kMacLimit / 4> mac_{};
     std::array<BYTE, kBasebandCount> baseband_{};
     DWORD macSelected_ = 0;
-    DWORD basebandSelected_ = 0;
 };

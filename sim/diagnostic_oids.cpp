@@ -45,10 +45,19 @@ void AddRegisters(OidTable& table, CardModel& model) {
     table.AddRecord(
         oids::kMacRegister, oids::kMacRegisterSize, [&model] { return model.registers.MacReply(); },
         [&model](const std::vector<BYTE>& r) { return model.registers.MacRequest(r); });
-    table.AddRecord(
-        oids::kBasebandRegister, oids::kBasebandRegisterSize,
-        [&model] { return model.registers.BasebandReply(); },
-        [&model](const std::vector<BYTE>& r) { return model.registers.BasebandRequest(r); });
+    OidHandler baseband;
+    baseband.queryLength = oids::kBasebandRegisterSize;
+    baseband.setLength = oids::kBasebandRegisterSize;
+    baseband.query = [&model](const OidCall& call) {
+        std::vector<BYTE> reply;
+        DWORD status = model.registers.BasebandReply(call.input, reply);
+        return status == ndis::kSuccess ? OidTable::Reply(std::move(reply))
+                                        : OidTable::Failure(status);
+    };
+    baseband.set = [&model](const std::vector<BYTE>& r) {
+        return model.registers.BasebandRequest(r);
+    };
+    table.Add(oids::kBasebandRegister, std::move(baseband));
     table.AddRecord(
         oids::kEeprom, oids::kEepromRecordSize,
         [&model] {
