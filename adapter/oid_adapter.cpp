@@ -84,7 +84,6 @@ int OidAdapter::GetStatusWord(DWORD& value) {
 }
 
 int OidAdapter::GetDeviceClass(int& deviceClass) {
-    if (!HasChannel()) return 0;
     deviceClass = DEVICE_CLASS_AP_CAPABLE;
     return 1;
 }

@@ -42,12 +42,14 @@ TEST_F(AdapterTest, AdapterWhoseChannelDidNotOpenFailsEverything) {
     OidAdapter orphan(u"NOSUCH");
     int value = 4;
     std::string text = "keep";
-    EXPECT_EQ(orphan.GetConnectStatus(value) + orphan.GetDeviceClass(value) +
-                  orphan.GetMacFlag(value) + orphan.GetSsid(text) + orphan.SetPowerMode(1) +
-                  orphan.DiagSet804(1, 2, 1),
+    EXPECT_EQ(orphan.GetConnectStatus(value) + orphan.GetMacFlag(value) + orphan.GetSsid(text) +
+                  orphan.SetPowerMode(1) + orphan.DiagSet804(1, 2, 1),
               0);
     EXPECT_EQ(orphan.GetBssType(value) & 1, 1);
     EXPECT_EQ(value, 4);
+    // The device class asks nothing of the card, so it needs no channel.
+    EXPECT_EQ(orphan.GetDeviceClass(value), 1);
+    EXPECT_EQ(value, 2) << "the class that knows AP sub-modes";
     EXPECT_EQ(text, "keep");
     EXPECT_FALSE(Stored("PowerMode"));
     EXPECT_TRUE(card->Requests().empty());
