@@ -58,13 +58,14 @@ int DriverLink::EnumerateAdapters(HWND chooser) {
     // unterminated at the end of the buffer still ends inside it.
     std::vector<char16_t> list(RAD4_BINDINGS_BUFFER_SIZE / sizeof(char16_t) + 1, 0);
     DWORD returned = 0;
+    // The walk ends at the empty name or at the end of the buffer; the byte count the driver
+    // reports is not needed, and a driver may miscount it.
+    std::size_t units = RAD4_BINDINGS_BUFFER_SIZE / sizeof(char16_t);
     if (W32N_EnumProtocolBindings(controlChannel, list.data(), RAD4_BINDINGS_BUFFER_SIZE,
                                   &returned) != 0) {
         ShowError("W32N_EnumProtocolBindings Error!!");
-        returned = 0;
+        units = 0;
     }
-    // Walk only what the driver returned, within the buffer.
-    std::size_t units = std::min<std::size_t>(returned, RAD4_BINDINGS_BUFFER_SIZE) / 2;
     std::size_t pos = 0;
     while (pos < units && list[pos] != 0) {
         std::size_t end = pos;

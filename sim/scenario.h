@@ -131,7 +131,9 @@ struct ProtocolDriverSpec {
     bool alreadyPresent = false;         // registered at install, as another process would
     std::optional<DWORD> unloadAnswer;   // automatic when absent
     std::optional<WString> rawBindings;  // verbatim UTF-16 units of the binding list
-    DWORD pendingDelayMs = 5;            // real time before a pending request completes
+    // Byte count the binding-list call reports instead of the bytes it copied.
+    std::optional<DWORD> reportedBindingBytes;
+    DWORD pendingDelayMs = 5;  // real time before a pending request completes
 };
 
 struct Scenario {

@@ -97,6 +97,7 @@ ProtocolDriverSpec ScenarioParser::Driver(const Json& value, const std::string& 
     if (const Json* raw = fields.Find("rawBindings")) {
         desc.rawBindings = Utf8ToWide(JsonFields::AsString(*raw, fields.PathOf("rawBindings")));
     }
+    desc.reportedBindingBytes = fields.OptionalDword("reportedBindingBytes");
     desc.pendingDelayMs = fields.Dword("pendingDelayMs", desc.pendingDelayMs, 0, 1000);
     fields.Finish();
     return desc;

@@ -166,7 +166,7 @@ BOOL SimProtocolDriver::EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesRetur
     std::vector<BYTE> list = BindingList();
     DWORD count = std::min(outSize, static_cast<DWORD>(list.size()));
     std::memcpy(out, list.data(), count);
-    *bytesReturned = count;
+    *bytesReturned = desc_.reportedBindingBytes.value_or(count);
     return TRUE;
 }
 

@@ -73,7 +73,8 @@ TEST(ScenarioTest, EventsInTheirWrittenForms) {
 TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     Scenario s = Scenario::Parse(R"({
       "vendorDriverVersion": "0x00030001",
-      "protocolDriver": { "rawBindings": "A\u0000\u0000", "unloadAnswer": 0 },
+      "protocolDriver": { "rawBindings": "A\u0000\u0000", "unloadAnswer": 0,
+                          "reportedBindingBytes": 0 },
       "adapters": [{ "name": "W", "mac": "00:11:22:33:44:55",
                      "settings": { "antenna": -1, "channel": 11 },
                      "macRegisters": { "0x2F4": "0x40000000" },
@@ -83,6 +84,7 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     EXPECT_EQ(s.vendorDriverVersion, 0x00030001u);
     EXPECT_EQ(*s.driver.rawBindings, std::u16string(u"A\0\0", 3));
     EXPECT_EQ(s.driver.unloadAnswer, 0u);
+    EXPECT_EQ(s.driver.reportedBindingBytes, 0u);
     const AdapterSpec& a = s.adapters[0];
     EXPECT_EQ(a.mac[5], 0x55);
     EXPECT_EQ(a.settings.antenna, 0xFFFFFFFFu);
