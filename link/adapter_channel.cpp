@@ -29,10 +29,10 @@ BOOL AdapterChannel::Close() {
         CloseHandle(overlapped.event);
         overlapped.event = 0;
     }
-    DWORD result = CloseAdapterHandle(adapter);
+    BOOL closed = CloseAdapterHandle(adapter);
     adapter = INVALID_ADAPTER_HANDLE;
     isOpen = 0;
-    return result == 0 ? TRUE : FALSE;
+    return closed;
 }
 
 int AdapterChannel::QueryOid(DWORD oid, void* buffer, DWORD length, DWORD* status) {

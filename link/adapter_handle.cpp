@@ -110,16 +110,16 @@ AdapterHandle OpenAdapterHandle(const char16_t* adapterName) {
     return record;
 }
 
-DWORD CloseAdapterHandle(AdapterHandle adapter) {
+BOOL CloseAdapterHandle(AdapterHandle adapter) {
     if (!IsUsable(adapter)) {
         SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR_INVALID_HANDLE;
+        return FALSE;
     }
     BOOL closed = DeviceIoControl(adapter->device, IOCTL_RAD4_CLOSE_ADAPTER, nullptr, 0, nullptr, 0,
                                   nullptr, nullptr);
     CloseHandle(adapter->device);
     ReleaseRecord(adapter);
-    return closed ? 0 : ERROR_GEN_FAILURE;
+    return closed;
 }
 
 OidRequest* AllocRequest() {

@@ -29,8 +29,9 @@ constexpr DWORD DEFAULT_MAX_TOTAL_SIZE = 1530;
 // Opens the adapter by name on its own "RAD4:" handle; INVALID_ADAPTER_HANDLE on failure with
 // the thread's last error set.
 AdapterHandle OpenAdapterHandle(const char16_t* adapterName);
-// Sends the close code and releases the record; ERROR_INVALID_HANDLE for no adapter.
-DWORD CloseAdapterHandle(AdapterHandle adapter);
+// Sends the close code and releases the record. TRUE when the driver accepted the close code;
+// FALSE for no adapter (last error ERROR_INVALID_HANDLE) or a refused close.
+BOOL CloseAdapterHandle(AdapterHandle adapter);
 
 // A fresh request record inside a zeroed 152-byte block with its named completion event.
 OidRequest* AllocRequest();
