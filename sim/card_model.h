@@ -48,6 +48,8 @@ class CardModel {
     void SetBssid(const MacAddress& bssid) { link_.bssid = bssid; }
     void SetRadio(bool on, DWORD tick);
     void SetSignal(int dbm, DWORD tick);
+    // The traffic counters start again from 0, as after a driver reload.
+    void RestartCounters(DWORD tick) { traffic_.Reset(tick); }
     void SetScanState(DWORD code) { link_.scanState = code; }
     void SetConnectStatus(std::optional<DWORD> status) { link_.connectStatus = status; }
     void SetLinkSpeed(DWORD speed) { link_.linkSpeed = speed; }

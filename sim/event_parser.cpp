@@ -8,8 +8,10 @@
 
 namespace {
 
-constexpr const char* kActions[] = {"removeCard", "removeDevice", "link", "scanState", "signalDbm"};
-constexpr const char* kActionList = "removeCard, removeDevice, link, scanState or signalDbm";
+constexpr const char* kActions[] = {"removeCard", "removeDevice", "link",
+                                    "scanState",  "signalDbm",    "restartCounters"};
+constexpr const char* kActionList =
+    "removeCard, removeDevice, link, scanState, signalDbm or restartCounters";
 
 }  // namespace
 
@@ -48,9 +50,10 @@ SimEvent EventParser::Event(const Json& value, const std::string& path,
 }
 
 void EventParser::Action(JsonFields& fields, const std::string& key, SimEvent* event) {
-    if (key == "removeCard") {
+    if (key == "removeCard" || key == "restartCounters") {
         if (!fields.Bool(key, false)) JsonFields::Fail(fields.PathOf(key), "expected true");
-        event->kind = SimEventKind::RemoveCard;
+        event->kind =
+            key == "removeCard" ? SimEventKind::RemoveCard : SimEventKind::RestartCounters;
     } else if (key == "removeDevice") {
         event->kind = SimEventKind::RemoveDevice;
         event->deviceName = fields.String(key, "");

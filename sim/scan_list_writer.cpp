@@ -29,7 +29,7 @@ std::vector<BYTE> ScanListWriter::Entry(const NetworkSighting& sighting) {
     std::size_t ssidLength = std::min<std::size_t>(n.ssid.size(), 32);
     PutLe32(entry, 12, static_cast<DWORD>(ssidLength));
     std::copy_n(n.ssid.begin(), ssidLength, entry.begin() + 16);
-    PutLe32(entry, 48, n.privacy ? 1 : 0);
+    PutLe32(entry, 48, n.privacy);
     PutLe32(entry, 52, static_cast<DWORD>(sighting.signalDbm));
     PutLe32(entry, 56, NetworkType(n.rates));
     PutLe32(entry, 60, oids::kConfigurationSize);

@@ -26,8 +26,8 @@ struct NetworkSpec {
     std::string ssid;  // bytes, at most 32
     MacAddress bssid{};
     int channel = 1;
-    bool privacy = false;
-    DWORD mode = 1;           // 0 ad hoc, 1 infrastructure
+    DWORD privacy = 0;        // 1: encryption required; any other value as given
+    DWORD mode = 1;           // 0 ad hoc, 1 infrastructure, any other value as given
     std::vector<BYTE> rates;  // 500 kbit/s units, 0x80 marks a basic rate; at most 8
     int signalDbm = -60;
     SignalWander wander;
@@ -111,7 +111,15 @@ struct ActiveDeviceSpec {
 
 // Something that happens to the simulated hardware: a scenario event at a world time, or a
 // script's `sim` command.
-enum class SimEventKind { RemoveCard, RemoveDevice, LinkDown, LinkUp, ScanState, Signal };
+enum class SimEventKind {
+    RemoveCard,
+    RemoveDevice,
+    LinkDown,
+    LinkUp,
+    ScanState,
+    Signal,
+    RestartCounters
+};
 
 struct SimEvent {
     SimEventKind kind = SimEventKind::LinkDown;

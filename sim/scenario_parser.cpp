@@ -229,12 +229,11 @@ NetworkSpec ScenarioParser::Network(const Json& value, const std::string& path) 
     if (bssid == nullptr) JsonFields::Fail(fields.PathOf("bssid"), "missing");
     n.bssid = Mac(*bssid, fields.PathOf("bssid"));
     n.channel = Channel(fields, "channel", n.channel);
-    n.privacy = fields.Bool("privacy", n.privacy);
-    std::string mode = fields.String("mode", "infrastructure");
-    if (mode != "infrastructure" && mode != "adhoc") {
-        JsonFields::Fail(fields.PathOf("mode"), "expected \"infrastructure\" or \"adhoc\"");
+    if (const Json* privacy = fields.Find("privacy")) {
+        n.privacy = privacy->is_boolean() ? DWORD{privacy->get<bool>()}
+                                          : fields.Dword("privacy", n.privacy);
     }
-    n.mode = mode == "adhoc" ? 0 : 1;
+    if (const Json* mode = fields.Find("mode")) n.mode = Mode(*mode, fields.PathOf("mode"));
     if (const Json* r = fields.Find("rates")) n.rates = Rates(*r, fields.PathOf("rates"));
     n.signalDbm = fields.Int("signalDbm", n.signalDbm, -120, 0);
     if (const Json* w = fields.Find("wander")) n.wander = Wander(*w, fields.PathOf("wander"));
@@ -360,4 +359,11 @@ std::string ScenarioParser::Ssid(const Json& value, const std::string& path) {
     std::string bytes = Utf8ToAnsi(JsonFields::AsString(value, path));
     if (bytes.size() > kMaxSsid) JsonFields::Fail(path, "longer than 32 bytes");
     return bytes;
+}
+
+DWORD ScenarioParser::Mode(const Json& value, const std::string& path) {
+    if (value == "infrastructure") return 1;
+    if (value == "adhoc") return 0;
+    // Any other infrastructure mode a driver may report, as a number.
+    return JsonFields::AsDword(value, path, 0, 0xFFFFFFFFu);
 }

@@ -33,6 +33,8 @@ class ScenarioParser {
     static std::vector<BYTE> Rates(const Json& value, const std::string& path);
     static std::vector<BYTE> HexBytes(const Json& value, const std::string& path);
     static std::string Ssid(const Json& value, const std::string& path);
+    // "infrastructure" (1), "adhoc" (0) or any number.
+    static DWORD Mode(const Json& value, const std::string& path);
     static int Channel(JsonFields& fields, const std::string& key, int fallback);
     template <typename T>
     static std::vector<T> List(const Json* value, const std::string& path,

@@ -138,6 +138,11 @@ void SimCard::SetSignal(int dbm) {
     model_->SetSignal(dbm, GetTickCount());
 }
 
+void SimCard::RestartCounters() {
+    std::lock_guard lock(mutex_);
+    model_->RestartCounters(GetTickCount());
+}
+
 void SimCard::SetScanState(DWORD code, std::optional<MacAddress> bssid) {
     std::lock_guard lock(mutex_);
     model_->SetScanState(code);

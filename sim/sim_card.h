@@ -78,6 +78,8 @@ class SimCard {
     bool LinkUp();
     // The link's signal: the walk starts again from this level now.
     void SetSignal(int dbm);
+    // The traffic counters start again from 0 (a driver reload or the card reinserted).
+    void RestartCounters();
     // The scan-state code; with a BSSID, also the BSSID the card reports from now on.
     void SetScanState(DWORD code, std::optional<MacAddress> bssid = std::nullopt);
     void SetConnectStatus(std::optional<DWORD> status);

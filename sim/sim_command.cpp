@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* kUsage =
     "(sim remove-card | sim remove-device NAME | sim link down | sim link up | "
-    "sim scan-state CODE [BSSID] | sim signal DBM)";
+    "sim scan-state CODE [BSSID] | sim signal DBM | sim restart-counters)";
 constexpr long long kMinDbm = -120;
 constexpr long long kMaxDbm = 0;
 constexpr long long kMaxCode = 0xFFFFFFFFLL;
@@ -57,6 +57,10 @@ std::optional<SimEvent> SimCommand::Parse(const std::vector<std::string>& args,
         SimEvent event = Event(SimEventKind::RemoveDevice);
         event.deviceName = args[1];
         return event;
+    }
+    if (name == "restart-counters") {
+        if (!Arguments(args, 0, 0, "restart-counters", error)) return std::nullopt;
+        return Event(SimEventKind::RestartCounters);
     }
     if (name == "link") return Link(args, error);
     if (name == "scan-state") return ScanState(args, error);

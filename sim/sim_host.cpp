@@ -183,6 +183,9 @@ std::string SimHost::ApplyToCard(SimCard& card, const SimEvent& event) {
         case SimEventKind::Signal:
             card.SetSignal(event.signalDbm);
             break;
+        case SimEventKind::RestartCounters:
+            card.RestartCounters();
+            break;
         case SimEventKind::RemoveDevice:
             break;
     }
