@@ -1,0 +1,101 @@
+// The Site Survey and Statistics pages in the whole application on the simulated driver and
+// the virtual clock: one adapter associated with "home", no networks or traffic unless a test
+// adds them, and a hook that acts inside the main dialog's modal loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_dialog.h"
+#include "app/utility_app.h"
+#include "link/driver_library.h"
+#include "pages/c_processing_dialog.h"
+#include "platform/core/clock.h"
+#include "platform/core/device_manager.h"
+#include "platform/registry/registry_store.h"
+#include "platform/ui/default_ui_host.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/message_loop.h"
+#include "platform/ui/property_sheet.h"
+#include "platform/ui/timer_table.h"
+#include "platform/ui/ui_input.h"
+#include "platform/ui/window_manager.h"
+#include "res/resource_ids.h"
+#include "sim/sim_card.h"
+#include "sim/sim_host.h"
+
+class PagesTest : public ::testing::Test {
+  protected:
+    static constexpr const char16_t* NAME = u"SDW1";
+    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    static constexpr int STATISTICS_TAB = 1;
+    static constexpr int SITE_SURVEY_TAB = 2;
+
+    void SetUp() override {
+        SetPlatformClock(&clock);
+        RegistryStore::Instance().Reset();
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        SetUiHost(&ui);
+        AdapterSpec& desc = scenario.adapters.emplace_back();
+        desc.name = NAME;
+        desc.link.connected = true;
+        desc.link.ssid = "home";
+        desc.link.bssid = HOME_AP;
+        desc.link.channel = 6;
+        desc.link.signalDbm = -60;
+    }
+    void TearDown() override {
+        host.reset();
+        SetUiHost(nullptr);
+        DeviceManager::Instance().Reset();
+        DriverLibrary() = DriverLibraryState{};
+        RegistryStore::Instance().Reset();
+        SetPlatformClock(nullptr);
+    }
+
+    AdapterSpec& Desc() { return scenario.adapters[0]; }
+    NetworkSpec& AddNetwork(const std::string& ssid, BYTE last) {
+        NetworkSpec& network = scenario.networks.emplace_back();
+        network.ssid = ssid;
+        network.bssid = {0x02, 0xAB, 0xCD, 0xEF, 0x00, last};
+        return network;
+    }
+
+    // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
+    // button ends it. `onProcessing` acts at the start of each processing dialog's loop.
+    void Run(const std::function<void()>& inside) {
+        host = std::make_unique<SimHost>(scenario);
+        card = host->Card(NAME);
+        ASSERT_NE(card, nullptr);
+        ui.onModal = [this, &inside](Dialog& dialog) {
+            if (auto* processing = dynamic_cast<CProcessingDialog*>(&dialog)) {
+                ++processingRuns;
+                if (onProcessing) onProcessing(*processing);
+                return;
+            }
+            main = dynamic_cast<MainDialog*>(&dialog);
+            if (main == nullptr) return;
+            inside();
+            if (!main->IsEnding()) CloseWindow(*main);
+        };
+        theApp.InitInstance();
+        main = nullptr;
+    }
+
+    void ShowTab(int index) { ASSERT_TRUE(SelectTab(*FindSheet(*main), index)); }
+    void Wait(DWORD ms) { AdvanceVirtualClock(clock, ms); }
+
+    Scenario scenario;
+    VirtualClock clock{1000};
+    DefaultUiHost ui;
+    std::unique_ptr<SimHost> host;
+    SimCard* card = nullptr;
+    MainDialog* main = nullptr;
+    std::function<void(CProcessingDialog&)> onProcessing;
+    int processingRuns = 0;
+};
