@@ -86,6 +86,14 @@ std::string WindowTitle(Window& window) {
 
 std::string ShownText(const ControlState& state) {
     if (state.kind == ControlKind::ProgressBar) return std::to_string(state.position);
+    if (state.kind == ControlKind::ListView) {
+        const auto row = static_cast<std::size_t>(state.selection);
+        if (row >= state.rows.size()) return std::string();
+        std::string cells;
+        for (const std::string& cell : state.rows[row])
+            cells += (cells.empty() ? "" : " | ") + cell;
+        return cells;
+    }
     return state.text;
 }
 

@@ -16,7 +16,8 @@ class Window;
 
 // The window's title as the user sees it: a page shows the caption of the window it sits in.
 std::string WindowTitle(Window& window);
-// The text `expect` compares: the control's text; a progress bar's position in decimal.
+// The text `expect` compares: the control's text; a progress bar's position in decimal; a
+// list view's selected row, its cells separated by " | " (none selected: empty).
 std::string ShownText(const ControlState& state);
 // One control: its line and, for combo boxes and list views, the indented lines of its
 // entries, each ending in a newline.
