@@ -36,6 +36,18 @@ void ListTable::SetContent(const std::vector<std::string>& headers, const std::v
     redraw();
 }
 
+std::string ListTable::HeaderText(int column) const {
+    const auto c = static_cast<std::size_t>(column);
+    return column >= 0 && c < columns_.size() ? columns_[c] : std::string();
+}
+
+std::string ListTable::CellText(int row, int column) const {
+    const auto r = static_cast<std::size_t>(row);
+    const auto c = static_cast<std::size_t>(column);
+    if (row < 0 || column < 0 || r >= rows_.size() || c >= rows_[r].size()) return std::string();
+    return rows_[r][c];
+}
+
 std::optional<WidgetBox> ListTable::CellBox(int row, int column) {
     WidgetBox box;
     if (find_cell(CONTEXT_CELL, row, column, box.x, box.y, box.w, box.h) != 0) return std::nullopt;

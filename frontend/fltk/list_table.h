@@ -20,6 +20,9 @@ class ListTable : public Fl_Table_Row {
     void SetContent(const std::vector<std::string>& headers, const std::vector<int>& widths,
                     const std::vector<std::vector<std::string>>& cells, int selection);
     int ClickedRow() const { return clickedRow_; }
+    // What a header or a cell shows; empty outside the table.
+    std::string HeaderText(int column) const;
+    std::string CellText(int row, int column) const;
     // Where a cell is drawn (window coordinates); nothing when it is scrolled out of sight.
     std::optional<WidgetBox> CellBox(int row, int column);
     bool DoubleClicked() const { return doubleClicked_; }
