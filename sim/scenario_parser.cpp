@@ -364,6 +364,8 @@ std::string ScenarioParser::Ssid(const Json& value, const std::string& path) {
 DWORD ScenarioParser::Mode(const Json& value, const std::string& path) {
     if (value == "infrastructure") return 1;
     if (value == "adhoc") return 0;
+    if (value.is_string() && !ValueText::Integer(value.get<std::string>()))
+        JsonFields::Fail(path, "expected \"infrastructure\", \"adhoc\" or a number");
     // Any other infrastructure mode a driver may report, as a number.
     return JsonFields::AsDword(value, path, 0, 0xFFFFFFFFu);
 }

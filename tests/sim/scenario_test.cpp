@@ -60,9 +60,11 @@ TEST(ScenarioTest, EventsInTheirWrittenForms) {
     Scenario s = Scenario::Parse(R"({
       "adapters": [{ "name": "NE1", "wireless": false }, { "name": "W1" }, { "name": "W2" }],
       "events": [{ "at": "0x10", "removeCard": true, "adapter": "W2" }, { "at": 2, "link": "up" },
-                 { "at": 3, "scanState": "0x8", "bssid": "02:00:00:00:00:0A" }]
+                 { "at": 3, "scanState": "0x8", "bssid": "02:00:00:00:00:0A" },
+                 { "at": 4, "restartCounters": true }]
     })");
-    ASSERT_EQ(s.events.size(), 3u);
+    ASSERT_EQ(s.events.size(), 4u);
+    EXPECT_EQ(s.events[3].kind, SimEventKind::RestartCounters);
     EXPECT_EQ(s.events[0].atMs, 16u);
     EXPECT_EQ(s.events[0].adapter, u"W2");
     EXPECT_TRUE(s.events[1].adapter.empty());
@@ -75,6 +77,8 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
       "vendorDriverVersion": "0x00030001",
       "protocolDriver": { "rawBindings": "A\u0000\u0000", "unloadAnswer": 0,
                           "reportedBindingBytes": 0 },
+      "networks": [{ "bssid": "02-00-00-00-00-01", "mode": "adhoc", "privacy": true },
+                   { "bssid": "02-00-00-00-00-02", "mode": 2, "privacy": "0x7" }],
       "adapters": [{ "name": "W", "mac": "00:11:22:33:44:55",
                      "settings": { "antenna": -1, "channel": 11 },
                      "macRegisters": { "0x2F4": "0x40000000" },
@@ -85,6 +89,10 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     EXPECT_EQ(*s.driver.rawBindings, std::u16string(u"A\0\0", 3));
     EXPECT_EQ(s.driver.unloadAnswer, 0u);
     EXPECT_EQ(s.driver.reportedBindingBytes, 0u);
+    EXPECT_EQ(s.networks[0].mode, 0u);
+    EXPECT_EQ(s.networks[0].privacy, 1u);
+    EXPECT_EQ(s.networks[1].mode, 2u);
+    EXPECT_EQ(s.networks[1].privacy, 7u);
     const AdapterSpec& a = s.adapters[0];
     EXPECT_EQ(a.mac[5], 0x55);
     EXPECT_EQ(a.settings.antenna, 0xFFFFFFFFu);
@@ -115,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{R"({"networks": [{"bssid": "02-00-00-00-00-01", "channel": 15}]})",
                   "$.networks[0].channel: 15 is not a channel"},
         std::pair{R"({"networks": [{"ssid": "x"}]})", "$.networks[0].bssid: missing"},
+        std::pair{R"({"networks": [{"bssid": "02-00-00-00-00-01", "mode": "mesh"}]})",
+                  "$.networks[0].mode: expected \"infrastructure\", \"adhoc\" or a number"},
         std::pair{R"({"adapters": [{"name": "A", "mac": "00-11-22-33-44"}]})",
                   "$.adapters[0].mac: expected a MAC address"},
         std::pair{R"({"adapters": [{"name": "A"}, {"name": "A"}]})",
