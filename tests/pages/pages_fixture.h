@@ -10,25 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/main_dialog.h"
-#include "app/utility_app.h"
-#include "link/driver_library.h"
+#include "app/app_fixture.h"
 #include "pages/c_processing_dialog.h"
-#include "platform/core/clock.h"
-#include "platform/core/device_manager.h"
-#include "platform/registry/registry_store.h"
-#include "platform/ui/default_ui_host.h"
 #include "platform/ui/list_view.h"
-#include "platform/ui/message_loop.h"
-#include "platform/ui/property_sheet.h"
 #include "platform/ui/timer_table.h"
-#include "platform/ui/ui_input.h"
-#include "platform/ui/window_manager.h"
 #include "res/resource_ids.h"
 #include "sim/sim_card.h"
-#include "sim/sim_host.h"
 
-class PagesTest : public ::testing::Test {
+class PagesTest : public AppTest {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
     static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
@@ -36,11 +25,7 @@ class PagesTest : public ::testing::Test {
     static constexpr int SITE_SURVEY_TAB = 2;
 
     void SetUp() override {
-        SetPlatformClock(&clock);
-        RegistryStore::Instance().Reset();
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        SetUiHost(&ui);
+        AppTest::SetUp();
         AdapterSpec& desc = scenario.adapters.emplace_back();
         desc.name = NAME;
         desc.link.connected = true;
@@ -48,14 +33,6 @@ class PagesTest : public ::testing::Test {
         desc.link.bssid = HOME_AP;
         desc.link.channel = 6;
         desc.link.signalDbm = -60;
-    }
-    void TearDown() override {
-        host.reset();
-        SetUiHost(nullptr);
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        RegistryStore::Instance().Reset();
-        SetPlatformClock(nullptr);
     }
 
     AdapterSpec& Desc() { return scenario.adapters[0]; }
@@ -91,9 +68,6 @@ class PagesTest : public ::testing::Test {
     void Wait(DWORD ms) { AdvanceVirtualClock(clock, ms); }
 
     Scenario scenario;
-    VirtualClock clock{1000};
-    DefaultUiHost ui;
-    std::unique_ptr<SimHost> host;
     SimCard* card = nullptr;
     MainDialog* main = nullptr;
     std::function<void(CProcessingDialog&)> onProcessing;
