@@ -1,5 +1,7 @@
 // Runs the benchmarks, then prints each measured path's ratio to its floor, taken in the same
-// run, beside the goal, so that two machines can be compared by their ratios.
+// run, beside the goal, so that two machines can be compared by their ratios. Single-thread
+// paths compare CPU time (steadier on a shared machine); paths with another thread or process
+// compare real time (their names end in /real_time).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -15,9 +17,9 @@ struct Pair {
 };
 
 constexpr Pair kPairs[] = {
-    {"BM_QueryOid/real_time", "BM_Floor_CardOid", 3.0},
+    {"BM_QueryOid", "BM_Floor_CardOid", 3.0},
     {"BM_QueryOidPending/real_time", "BM_QueryOid/real_time", 2.0},
-    {"BM_StatusTick/real_time", "BM_QueryOid/real_time", 12.0},
+    {"BM_StatusTick", "BM_QueryOid", 12.0},
     {"BM_MeterPaint", "BM_Floor_FillAndBlit", 2.0},
     {"BM_Startup/real_time", "BM_Floor_MinimalProcess/real_time", 2.5},
 };
@@ -28,7 +30,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.error_occurred) continue;
+            const std::string name = run.benchmark_name();
+            const bool real = name.size() > 10 && name.ends_with("/real_time");
+            times[name] = real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
         }
     }
     std::map<std::string, double> times;

@@ -33,7 +33,7 @@ void BM_StatusTick(benchmark::State& state) {
     theApp.InitInstance();
     SetUiHost(nullptr);
 }
-BENCHMARK(BM_StatusTick)->UseRealTime();
+BENCHMARK(BM_StatusTick);
 
 constexpr int kTemplateId = 9701;
 constexpr int kMeterId = 1001;

@@ -36,6 +36,7 @@ void BM_QueryOid(benchmark::State& state) {
     AdapterChannel channel(u"KESTREL1");
     QueryLoop(state, channel);
 }
+BENCHMARK(BM_QueryOid);
 BENCHMARK(BM_QueryOid)->UseRealTime();
 
 // The machinery of a pending completion (worker thread, named event, wait), not a delay.
