@@ -26,8 +26,10 @@ sanitize: deps
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Each measured path beside its floor and their ratios, then the long run's peak memory.
 bench: build
 	@$(BUILD)/bench/sdwlan_bench
+	@$(BUILD)/bench/sdwlan_long_run
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -7,7 +7,6 @@
 
 #include "controls/memory_dc.h"
 #include "platform/core/text.h"
-#include "platform/gdi/brush_object.h"
 
 namespace {
 
@@ -26,8 +25,7 @@ int BandChannel(int index, float step, BYTE start) {
 }
 
 void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
-    BrushObject brush(color);
-    dc.FillRect(&rect, brush.Handle());
+    dc.FillSolidRect(&rect, color);
 }
 
 }  // namespace
@@ -114,7 +112,7 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
         COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
                              static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
                              static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
-        FillSolid(memory, band, color);
+        if (band.right > band.left) FillSolid(memory, band, color);  // narrow bands share a column
         if (band.right > fillWidth) {
             FillSolid(memory, RECT{band.right, 0, client.right, client.bottom}, backgroundColor);
             break;

@@ -1,9 +1,6 @@
 #include "link/adapter_handle.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <new>
 
 #include "link/driver_contract.h"
@@ -22,24 +19,44 @@ bool IsUsable(AdapterHandle adapter) {
            adapter->device != INVALID_HANDLE_VALUE && adapter->device != 0;
 }
 
+constexpr int kHexDigits = 8;
+
+int HexValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    return -1;
+}
+
 // The block's caller-pointer token is the last number of its event name.
 DWORD BlockToken(const RequestBlock* block) {
-    char digits[9] = {};
     const char16_t* name = block->eventName;
     std::size_t length = 0;
     while (length < 32 && name[length] != 0) ++length;
-    if (length < 8) return 0;
-    for (int i = 0; i < 8; ++i) digits[i] = static_cast<char>(name[length - 8 + i]);
-    return static_cast<DWORD>(std::strtoul(digits, nullptr, 16));
+    if (length < kHexDigits) return 0;
+    DWORD token = 0;
+    for (std::size_t i = length - kHexDigits; i < length; ++i) {
+        int digit = HexValue(name[i]);
+        if (digit < 0) return 0;
+        token = token << 4 | static_cast<DWORD>(digit);
+    }
+    return token;
 }
 
+char16_t* PutHex(char16_t* out, DWORD value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = 28; shift >= 0; shift -= 4) *out++ = kDigits[(value >> shift) & 0xF];
+    return out;
+}
+
+// "<prefix>Evt-<process id>-<block token>", each number as eight upper-case hex digits.
 void FormatEventName(RequestBlock* block, DWORD token) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%sEvt-%8.8X-%8.8X", RAD4_EVENT_PREFIX, block->processId,
-                  token);
-    for (std::size_t i = 0; i < sizeof(text) && text[i] != 0; ++i) {
-        block->eventName[i] = static_cast<char16_t>(text[i]);
-    }
+    char16_t* out = block->eventName;
+    for (const char* c = RAD4_EVENT_PREFIX; *c != 0; ++c) *out++ = static_cast<char16_t>(*c);
+    for (char c : {'E', 'v', 't', '-'}) *out++ = static_cast<char16_t>(c);
+    out = PutHex(out, block->processId);
+    *out++ = u'-';
+    PutHex(out, token);
 }
 
 void ReleaseRecord(AdapterRecord* record) { delete record; }

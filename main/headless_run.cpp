@@ -9,7 +9,24 @@
 #include "frontend/headless/headless_host.h"
 #include "frontend/headless/script_runner.h"
 #include "main/options.h"
+#include "main/request_trace.h"
 #include "main/sim_commands.h"
+
+namespace {
+
+// `trace on|off`: the request trace on its --trace destination, else on standard error.
+std::string RunTraceCommand(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() == 1 && args[0] == "on") {
+        RequestTrace::Instance().Resume(err);
+    } else if (args.size() == 1 && args[0] == "off") {
+        RequestTrace::Instance().SetOutput(nullptr);
+    } else {
+        return "takes on or off";
+    }
+    return "";
+}
+
+}  // namespace
 
 int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
                 std::istream& stdinScript, std::ostream& out, std::ostream& err) {
@@ -35,6 +52,9 @@ int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
         ScriptRunner runner(host, clock, *script, name, err);
         runner.AddCommand("sim", [&sim](const std::vector<std::string>& args) {
             return RunSimCommand(sim, args);
+        });
+        runner.AddCommand("trace", [&err](const std::vector<std::string>& args) {
+            return RunTraceCommand(args, err);
         });
         theApp.InitInstance();
         status = runner.Failed() ? 1 : 0;

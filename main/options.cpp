@@ -38,6 +38,7 @@ bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, Optio
     if (arg == "--registry") options.registryFile = value;
     if (arg == "--script") options.scriptFile = value;
     if (arg == "--screenshot") options.screenshotFile = value;
+    if (arg == "--trace") options.traceFile = value;
     if (arg == "--after" && !ParseMs(value, options.screenshotAfterMs)) {
         error = "--after takes a number of milliseconds, not '" + value + "'";
         return false;
@@ -89,7 +90,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--scenario" || arg == "--registry" || arg == "--script" ||
-                   arg == "--screenshot" || arg == "--after") {
+                   arg == "--screenshot" || arg == "--after" || arg == "--trace") {
             if (!TakeOptionValue(args, i, options, error)) return std::nullopt;
         } else {
             error = "unknown option '" + arg + "' (see --help)";
@@ -116,6 +117,9 @@ std::string UsageText() {
            "                    then the window is closed\n"
            "  --engineering     also the engineering pages (BBCR, MCR, EEPROM) and the\n"
            "                    Status page's Config button for the profile dialog\n"
+           "  --trace FILE      every OID request and answer, and every registry write of\n"
+           "                    the driver's parameters, one line each ('-': standard\n"
+           "                    error; docs/trace.md)\n"
            "  --help            this text\n"
            "Scripts: docs/script.md. Exit status: 0 when the utility ended, 1 on a failed\n"
            "script command or an unreadable file, 2 on bad options.\n";

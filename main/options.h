@@ -18,7 +18,8 @@ struct Options {
     std::optional<std::string> scriptFile;  // "-" for standard input
     std::optional<std::string> screenshotFile;
     unsigned screenshotAfterMs = 0;
-    bool engineering = false;  // the engineering pages and the profile dialog's opener
+    std::optional<std::string> traceFile;  // "-" for standard error
+    bool engineering = false;              // the engineering pages and the profile dialog's opener
     bool help = false;
 
     RunMode Mode() const;

@@ -2,6 +2,9 @@
 // the registry gets its file, and the utility runs on top with the front end the mode asks for.
 #include "main/program.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <memory>
 
 #include "app/utility_app.h"
@@ -9,6 +12,7 @@
 #include "main/desktop_mode.h"
 #include "main/headless_run.h"
 #include "main/options.h"
+#include "main/request_trace.h"
 #include "main/text_run.h"
 #include "platform/core/clock.h"
 #include "platform/core/message_box.h"
@@ -87,6 +91,41 @@ int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
     return RunTextMode(out);
 }
 
+// Starts the trace on the --trace destination; false (with a message) when the file cannot be
+// written.
+bool OpenTrace(const Options& options, std::ofstream& file, std::ostream& err) {
+    RequestTrace::Instance().Install();
+    if (!options.traceFile) return true;
+    if (*options.traceFile == "-") {
+        RequestTrace::Instance().SetOutput(&err);
+        return true;
+    }
+    file.open(*options.traceFile, std::ios::trunc);
+    if (!file) {
+        err << "sdwlan: cannot write trace file " << *options.traceFile << ": "
+            << std::strerror(errno) << "\n";
+        return false;
+    }
+    RequestTrace::Instance().SetOutput(&file);
+    return true;
+}
+
+int RunChosenMode(const Options& options, const Scenario& scenario, std::istream& in,
+                  std::ostream& out, std::ostream& err) {
+    switch (options.Mode()) {
+        case RunMode::Report:
+            return RunReport(scenario, out);
+        case RunMode::Headless:
+            return RunScripted(options, scenario, in, out, err);
+        case RunMode::Text:
+            break;
+    }
+    // A screenshot needs the window: without a display that is an error, not the text mode.
+    if (!options.text && (options.screenshotFile || DesktopAvailable()))
+        return RunWindow(options, scenario, err);
+    return RunText(options, scenario, out, err);
+}
+
 }  // namespace
 
 int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -105,18 +144,11 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (!OpenRegistry(*options, err)) return 1;
     auto scenario = LoadScenario(*options, err);
     if (!scenario) return 1;
-    switch (options->Mode()) {
-        case RunMode::Report:
-            return RunReport(*scenario, out);
-        case RunMode::Headless:
-            return RunScripted(*options, *scenario, in, out, err);
-        case RunMode::Text:
-            break;
-    }
-    // A screenshot needs the window: without a display that is an error, not the text mode.
-    if (!options->text && (options->screenshotFile || DesktopAvailable()))
-        return RunWindow(*options, *scenario, err);
-    return RunText(*options, *scenario, out, err);
+    std::ofstream traceFile;
+    if (!OpenTrace(*options, traceFile, err)) return 1;
+    int status = RunChosenMode(*options, *scenario, in, out, err);
+    RequestTrace::Instance().Reset();
+    return status;
 }
 
 int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

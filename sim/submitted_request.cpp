@@ -22,7 +22,7 @@ void WriteDword(BYTE* bytes, DWORD offset, DWORD value) {
     std::memcpy(bytes + offset, &value, sizeof value);
 }
 
-std::optional<DWORD> ParseHex(const WString& text) {
+std::optional<DWORD> ParseHex(std::u16string_view text) {
     if (text.size() != kHexDigits) return std::nullopt;
     DWORD value = 0;
     for (char16_t c : text) {
@@ -35,12 +35,15 @@ std::optional<DWORD> ParseHex(const WString& text) {
 
 BYTE* Block(DWORD token) { return static_cast<BYTE*>(MapCallerPtr(token, rad4::kBlockSize)); }
 
+bool HasPrefix(std::u16string_view name, std::string_view prefix) {
+    return name.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), name.begin());
+}
+
 }  // namespace
 
-std::optional<DWORD> SubmittedRequest::ParseEventName(const WString& name) {
-    WString prefix(rad4::kEventPrefix, rad4::kEventPrefix + std::strlen(rad4::kEventPrefix));
-    if (name.size() != prefix.size() + 2 * kHexDigits + 1 ||
-        name.compare(0, prefix.size(), prefix)) {
+std::optional<DWORD> SubmittedRequest::ParseEventName(std::u16string_view name) {
+    const std::string_view prefix = rad4::kEventPrefix;
+    if (name.size() != prefix.size() + 2 * kHexDigits + 1 || !HasPrefix(name, prefix)) {
         return std::nullopt;
     }
     std::size_t dash = prefix.size() + kHexDigits;
@@ -52,13 +55,13 @@ std::optional<DWORD> SubmittedRequest::ParseEventName(const WString& name) {
 
 std::optional<SubmittedRequest> SubmittedRequest::Read(const BYTE* in, DWORD inSize) {
     if (in == nullptr || inSize < rad4::kDeclaredSize) return std::nullopt;
-    char16_t units[rad4::kEventNameUnits];
-    std::memcpy(units, in + rad4::kEventNameOffset, sizeof units);
-    auto end = std::find(std::begin(units), std::end(units), u'\0');
-    if (end == std::end(units)) return std::nullopt;
     SubmittedRequest request;
-    request.eventName_.assign(std::begin(units), end);
-    auto token = ParseEventName(request.eventName_);
+    auto& units = request.eventName_;
+    std::memcpy(units.data(), in + rad4::kEventNameOffset, sizeof units);
+    auto end = std::find(units.begin(), units.end(), u'\0');
+    if (end == units.end()) return std::nullopt;
+    request.nameLength_ = static_cast<std::size_t>(end - units.begin());
+    auto token = ParseEventName(request.EventName());
     const BYTE* block = token ? Block(*token) : nullptr;
     if (block == nullptr) return std::nullopt;
     request.blockToken_ = *token;
@@ -93,7 +96,7 @@ bool SubmittedRequest::Complete(const OidResult& result) const {
 }
 
 bool SubmittedRequest::Signal() const {
-    HANDLE event = OpenEvent(EVENT_ALL_ACCESS, FALSE, eventName_.c_str());
+    HANDLE event = OpenEvent(EVENT_ALL_ACCESS, FALSE, eventName_.data());
     if (event == 0) return false;
     BOOL set = SetEvent(event);
     CloseHandle(event);

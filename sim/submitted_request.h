@@ -3,10 +3,13 @@
 // outside the mapped sizes is ever read or written.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string_view>
 
 #include "platform/core/win_types.h"
 #include "sim/oid_call.h"
+#include "sim/rad4_protocol.h"
 
 class SubmittedRequest {
   public:
@@ -15,7 +18,7 @@ class SubmittedRequest {
     static std::optional<SubmittedRequest> Read(const BYTE* in, DWORD inSize);
 
     const OidCall& Call() const { return call_; }
-    const WString& EventName() const { return eventName_; }
+    std::u16string_view EventName() const { return {eventName_.data(), nameLength_}; }
     // Writes the result into the buffer and the request record; false when the block no
     // longer maps (the caller gave it up).
     bool Complete(const OidResult& result) const;
@@ -23,10 +26,11 @@ class SubmittedRequest {
     bool Signal() const;
 
   private:
-    static std::optional<DWORD> ParseEventName(const WString& name);
+    static std::optional<DWORD> ParseEventName(std::u16string_view name);
 
     DWORD blockToken_ = 0;
     DWORD bufferToken_ = 0;
-    WString eventName_;
+    std::array<char16_t, rad4::kEventNameUnits> eventName_{};  // NUL-terminated
+    std::size_t nameLength_ = 0;
     OidCall call_;
 };

@@ -4,6 +4,7 @@
 
 #include "frontend/headless/stop_signal.h"
 #include "frontend/headless/text_view.h"
+#include "platform/core/clock.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/ui_input.h"
@@ -30,7 +31,5 @@ void RealClockLoop::RunModalLoop(Dialog& dialog) {
 int RealClockLoop::SleepTime() const {
     std::optional<DWORD> next = NextEventDue();
     if (!next) return kMaxSleepMs;
-    DWORD now = GetTickCount();
-    if (*next <= now) return 0;
-    return static_cast<int>(std::min<DWORD>(*next - now, kMaxSleepMs));
+    return static_cast<int>(std::min<DWORD>(TicksUntil(*next, GetTickCount()), kMaxSleepMs));
 }

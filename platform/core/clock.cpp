@@ -46,10 +46,19 @@ ClockScheduler& ClockScheduler::Instance() {
     return scheduler;
 }
 
+std::uint64_t ClockScheduler::Now64() const {
+    const DWORD tick = GetTickCount();
+    // A clock set back (a test restarting its virtual clock) moves the extension back too.
+    now64_ += static_cast<std::int64_t>(static_cast<std::int32_t>(tick - lastTick_));
+    lastTick_ = tick;
+    return now64_;
+}
+
 ClockScheduler::Id ClockScheduler::Schedule(DWORD dueTick, std::function<void()> callback) {
     std::lock_guard lock(mutex_);
     Id id = nextId_++;
-    due_.emplace(dueTick, std::make_pair(id, std::move(callback)));
+    const std::uint64_t now = Now64();
+    due_.emplace(now + (dueTick - lastTick_), std::make_pair(id, std::move(callback)));
     return id;
 }
 
@@ -66,7 +75,7 @@ void ClockScheduler::Cancel(Id id) {
 std::optional<DWORD> ClockScheduler::NextDue() const {
     std::lock_guard lock(mutex_);
     if (due_.empty()) return std::nullopt;
-    return due_.begin()->first;
+    return static_cast<DWORD>(due_.begin()->first);
 }
 
 void ClockScheduler::RunDue() {
@@ -74,7 +83,7 @@ void ClockScheduler::RunDue() {
         std::function<void()> callback;
         {
             std::lock_guard lock(mutex_);
-            if (due_.empty() || due_.begin()->first > GetTickCount()) return;
+            if (due_.empty() || due_.begin()->first > Now64()) return;
             callback = std::move(due_.begin()->second.second);
             due_.erase(due_.begin());
         }

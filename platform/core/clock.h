@@ -5,6 +5,7 @@
 // after that time, without sleeping.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -48,12 +49,22 @@ Clock& PlatformClock();
 void SetPlatformClock(Clock* clock);
 DWORD GetTickCount();
 
+// The tick count wraps after 2^32 ms (49.7 days), so ticks are compared modulo 2^32: a is
+// before b when b - a, read as a signed 32-bit number, is positive.
+inline bool TickBefore(DWORD a, DWORD b) { return static_cast<std::int32_t>(a - b) < 0; }
+// True once `now` has reached `due`.
+inline bool TickReached(DWORD now, DWORD due) { return !TickBefore(now, due); }
+inline DWORD EarlierTick(DWORD a, DWORD b) { return TickBefore(b, a) ? b : a; }
+// Milliseconds from `now` until `due`, 0 when it is reached.
+inline DWORD TicksUntil(DWORD due, DWORD now) { return TickBefore(now, due) ? due - now : 0; }
+
 // Callbacks due at a tick, run by whoever drives the clock (a front end's loop), on its thread.
 class ClockScheduler {
   public:
     static ClockScheduler& Instance();
 
     using Id = unsigned long long;
+    // The due tick is at most 2^32 - 1 ms after the current one.
     Id Schedule(DWORD dueTick, std::function<void()> callback);
     void Cancel(Id id);
     std::optional<DWORD> NextDue() const;
@@ -63,7 +74,14 @@ class ClockScheduler {
     void Clear();
 
   private:
+    // The current tick extended to 64 bits across wraps, so due times keep their order.
+    std::uint64_t Now64() const;
+
     mutable std::mutex mutex_;
-    std::multimap<DWORD, std::pair<Id, std::function<void()>>> due_;
+    // Starts high so that a clock set back never takes it below zero; it stays congruent to
+    // the tick modulo 2^32.
+    mutable std::uint64_t now64_ = std::uint64_t{1} << 40;
+    mutable DWORD lastTick_ = 0;
+    std::multimap<std::uint64_t, std::pair<Id, std::function<void()>>> due_;
     Id nextId_ = 1;
 };

@@ -220,8 +220,24 @@ HANDLE CreateFile(LPCWSTR name, DWORD access, DWORD shareMode, void*, DWORD crea
     return DeviceManager::Instance().CreateFile(name, access, shareMode, creation, flags);
 }
 
+namespace {
+
+DeviceCallObserver g_deviceCallObserver;
+
+}  // namespace
+
+void SetDeviceCallObserver(DeviceCallObserver observer) {
+    g_deviceCallObserver = std::move(observer);
+}
+
 BOOL DeviceIoControl(HANDLE device, DWORD code, const void* in, DWORD inSize, void* out,
                      DWORD outSize, DWORD* bytesReturned, void*) {
-    return DeviceManager::Instance().DeviceIoControl(device, code, in, inSize, out, outSize,
-                                                     bytesReturned);
+    BOOL ok = DeviceManager::Instance().DeviceIoControl(device, code, in, inSize, out, outSize,
+                                                        bytesReturned);
+    if (g_deviceCallObserver) {
+        DWORD error = GetLastError();
+        g_deviceCallObserver(device, code, in, inSize, ok);
+        SetLastError(error);
+    }
+    return ok;
 }

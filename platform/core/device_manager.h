@@ -55,3 +55,9 @@ HANDLE CreateFile(LPCWSTR name, DWORD access, DWORD shareMode, void* security, D
                   DWORD flags, HANDLE templateFile);
 BOOL DeviceIoControl(HANDLE device, DWORD code, const void* in, DWORD inSize, void* out,
                      DWORD outSize, DWORD* bytesReturned, void* overlapped);
+
+// Sees every device I/O control call once it returned (a tracer the program installs; the
+// caller does not know). Installed before any call is made; an empty function removes it.
+using DeviceCallObserver =
+    std::function<void(HANDLE device, DWORD code, const void* in, DWORD inSize, BOOL ok)>;
+void SetDeviceCallObserver(DeviceCallObserver observer);

@@ -2,112 +2,136 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <map>
 #include <memory>
 #include <mutex>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
 
 namespace {
 
-struct EventState {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool signalled = false;
-    bool manualReset = true;
-};
-
+// One event; every handle to it refers to this same object. A named event is listed in the
+// name table while handles refer to it: the last handle's close removes the name, so the
+// table holds only live names and a later create makes a fresh event.
 class EventObject : public KernelObject {
   public:
-    explicit EventObject(std::shared_ptr<EventState> state) : state(std::move(state)) {}
-    std::shared_ptr<EventState> state;
+    EventObject(bool manualReset, bool signalled, std::u16string_view name)
+        : name(name), signalled(signalled), manualReset(manualReset) {}
+    void OnClose() override;
+
+    const WString name;
+    std::size_t handles = 0;  // guarded by g_namesMutex (named events only)
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool signalled;
+    bool manualReset;
 };
 
-// Named events live as long as a handle refers to them.
 std::mutex g_namesMutex;
-std::map<WString, std::weak_ptr<EventState>> g_names;
+// Keys view the name held by their event, so a lookup allocates nothing.
+std::unordered_map<std::u16string_view, std::shared_ptr<EventObject>> g_names;
 
-std::shared_ptr<EventState> FindNamed(const WString& name) {
-    auto it = g_names.find(name);
-    if (it == g_names.end()) return nullptr;
-    auto state = it->second.lock();
-    if (!state) g_names.erase(it);
-    return state;
+void EventObject::OnClose() {
+    if (name.empty()) return;
+    std::lock_guard lock(g_namesMutex);
+    if (--handles == 0) g_names.erase(name);
 }
 
-std::shared_ptr<EventState> StateOf(HANDLE handle) {
+std::shared_ptr<EventObject> FindNamed(std::u16string_view name) {
+    auto it = g_names.find(name);
+    return it == g_names.end() ? nullptr : it->second;
+}
+
+std::u16string_view NameOf(LPCWSTR name) {
+    return name == nullptr ? std::u16string_view{} : std::u16string_view{name};
+}
+
+std::function<void(std::u16string_view)> g_observer;
+
+std::shared_ptr<EventObject> EventOf(HANDLE handle) {
     auto object = HandleTable::Instance().Get<EventObject>(handle);
-    if (!object) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    return object->state;
+    if (!object) SetLastError(ERROR_INVALID_HANDLE);
+    return object;
 }
 
 }  // namespace
 
 HANDLE CreateEvent(void*, BOOL manualReset, BOOL initialState, LPCWSTR name) {
-    std::shared_ptr<EventState> state;
+    const std::u16string_view key = NameOf(name);
+    std::shared_ptr<EventObject> event;
     bool existed = false;
     {
         std::lock_guard lock(g_namesMutex);
-        if (name != nullptr && *name != 0) state = FindNamed(name);
-        existed = state != nullptr;
-        if (!state) {
-            state = std::make_shared<EventState>();
-            state->manualReset = manualReset != FALSE;
-            state->signalled = initialState != FALSE;
-            if (name != nullptr && *name != 0) g_names[name] = state;
+        if (!key.empty()) event = FindNamed(key);
+        existed = event != nullptr;
+        if (!event) {
+            event = std::make_shared<EventObject>(manualReset != FALSE, initialState != FALSE, key);
+            if (!key.empty()) g_names.emplace(event->name, event);
         }
+        ++event->handles;
     }
-    HANDLE handle = HandleTable::Instance().Insert(std::make_shared<EventObject>(state));
+    HANDLE handle = HandleTable::Instance().Insert(event);
     SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
     return handle;
 }
 
 HANDLE OpenEvent(DWORD, BOOL, LPCWSTR name) {
-    std::shared_ptr<EventState> state;
+    std::shared_ptr<EventObject> event;
     {
         std::lock_guard lock(g_namesMutex);
-        if (name != nullptr) state = FindNamed(name);
+        const std::u16string_view key = NameOf(name);
+        if (!key.empty()) event = FindNamed(key);
+        if (event) ++event->handles;
     }
-    if (!state) {
+    if (!event) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return 0;
     }
-    return HandleTable::Instance().Insert(std::make_shared<EventObject>(state));
+    return HandleTable::Instance().Insert(event);
 }
 
-BOOL SetEvent(HANDLE event) {
-    auto state = StateOf(event);
-    if (!state) return FALSE;
+void SetNamedEventObserver(std::function<void(std::u16string_view name)> observer) {
+    g_observer = std::move(observer);
+}
+
+std::size_t NamedEventCount() {
+    std::lock_guard lock(g_namesMutex);
+    return g_names.size();
+}
+
+BOOL SetEvent(HANDLE handle) {
+    auto event = EventOf(handle);
+    if (!event) return FALSE;
+    // Before the signal: a waiter may free what the observer looks at once it wakes.
+    if (g_observer && !event->name.empty()) g_observer(event->name);
     {
-        std::lock_guard lock(state->mutex);
-        state->signalled = true;
+        std::lock_guard lock(event->mutex);
+        event->signalled = true;
     }
-    state->changed.notify_all();
+    event->changed.notify_all();
     return TRUE;
 }
 
-BOOL ResetEvent(HANDLE event) {
-    auto state = StateOf(event);
-    if (!state) return FALSE;
-    std::lock_guard lock(state->mutex);
-    state->signalled = false;
+BOOL ResetEvent(HANDLE handle) {
+    auto event = EventOf(handle);
+    if (!event) return FALSE;
+    std::lock_guard lock(event->mutex);
+    event->signalled = false;
     return TRUE;
 }
 
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
-    auto state = StateOf(handle);
-    if (!state) return WAIT_FAILED;
-    std::unique_lock lock(state->mutex);
-    auto ready = [&] { return state->signalled; };
+    auto event = EventOf(handle);
+    if (!event) return WAIT_FAILED;
+    std::unique_lock lock(event->mutex);
+    auto ready = [&] { return event->signalled; };
     if (milliseconds == INFINITE) {
-        state->changed.wait(lock, ready);
-    } else if (!state->changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready)) {
+        event->changed.wait(lock, ready);
+    } else if (!event->changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready)) {
         return WAIT_TIMEOUT;
     }
-    if (!state->manualReset) state->signalled = false;
+    if (!event->manualReset) event->signalled = false;
     return WAIT_OBJECT_0;
 }

@@ -2,6 +2,10 @@
 // worker) can open the same event by name.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
 #include "platform/core/win_types.h"
 
 constexpr DWORD EVENT_ALL_ACCESS = 0x001F0003u;
@@ -14,3 +18,8 @@ BOOL SetEvent(HANDLE event);
 BOOL ResetEvent(HANDLE event);
 // Waits in real time. Returns WAIT_OBJECT_0, WAIT_TIMEOUT or WAIT_FAILED.
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds);
+// Sees every signal of a named event, with its name (a tracer the program installs). Installed
+// before any event is set; an empty function removes it.
+void SetNamedEventObserver(std::function<void(std::u16string_view name)> observer);
+// How many names the event name table holds (each has at least one open handle).
+std::size_t NamedEventCount();

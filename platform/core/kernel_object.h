@@ -4,6 +4,6 @@
 class KernelObject {
   public:
     virtual ~KernelObject() = default;
-    // Called once when the last handle to the object is closed.
+    // Called when a handle to the object is closed, once per handle the table gave out.
     virtual void OnClose() {}
 };

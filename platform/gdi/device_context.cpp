@@ -19,9 +19,10 @@ bool DeviceContext::DeleteDC() {
 }
 
 void DeviceContext::FillSolidRect(const RECT* rect, COLORREF color) {
-    HBRUSH brush = ::CreateSolidBrush(color);
-    ::FillRect(hdc_, rect, brush);
-    ::DeleteObject(brush);
+    // The background colour fills it, as an opaque empty text output does: no brush needed.
+    COLORREF previous = ::SetBkColor(hdc_, color);
+    ::ExtTextOut(hdc_, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
+    ::SetBkColor(hdc_, previous);
 }
 
 BOOL DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx,

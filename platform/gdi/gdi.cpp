@@ -113,6 +113,17 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     return 1;
 }
 
+BOOL ExtTextOut(HDC hdc, int, int, UINT options, const RECT* rect, const char*, UINT count,
+                const int*) {
+    std::lock_guard lock(Table().Mutex());
+    Context* dc = Table().FindContext(hdc);
+    if (dc == nullptr || count != 0) return FALSE;
+    if ((options & ETO_OPAQUE) != 0 && rect != nullptr) {
+        dc->target->Fill(IntersectRects(ToDevice(*dc, *rect), dc->clip), dc->bkColor);
+    }
+    return TRUE;
+}
+
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {
     std::lock_guard lock(Table().Mutex());
     Context* to = Table().FindContext(dest);

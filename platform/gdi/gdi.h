@@ -36,6 +36,10 @@ BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous);
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF SetBkColor(HDC hdc, COLORREF color);
 int SetBkMode(HDC hdc, int mode);
+// With ETO_OPAQUE, fills the rectangle with the background colour (no brush involved). Only
+// the fill is supported: text (count > 0) fails.
+BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
+                const int* dx);
 // Records the text on the context's surface; returns the text height (0 on error).
 int DrawText(HDC hdc, const std::string& text, const RECT* rect, UINT format);
 

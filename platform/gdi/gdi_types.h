@@ -48,6 +48,7 @@ constexpr DWORD SRCCOPY = 0x00CC0020u;
 // Background modes of text drawing.
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
+constexpr UINT ETO_OPAQUE = 0x0002;
 
 // DrawText format flags.
 constexpr UINT DT_LEFT = 0x0000;

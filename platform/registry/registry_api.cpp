@@ -39,6 +39,8 @@ HKEY NewHandle(RegistryPath path, DWORD access) {
         std::make_shared<RegistryKeyHandle>(std::move(path), access));
 }
 
+RegistryWriteObserver g_writeObserver;
+
 }  // namespace
 
 LONG RegOpenKeyEx(HKEY key, LPCWSTR subKey, DWORD, DWORD samDesired, HKEY* result) {
@@ -100,7 +102,15 @@ LONG RegSetValueEx(HKEY key, LPCWSTR valueName, DWORD, DWORD type, const BYTE* d
     if (!ref.Allows(KEY_SET_VALUE)) return ERROR_ACCESS_DENIED;
     RegistryValue value{NameText(valueName), type, {}};
     if (data) value.data.assign(data, data + dataSize);
-    return RegistryStore::Instance().SetValue(ref.path, std::move(value));
+    if (!g_writeObserver) return RegistryStore::Instance().SetValue(ref.path, std::move(value));
+    std::string name = value.name;
+    LONG result = RegistryStore::Instance().SetValue(ref.path, std::move(value));
+    g_writeObserver(JoinRegistryPath(ref.path), name, type, data, dataSize, result);
+    return result;
+}
+
+void SetRegistryWriteObserver(RegistryWriteObserver observer) {
+    g_writeObserver = std::move(observer);
 }
 
 LONG RegEnumKeyEx(HKEY key, DWORD index, WCHAR* name, DWORD* nameChars, DWORD* reserved,

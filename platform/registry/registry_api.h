@@ -2,6 +2,9 @@
 // error codes. Key handles are 32-bit handles from the process's handle table.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "platform/core/win_types.h"
 
 using HKEY = DWORD;
@@ -36,3 +39,11 @@ LONG RegDeleteValue(HKEY key, LPCWSTR valueName);
 // Deletes a key and its subtree.
 LONG RegDeleteKey(HKEY key, LPCWSTR subKey);
 LONG RegCloseKey(HKEY key);
+
+// Sees every RegSetValueEx that reached a key: the key's path ("Comm\\X\\Parms"), the value's
+// name, type and bytes, and the result (a tracer the program installs; the caller does not
+// know). An empty function removes it.
+using RegistryWriteObserver =
+    std::function<void(const std::string& keyPath, const std::string& name, DWORD type,
+                       const BYTE* data, DWORD size, LONG result)>;
+void SetRegistryWriteObserver(RegistryWriteObserver observer);

@@ -25,6 +25,20 @@ Key* Descend(Key* key, const RegistryPath& sub, RegistryPath* names) {
     return key;
 }
 
+// The file's text for a tree: everything but "Drivers\Active", the running system's list of
+// loaded devices (and "Drivers" itself when that was all it held).
+std::string PersistedText(const RegistryKey& root) {
+    const RegistryKey* drivers = root.FindChild("Drivers");
+    if (drivers == nullptr || drivers->FindChild("Active") == nullptr) {
+        return FormatRegistryFile(root);
+    }
+    RegistryKey persisted = root;
+    RegistryKey* copy = persisted.FindChild("Drivers");
+    copy->RemoveChild("Active");
+    if (copy->Children().empty() && copy->Values().empty()) persisted.RemoveChild("Drivers");
+    return FormatRegistryFile(persisted);
+}
+
 std::string HomeDirectory() {
     const char* home = std::getenv("HOME");
     if (home && *home) return home;
@@ -45,6 +59,7 @@ void RegistryStore::Reset() {
     backingFile_.clear();
     writeFailure_ = 0;
     lastSaveError_.clear();
+    savedText_.clear();
 }
 
 bool RegistryStore::SetBackingFile(const std::string& path, std::string* error) {
@@ -62,11 +77,14 @@ bool RegistryStore::SetBackingFile(const std::string& path, std::string* error) 
             return false;
         }
         root_ = std::move(loaded);
+        savedText_ = PersistedText(root_);
     } else if (path.empty() || ec) {
         if (error)
             *error =
                 "registry file " + path + " cannot be used; the registry is kept in memory only";
         return false;
+    } else {
+        savedText_.clear();
     }
     backingFile_ = path;
     return true;
@@ -101,10 +119,15 @@ LONG RegistryStore::Apply(Change change) {
     return ERROR_SUCCESS;
 }
 
+// Writes the file only when what it holds would change.
 bool RegistryStore::Save(const RegistryKey& root) {
     lastSaveError_.clear();
     if (backingFile_.empty()) return true;
-    return WriteFileAtomically(backingFile_, FormatRegistryFile(root), &lastSaveError_);
+    std::string text = PersistedText(root);
+    if (text == savedText_) return true;
+    if (!WriteFileAtomically(backingFile_, text, &lastSaveError_)) return false;
+    savedText_ = std::move(text);
+    return true;
 }
 
 LONG RegistryStore::OpenKey(const RegistryPath& base, const RegistryPath& sub,

@@ -1,6 +1,7 @@
 // The registry tree behind the Reg* calls: one process-wide instance, thread-safe (a driver's
 // worker thread may read it while the user-interface thread writes). Optionally backed by a
-// file in the registry export format; every change is saved at once, atomically.
+// file in the registry export format; every change that alters the file's contents is saved at
+// once, atomically. "Drivers\Active" (the running system's state) stays out of the file.
 #pragma once
 
 #include <mutex>
@@ -58,6 +59,7 @@ class RegistryStore {
     std::string backingFile_;
     DWORD writeFailure_ = 0;
     std::string lastSaveError_;
+    std::string savedText_;  // what the backing file holds; empty when not yet written
 };
 
 // $XDG_CONFIG_HOME/sdwlan/registry.reg, or ~/.config/sdwlan/registry.reg.

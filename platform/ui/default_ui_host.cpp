@@ -20,7 +20,7 @@ void RunOnRealClock(Dialog& dialog) {
         if (dialog.IsEnding()) return;
         std::optional<DWORD> next = NextEventDue();
         DWORD now = GetTickCount();
-        DWORD nap = next ? std::min<DWORD>(*next > now ? *next - now : 0, kMaxNapMs) : kMaxNapMs;
+        DWORD nap = next ? std::min(TicksUntil(*next, now), kMaxNapMs) : kMaxNapMs;
         std::this_thread::sleep_for(std::chrono::milliseconds(nap));
     }
 }
@@ -32,9 +32,8 @@ void RunOnVirtualClock(Dialog& dialog, DWORD limitMs) {
     while (!dialog.IsEnding()) {
         std::optional<DWORD> next = NextEventDue();
         if (!next) return;  // nothing left that could end it
-        DWORD due = std::max(*next, clock.Now());
-        if (due - start > limitMs) return;
-        DWORD ahead = due - clock.Now();
+        DWORD ahead = TicksUntil(*next, clock.Now());
+        if (clock.Now() + ahead - start > limitMs) return;
         AdvanceVirtualClock(clock, ahead, [&dialog] { return dialog.IsEnding(); });
     }
 }

@@ -10,6 +10,7 @@ namespace {
 // Enough rounds for messages that post further messages, without looping for ever on a
 // window that keeps posting to itself.
 constexpr int kMaxRounds = 64;
+constexpr DWORD kMaxStepMs = 0x7FFFFFFF;
 
 }  // namespace
 
@@ -22,14 +23,14 @@ std::optional<DWORD> NextEventDue() {
     std::optional<DWORD> scheduled = ClockScheduler::Instance().NextDue();
     if (!timer) return scheduled;
     if (!scheduled) return timer;
-    return std::min(*timer, *scheduled);
+    return EarlierTick(*timer, *scheduled);
 }
 
 int PumpMessages() {
     int total = 0;
     for (int round = 0; round < kMaxRounds; ++round) {
         std::optional<DWORD> scheduled = ClockScheduler::Instance().NextDue();
-        bool ranScheduled = scheduled && *scheduled <= GetTickCount();
+        bool ranScheduled = scheduled && TickReached(GetTickCount(), *scheduled);
         if (ranScheduled) ClockScheduler::Instance().RunDue();
         int delivered = MessageQueue::Instance().DeliverPosted();
         delivered += DeliverDueTimers();
@@ -41,15 +42,19 @@ int PumpMessages() {
 }
 
 DWORD AdvanceVirtualClock(VirtualClock& clock, DWORD ms, const std::function<bool()>& stop) {
-    const DWORD target = clock.Now() + ms;
+    DWORD left = ms;
     PumpMessages();
-    if (stop && stop()) return ms;
-    for (;;) {
-        std::optional<DWORD> next = NextEventDue();
-        DWORD step = (next && *next < target) ? std::max(*next, clock.Now()) : target;
-        clock.Set(step);
+    if (stop && stop()) return left;
+    while (left > 0) {
+        // Never more than half the tick range at once, so due times stay comparable.
+        DWORD step = std::min(left, kMaxStepMs);
+        if (std::optional<DWORD> next = NextEventDue()) {
+            step = std::min(step, TicksUntil(*next, clock.Now()));
+        }
+        clock.Advance(step);
+        left -= step;
         PumpMessages();
-        if (step >= target) return 0;
-        if (stop && stop()) return target - step;
+        if (left > 0 && stop && stop()) return left;
     }
+    return 0;
 }

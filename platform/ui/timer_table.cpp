@@ -10,7 +10,7 @@ TimerTable& TimerTable::Instance() {
 }
 
 void TimerTable::Set(HWND hwnd, UINT_PTR id, UINT periodMs) {
-    UINT period = std::max(periodMs, USER_TIMER_MINIMUM);
+    UINT period = std::clamp(periodMs, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
     timers_[{hwnd, id}] = Timer{period, GetTickCount() + period, ++sequence_};
 }
 
@@ -31,7 +31,7 @@ std::optional<UINT> TimerTable::Period(HWND hwnd, UINT_PTR id) const {
 std::optional<DWORD> TimerTable::NextDue() const {
     std::optional<DWORD> next;
     for (const auto& [key, timer] : timers_) {
-        if (!next || timer.due < *next) next = timer.due;
+        next = next ? EarlierTick(*next, timer.due) : timer.due;
     }
     return next;
 }
@@ -40,8 +40,8 @@ std::optional<std::pair<HWND, UINT_PTR>> TimerTable::EarliestDue(DWORD now) cons
     const std::pair<const std::pair<HWND, UINT_PTR>, Timer>* best = nullptr;
     for (const auto& entry : timers_) {
         const Timer& timer = entry.second;
-        if (timer.due > now) continue;
-        if (best == nullptr || timer.due < best->second.due ||
+        if (!TickReached(now, timer.due)) continue;
+        if (best == nullptr || TickBefore(timer.due, best->second.due) ||
             (timer.due == best->second.due && timer.sequence < best->second.sequence)) {
             best = &entry;
         }
@@ -57,7 +57,7 @@ int TimerTable::DeliverDue() {
         Timer& timer = timers_[*key];
         // Next tick one period after this one; ticks missed meanwhile are coalesced.
         timer.due += timer.period;
-        if (timer.due <= now) timer.due = now + timer.period;
+        if (TickReached(now, timer.due)) timer.due = now + timer.period;
         ::SendMessage(key->first, WM_TIMER, key->second, 0);
         ++delivered;
     }

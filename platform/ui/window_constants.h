@@ -170,6 +170,7 @@ constexpr int IDC_STATIC = -1;
 
 // Window timers never run faster than this.
 constexpr UINT USER_TIMER_MINIMUM = 10;
+constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 
 // Open-file dialog flags.
 constexpr DWORD OFN_HIDEREADONLY = 0x00000004u;

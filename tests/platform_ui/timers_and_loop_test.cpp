@@ -106,6 +106,32 @@ TEST_F(TimerTest, TimersAndSchedulerCallbacksInterleaveInTimeOrder) {
     EXPECT_EQ(events, (std::vector<std::string>{"timer@2000", "sim@2500", "timer@3000"}));
 }
 
+// The tick count wraps after 2^32 ms: timers and scheduled callbacks keep their periods and
+// their order through it, from a start just before the wrap and from one long wait.
+TEST_F(TimerTest, TimersAndSchedulerKeepTheirPeriodsAcrossTheTickWrap) {
+    for (DWORD before : {300u, 2500u}) {
+        SCOPED_TRACE(before);
+        window.ticks.clear();
+        clock.Set(0u - before);
+        const DWORD start = clock.Now();
+        std::vector<std::string> events;
+        auto at = [&] { return std::to_string(static_cast<DWORD>(clock.Now() - start)); };
+        window.onTick = [&](UINT_PTR) { events.push_back("timer@" + at()); };
+        window.SetTimer(1, 1000);
+        ClockScheduler::Instance().Schedule(start + 1500, [&] { events.push_back("sim@" + at()); });
+        AdvanceVirtualClock(clock, 3000);
+        EXPECT_EQ(events,
+                  (std::vector<std::string>{"timer@1000", "sim@1500", "timer@2000", "timer@3000"}));
+        EXPECT_EQ(NextTimerDue(), start + 4000);
+    }
+}
+
+TEST_F(TimerTest, AWaitLongerThanHalfTheTickRangeStillRunsEveryTick) {
+    window.SetTimer(1, 0x60000000);
+    AdvanceVirtualClock(clock, 0xC0000000);
+    EXPECT_EQ(TicksOf(1), (std::vector<DWORD>{0x60000000, 0xC0000000}));
+}
+
 TEST_F(TimerTest, AdvanceStopsEarlyAndReportsTheTimeLeft) {
     window.SetTimer(1, 300);
     DWORD left = AdvanceVirtualClock(clock, 1000, [&] { return !window.ticks.empty(); });

@@ -1,0 +1,64 @@
+// Runs the benchmarks, then prints each measured path's ratio to its floor, taken in the same
+// run, beside the goal, so that two machines can be compared by their ratios. Single-thread
+// paths compare CPU time (steadier on a shared machine); paths with another thread or process
+// compare real time (their names end in /real_time).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+struct Pair {
+    const char* measured;
+    const char* floor;
+    double goal;
+};
+
+constexpr Pair kPairs[] = {
+    {"BM_QueryOid", "BM_Floor_CardOid", 3.0},
+    {"BM_QueryOidPending/real_time", "BM_QueryOid/real_time", 2.0},
+    {"BM_StatusTick", "BM_QueryOid", 12.0},
+    {"BM_MeterPaint", "BM_Floor_FillAndBlit", 2.0},
+    {"BM_Startup/real_time", "BM_Floor_MinimalProcess/real_time", 2.5},
+};
+
+// The console output as usual, and each run's real time per iteration kept by name.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const std::string name = run.benchmark_name();
+            const bool real = name.size() > 10 && name.ends_with("/real_time");
+            times[name] = real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+        }
+    }
+    std::map<std::string, double> times;
+};
+
+void PrintRatios(const std::map<std::string, double>& times) {
+    std::printf("\n%-30s %-34s %8s %6s\n", "measured", "floor", "ratio", "goal");
+    for (const Pair& pair : kPairs) {
+        auto measured = times.find(pair.measured);
+        auto floor = times.find(pair.floor);
+        if (measured == times.end() || floor == times.end() || floor->second <= 0) continue;
+        double ratio = measured->second / floor->second;
+        std::printf("%-30s %-34s %7.2fx %5.1fx %s\n", pair.measured, pair.floor, ratio, pair.goal,
+                    ratio <= pair.goal ? "ok" : "OVER");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintRatios(reporter.times);
+    return 0;
+}
