@@ -70,6 +70,8 @@ enum class RequestMatch { Any, Query, Set };
 
 struct FaultSpec {
     std::optional<DWORD> oid;  // none: every OID
+    // Only requests whose record names this register or EEPROM word (RegisterAddress).
+    std::optional<DWORD> address;
     RequestMatch request = RequestMatch::Any;
     FaultKind kind = FaultKind::Status;
     DWORD value = 0;

@@ -274,6 +274,7 @@ FaultSpec ScenarioParser::Fault(const Json& value, const std::string& path) {
     if (const Json* oid = fields.Find("oid"); oid != nullptr && *oid != "any") {
         fault.oid = JsonFields::AsDword(*oid, fields.PathOf("oid"), 0, 0xFFFFFFFFu);
     }
+    fault.address = fields.OptionalDword("address");
     std::string request = fields.String("request", "any");
     if (requests.count(request) == 0) {
         JsonFields::Fail(fields.PathOf("request"), "expected any, query or set");
@@ -294,10 +295,14 @@ FaultSpec ScenarioParser::Fault(const Json& value, const std::string& path) {
 
 void ScenarioParser::Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter) {
     JsonFields fields(value, path);
-    adapter->eepromSize = fields.Dword("size", adapter->eepromSize, 2, kMaxEepromBytes);
-    if (adapter->eepromSize % 2 != 0) JsonFields::Fail(fields.PathOf("size"), "must be even");
-    adapter->eepromWords = Map<WORD>(fields.Find("words"), fields.PathOf("words"),
-                                     adapter->eepromSize / 2 - 1, 0xFFFF);
+    adapter->eepromSize = fields.Dword("size", adapter->eepromSize, 0, kMaxEepromBytes);
+    // An odd last byte belongs to no word; an EEPROM below two bytes holds none.
+    const Json* words = fields.Find("words");
+    if (words != nullptr && adapter->eepromSize < 2) {
+        JsonFields::Fail(fields.PathOf("words"), "the EEPROM holds no word");
+    }
+    adapter->eepromWords =
+        Map<WORD>(words, fields.PathOf("words"), adapter->eepromSize / 2 - 1, 0xFFFF);
     fields.Finish();
 }
 

@@ -47,7 +47,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
     // The log serves tests and diagnostics; a long run keeps only the most recent requests.
     if (requests_.size() >= kRequestLogLimit) requests_.erase(requests_.begin());
     requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
-    auto fault = faults_->Take(call.type, call.oid, {FaultKind::SubmitFailure, FaultKind::Pending});
+    auto fault = faults_->Take(call, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};
     if (fault->kind == FaultKind::Pending) return {SubmitDecision::Action::Pend, 0};
     return {SubmitDecision::Action::Fail, fault->value};
@@ -56,8 +56,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
 OidResult SimCard::Handle(const OidCall& call) {
     std::lock_guard lock(mutex_);
     if (removed_) return OidTable::Failure(ndis::kAdapterRemoved);
-    auto fault = faults_->Take(call.type, call.oid,
-                               {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
+    auto fault = faults_->Take(call, {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
     model_->listCountOverride.reset();
     if (fault && fault->kind == FaultKind::Status) return OidTable::Failure(fault->value);
     if (fault && fault->kind == FaultKind::Reply) {

@@ -11,7 +11,10 @@ constexpr DWORD kMacWord = 2;
 
 SimEeprom::SimEeprom(DWORD sizeBytes, const std::map<DWORD, WORD>& initial, const MacAddress& mac,
                      std::string path, std::string title)
-    : words_(sizeBytes / 2, kErased), path_(std::move(path)), title_(std::move(title)) {
+    : sizeBytes_(sizeBytes),
+      words_(sizeBytes / 2, kErased),
+      path_(std::move(path)),
+      title_(std::move(title)) {
     for (DWORD i = 0; i < 3; ++i) {
         Store(kMacWord + i, static_cast<WORD>(mac[2 * i] | (mac[2 * i + 1] << 8)));
     }

@@ -11,12 +11,12 @@
 
 class SimEeprom {
   public:
-    // sizeBytes is even; a fresh EEPROM is erased (0xFFFF) with the MAC address in words 2 to 4
-    // and the scenario's words on top. An empty path keeps the contents in memory.
+    // An odd last byte belongs to no word. A fresh EEPROM is erased (0xFFFF) with the MAC address
+    // in words 2 to 4 and the scenario's words on top. An empty path keeps the contents in memory.
     SimEeprom(DWORD sizeBytes, const std::map<DWORD, WORD>& initial, const MacAddress& mac,
               std::string path, std::string title);
 
-    DWORD SizeBytes() const { return static_cast<DWORD>(words_.size() * 2); }
+    DWORD SizeBytes() const { return sizeBytes_; }
     bool Read(DWORD address, WORD* value) const;
     // False for an address outside the EEPROM.
     bool Write(DWORD address, WORD value);
@@ -27,6 +27,7 @@ class SimEeprom {
     bool Store(DWORD address, WORD value);
     void Persist();
 
+    DWORD sizeBytes_;
     std::vector<WORD> words_;
     std::string path_;
     std::string title_;
