@@ -1,5 +1,58 @@
 #include "diagnostics/c_mcr.h"
 
+#include "adapter/wlan_adapter.h"
+#include "diagnostics/hex_field.h"
+#include "platform/core/text.h"
 #include "res/resource_ids.h"
 
-CMCR::CMCR() : UtilityPage(IDD_MCR, OnDestroyAction::EndMainDialog) {}
+namespace {
+
+constexpr DWORD kRegisterBytes = 4;
+
+}  // namespace
+
+CMCR::CMCR() : RegisterPage(IDD_MCR, IDC_MCR_OUTPUT) {}
+
+void CMCR::DoDataExchange(DataExchange& dx) {
+    RegisterPage::DoDataExchange(dx);
+    dx.Text(IDC_MCR_DATA, data_);
+    dx.Text(IDC_MCR_OUTPUT, output_);
+    dx.Text(IDC_MCR_ADDRESS, address_);
+}
+
+void CMCR::OnRead() {
+    UpdateData(TRUE);
+    if (Adapter() == nullptr) return;
+    DWORD value = 0;
+    if (!Adapter()->ReadMacRegister(static_cast<int>(ScanHexOrZero(address_)), value)) {
+        ShowMessage(kReadFailedMessage);
+        return;
+    }
+    data_ = StrFormat("%08x", value);
+    UpdateData(FALSE);
+}
+
+void CMCR::OnSet() {
+    UpdateData(TRUE);
+    if (Adapter() == nullptr) return;
+    std::optional<DWORD> address = HexFieldForSet(address_);
+    if (!address) return;
+    std::optional<DWORD> value = HexFieldForSet(data_);
+    if (!value) return;
+    Adapter()->WriteMacRegister(static_cast<int>(*address), *value);
+}
+
+void CMCR::OnReadAll() {
+    if (Adapter() == nullptr) return;
+    Dump(output_, [this](std::string& text) { return AppendDump(text); });
+}
+
+bool CMCR::AppendDump(std::string& text) {
+    for (DWORD a = 0; a < kDumpEnd; a += kRegisterBytes) {
+        if (a % kLineBytes == 0) text += StrFormat(a == 0 ? "%04x: " : "\r\n%04x: ", a);
+        DWORD value = 0;
+        if (!Adapter()->ReadMacRegister(static_cast<int>(a), value)) return false;
+        text += StrFormat("%08x ", value);
+    }
+    return true;
+}
