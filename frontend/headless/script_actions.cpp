@@ -97,6 +97,8 @@ std::string ScriptActions::Input(const ScriptCommand& command, Window& front) {
             return Select(front, command.id, command.index);
         case ScriptVerb::DoubleClick:
             return DoubleClick(front, command.id, command.index);
+        case ScriptVerb::Scroll:
+            return Scroll(front, command.id, command.index);
         case ScriptVerb::KeyEnter:
             return PressEnter(front) ? "" : "the window in front took no key";
         case ScriptVerb::KeyEscape:
@@ -165,6 +167,14 @@ std::string ScriptActions::DoubleClick(Window& front, int id, int row) {
     if (static_cast<std::size_t>(row) >= count)
         return OutOfRange(front, id, row, count, "row", "rows");
     return DoubleClickItem(front, id, row) ? "" : Refused(front, id);
+}
+
+std::string ScriptActions::Scroll(Window& front, int id, int line) {
+    std::string error;
+    Window* edit = Reachable(front, id, {ControlKind::Edit}, error);
+    if (edit == nullptr) return error;
+    if ((edit->GetStyle() & ES_MULTILINE) == 0) return Named(front, id) + " has one line";
+    return ScrollEdit(front, id, line) ? "" : Refused(front, id);
 }
 
 std::string ScriptActions::Close() {

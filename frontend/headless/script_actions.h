@@ -26,6 +26,7 @@ class ScriptActions {
     std::string Type(Window& front, int id, const std::string& text);
     std::string Select(Window& front, int id, int index);
     std::string DoubleClick(Window& front, int id, int row);
+    std::string Scroll(Window& front, int id, int line);
     std::string Close();
     std::string Expect(Window& front, int id, const std::string& text);
     std::string Input(const ScriptCommand& command, Window& front);

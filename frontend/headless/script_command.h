@@ -14,6 +14,7 @@ enum class ScriptVerb {
     Select,       // select ID INDEX
     Type,         // type ID TEXT
     DoubleClick,  // dblclick ID ROW
+    Scroll,       // scroll ID LINE
     KeyEnter,     // key enter
     KeyEscape,    // key escape
     Close,        // close
@@ -29,7 +30,7 @@ struct ScriptCommand {
     std::string word;                 // the command word as written
     DWORD ms = 0;                     // wait
     int id = 0;                       // control id; tab: the page index
-    int index = 0;                    // select: entry or row; dblclick: row
+    int index = 0;                    // select: entry or row; dblclick: row; scroll: line
     std::string text;                 // type, expect
     std::optional<std::string> path;  // file: nothing for `file -` (cancel)
     std::vector<std::string> args;    // extension: the words after the command word

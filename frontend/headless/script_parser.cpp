@@ -12,13 +12,14 @@ struct VerbForm {
     const char* usage;
 };
 
-constexpr std::array<VerbForm, 11> kForms = {{
+constexpr std::array<VerbForm, 12> kForms = {{
     {"wait", ScriptVerb::Wait, "wait MS"},
     {"tab", ScriptVerb::Tab, "tab N"},
     {"click", ScriptVerb::Click, "click ID"},
     {"select", ScriptVerb::Select, "select ID INDEX"},
     {"type", ScriptVerb::Type, "type ID TEXT"},
     {"dblclick", ScriptVerb::DoubleClick, "dblclick ID ROW"},
+    {"scroll", ScriptVerb::Scroll, "scroll ID LINE"},
     {"key", ScriptVerb::KeyEnter, "key enter|escape"},
     {"close", ScriptVerb::Close, "close"},
     {"file", ScriptVerb::File, "file PATH|-"},
@@ -79,6 +80,7 @@ bool ReadArguments(ArgumentReader& reader, ScriptCommand& command, std::string& 
             return ReadId(reader, command) && reader.End();
         case ScriptVerb::Select:
         case ScriptVerb::DoubleClick:
+        case ScriptVerb::Scroll:
             return ReadId(reader, command) && ReadIndex(reader, command) && reader.End();
         case ScriptVerb::Type:
         case ScriptVerb::Expect:

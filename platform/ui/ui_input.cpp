@@ -48,6 +48,13 @@ bool SelectItem(Window& window, int id, int index) {
     return false;
 }
 
+bool ScrollEdit(Window& window, int id, int first) {
+    EditControl* edit = Reachable<EditControl>(window, id);
+    if (edit == nullptr || (edit->GetStyle() & ES_MULTILINE) == 0) return false;
+    edit->LineScroll(first - edit->GetFirstVisibleLine());
+    return true;
+}
+
 bool DoubleClickItem(Window& window, int id, int row) {
     ListView* list = Reachable<ListView>(window, id);
     return list != nullptr && list->DoubleClick(row);

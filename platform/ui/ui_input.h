@@ -20,6 +20,9 @@ bool TypeText(Window& window, int id, const std::string& text);
 // Chooses entry `index` of a combo box (CBN_SELCHANGE) or row `index` of a list view
 // (LVN_ITEMCHANGED).
 bool SelectItem(Window& window, int id, int index);
+// Scrolls a multi-line edit so that line `first` is at the top (as far as it goes), as its
+// scroll bar does.
+bool ScrollEdit(Window& window, int id, int first);
 // Double tap on a list-view row (NM_DBLCLK).
 bool DoubleClickItem(Window& window, int id, int row);
 // Enter and escape keys: IDOK / IDCANCEL to the top-level window of `window`.
