@@ -143,7 +143,13 @@ Fl_Widget* ControlMirror::MakeEdit(const ControlState& state) {
     const WidgetBox& b = box_;
     Fl_Widget* widget = nullptr;
     if (multiLine_) {
-        widget = new MultiLineEdit(b.x, b.y, b.w, b.h, context_.font, IsReadOnly(state));
+        // Read-only multi-line edits show columns of figures: a fixed-pitch face keeps them
+        // aligned.
+        DesktopFont font = context_.font;
+        if (IsReadOnly(state)) font.face = FL_COURIER;
+        auto* edit = new MultiLineEdit(b.x, b.y, b.w, b.h, font, IsReadOnly(state));
+        edit->SetScrollHandler([this](int first) { DeliverScroll(first); });
+        widget = edit;
     } else {
         Fl_Input_* input = IsReadOnly(state) ? new Fl_Output(b.x, b.y, b.w, b.h)
                                              : new Fl_Input(b.x, b.y, b.w, b.h);
@@ -272,6 +278,16 @@ void ControlMirror::SetLabel(const std::string& text) {
 
 void ControlMirror::OnWidget(Fl_Widget* widget, void* self) {
     static_cast<ControlMirror*>(self)->Deliver(widget);
+}
+
+void ControlMirror::DeliverScroll(int first) {
+    if (updating_) return;
+    const HWND hwnd = hwnd_;
+    InputSink* sink = context_.sink;
+    Window* window = ModelWindow(hwnd);
+    if (window == nullptr || window->GetParent() == nullptr) return;
+    ScrollEdit(*window->GetParent(), window->GetDlgCtrlID(), first);
+    sink->InputDelivered(hwnd);
 }
 
 void ControlMirror::Deliver(Fl_Widget* widget) {

@@ -57,6 +57,8 @@ class ControlMirror {
 
     static void OnWidget(Fl_Widget* widget, void* self);
     void Deliver(Fl_Widget* widget);
+    // The user scrolled a multi-line edit: the model's first visible line follows.
+    void DeliverScroll(int first);
 
     HWND hwnd_;
     ControlKind kind_;

@@ -10,6 +10,7 @@ MultiLineEdit::MultiLineEdit(int x, int y, int w, int h, DesktopFont font, bool 
     textfont(font.face);
     textsize(font.size);
     text_->add_modify_callback(&MultiLineEdit::Modified, this);
+    mVScrollBar->callback(&MultiLineEdit::VerticalScrolled, this);
     if (readOnly) {
         color(FL_BACKGROUND_COLOR);
         cursor_style(DIM_CURSOR);
@@ -36,7 +37,22 @@ void MultiLineEdit::SetText(const std::string& text) {
     settingText_ = false;
 }
 
-void MultiLineEdit::ScrollToLine(int first) { scroll(first + 1, 0); }
+void MultiLineEdit::ScrollToLine(int first) {
+    scroll(first + 1, 0);
+    reportedTop_ = FirstVisibleLine();
+}
+
+void MultiLineEdit::VerticalScrolled(Fl_Widget* bar, void* self) {
+    auto* edit = static_cast<MultiLineEdit*>(self);
+    v_scrollbar_cb(static_cast<Fl_Scrollbar*>(bar), edit);
+    edit->ReportScroll();
+}
+
+void MultiLineEdit::ReportScroll() {
+    if (FirstVisibleLine() == reportedTop_) return;
+    reportedTop_ = FirstVisibleLine();
+    if (onScroll_) onScroll_(reportedTop_);
+}
 
 void MultiLineEdit::Modified(int, int inserted, int deleted, int, const char*, void* self) {
     auto* edit = static_cast<MultiLineEdit*>(self);
@@ -59,5 +75,7 @@ bool MultiLineEdit::ReadOnlyAllows(int event) const {
 
 int MultiLineEdit::handle(int event) {
     if (readOnly_ && !ReadOnlyAllows(event)) return 0;
-    return Fl_Text_Editor::handle(event);
+    const int handled = Fl_Text_Editor::handle(event);
+    ReportScroll();
+    return handled;
 }

@@ -8,6 +8,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Scrollbar.H>
 
 #include "desktop_fixture.h"
 #include "frontend/fltk/combo_choice.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/edit_control.h"
 #include "platform/ui/list_view.h"
 #include "platform/ui/resources.h"
 
@@ -191,3 +193,21 @@ TEST_F(DesktopControlsTest, TapAndDoubleTapOnAListRow) {
 }
 
 }  // namespace
+
+TEST_F(DesktopControlsTest, ReadOnlyLinesAreFixedPitchAndTheirScrollReachesTheModel) {
+    std::string text;
+    for (int i = 0; i < 30; ++i) text += "line " + std::to_string(i) + "\r\n";
+    dialog_.SetDlgItemText(kLinesId, text);
+    Host().Sync();
+    auto* lines = WidgetOf<MultiLineEdit>(kLinesId);
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->textfont(), FL_COURIER);
+    // The user drags the vertical scroll bar (the editor's first child) to line 7.
+    auto* bar = static_cast<Fl_Scrollbar*>(lines->child(0));
+    bar->value(8);
+    bar->do_callback();
+    Host().Sync();
+    auto* edit = static_cast<EditControl*>(dialog_.GetDlgItem(kLinesId));
+    EXPECT_EQ(edit->GetFirstVisibleLine(), 7);
+    EXPECT_EQ(lines->FirstVisibleLine(), 7);
+}
