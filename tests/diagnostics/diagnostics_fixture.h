@@ -1,6 +1,5 @@
-// The engineering pages in the whole application on the simulated card and the virtual clock,
-// started in the engineering mode; a test acts inside the main dialog's modal loop on one of
-// the pages, and message boxes and open-file answers go through the tests' host.
+// The engineering pages in the whole application (engineering mode) on the simulated card and
+// the virtual clock; a test acts on one page inside the main dialog's modal loop.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,16 +17,11 @@
 #include "platform/ui/default_ui_host.h"
 #include "platform/ui/ui_input.h"
 #include "res/resource_ids.h"
-#include "sim/sim_card.h"
 #include "sim/sim_host.h"
 
 class DiagnosticsTest : public ::testing::Test {
   protected:
-    static constexpr const char16_t* NAME = u"SDW1";
-    // Sheet tabs of the engineering pages.
-    static constexpr int BBCR_TAB = 5;
-    static constexpr int MCR_TAB = 6;
-    static constexpr int EEPROM_TAB = 7;
+    static constexpr int BBCR_TAB = 5, MCR_TAB = 6, EEPROM_TAB = 7;
     static constexpr DWORD FAILURE = 0xC0000001;
 
     void SetUp() override {
@@ -36,7 +30,7 @@ class DiagnosticsTest : public ::testing::Test {
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
         SetUiHost(&ui);
-        scenario.adapters.emplace_back().name = NAME;
+        scenario.adapters.emplace_back().name = u"SDW1";
     }
     void TearDown() override {
         host.reset();
@@ -49,12 +43,10 @@ class DiagnosticsTest : public ::testing::Test {
     }
 
     AdapterSpec& Desc() { return scenario.adapters[0]; }
-
     // Runs the utility with page `tab` in front; `inside` acts on it, then the utility ends.
     void Run(int tab, const std::function<void()>& inside) {
         host = std::make_unique<SimHost>(scenario);
-        card = host->Card(NAME);
-        ASSERT_NE(card, nullptr);
+        card = host->Card(u"SDW1");
         ui.onModal = [this, tab, &inside](Dialog& dialog) {
             main = dynamic_cast<MainDialog*>(&dialog);
             if (main == nullptr) return;
@@ -65,24 +57,19 @@ class DiagnosticsTest : public ::testing::Test {
         };
         theApp.SetEngineeringMode(true);
         theApp.InitInstance();
-        main = nullptr;
-        page = nullptr;
     }
 
     void Type(int id, const std::string& text) { ASSERT_TRUE(TypeText(*page, id, text)); }
     void Click(int id) { ASSERT_TRUE(ClickControl(*page, id)); }
     std::string Text(int id) const { return page->GetDlgItemText(id); }
-    int FirstLine(int id) const { return FindControl(*page, id)->Describe().firstVisibleLine; }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& box : ui.boxes) texts.push_back(box.text);
         return texts;
     }
-    // Every request of `oid` at `address` is answered with a failure status.
-    void FailAt(DWORD oid, DWORD address) {
-        FaultSpec fault;
-        fault.oid = oid;
-        fault.address = address;
+    // Every request of `oid` (at `address` when given) fails with an error status.
+    void FailAt(DWORD oid, std::optional<DWORD> address) {
+        FaultSpec fault{oid, address};
         fault.value = FAILURE;
         card->AddFault(fault);
     }

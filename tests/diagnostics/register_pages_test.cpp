@@ -1,5 +1,3 @@
-#include "diagnostics/c_bbcr.h"
-#include "diagnostics/c_mcr.h"
 #include "diagnostics/register_page.h"
 #include "diagnostics_fixture.h"
 #include "sim/sim_oids.h"
@@ -70,13 +68,13 @@ TEST_F(DiagnosticsTest, BasebandDumpKeepsItsLineAndSurvivesAFailedOne) {
         card->SetBasebandRegister(0, 0xEE);
         Click(IDC_READ_ALL);
         EXPECT_EQ(Text(IDC_BB_OUTPUT).substr(6, 2), "EE");
-        EXPECT_EQ(FirstLine(IDC_BB_OUTPUT), 5);
+        EXPECT_EQ(FindControl(*page, IDC_BB_OUTPUT)->Describe().firstVisibleLine, 5);
 
         FailAt(oids::kBasebandRegister, 50);
         card->SetBasebandRegister(0, 0x11);
         Click(IDC_READ_ALL);
         EXPECT_EQ(Text(IDC_BB_OUTPUT).substr(6, 2), "EE");
-        EXPECT_EQ(FirstLine(IDC_BB_OUTPUT), 5);
+        EXPECT_EQ(FindControl(*page, IDC_BB_OUTPUT)->Describe().firstVisibleLine, 5);
     });
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Failed to set configuration", kFailRead}));
 }
