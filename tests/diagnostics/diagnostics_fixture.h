@@ -17,6 +17,7 @@
 #include "platform/ui/default_ui_host.h"
 #include "platform/ui/ui_input.h"
 #include "res/resource_ids.h"
+#include "sim/sim_card.h"
 #include "sim/sim_host.h"
 
 class DiagnosticsTest : public ::testing::Test {
@@ -69,7 +70,9 @@ class DiagnosticsTest : public ::testing::Test {
     }
     // Every request of `oid` (at `address` when given) fails with an error status.
     void FailAt(DWORD oid, std::optional<DWORD> address) {
-        FaultSpec fault{oid, address};
+        FaultSpec fault;
+        fault.oid = oid;
+        fault.address = address;
         fault.value = FAILURE;
         card->AddFault(fault);
     }
