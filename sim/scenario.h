@@ -70,13 +70,13 @@ enum class RequestMatch { Any, Query, Set };
 
 struct FaultSpec {
     std::optional<DWORD> oid;  // none: every OID
-    // Only requests whose record names this register or EEPROM word (RegisterAddress).
-    std::optional<DWORD> address;
     RequestMatch request = RequestMatch::Any;
     FaultKind kind = FaultKind::Status;
     DWORD value = 0;
     std::vector<BYTE> data;
     std::optional<DWORD> times;  // applies to this many matching requests, then no more
+    // Only requests whose record names this register or EEPROM word (RegisterAddress).
+    std::optional<DWORD> address = std::nullopt;
 };
 
 struct AdapterSpec {
