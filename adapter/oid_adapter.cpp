@@ -170,7 +170,9 @@ int OidAdapter::GetBssType(int& type) {
         if (v == INFRASTRUCTURE) type = 0;
     });
     int result = second == Reply::NotIssued ? 4 : 8;
-    return first == Reply::NotIssued ? result | 1 : result;
+    // Bit 0: the driver gave no answer to the access-point query, whether no request could
+    // be made or the driver refused it; such a driver cannot be an access point.
+    return first != Reply::Answered ? result | 1 : result;
 }
 
 int OidAdapter::SetBssType(int type) {

@@ -69,7 +69,7 @@ class WlanAdapter {
     virtual int GetSsid(std::string& ssid);
     // 13: Q 0xFFA0C511, 4: value 2 gives type 2 (AP), result 2. Otherwise Q 0xFFA0C008, 4:
     //     0 gives 1 (ad hoc), 1 gives 0 (infrastructure). Result bits: 8 second query made,
-    //     4 not made, +1 when the first query could not be made.
+    //     4 not made, +1 when the first query was not answered (not made or refused).
     virtual int GetBssType(int& type);
     // 14: type 0/1: S 0xFFA0C511 = 1, S 0xFFA0C008 = 1 (type 0) or 0 (type 1); type 2:
     //     S 0xFFA0C511 = 2, S 0xFFA0C008 = 1. Registry "BssType" (see GetDeviceClass) and

@@ -69,7 +69,10 @@ bool EntryNamesDevice(const WString& subkey, const WString& deviceName, bool& is
 }  // namespace
 
 MainDialog::MainDialog(Window* parent, bool engineering)
-    : Dialog(IDD_MAIN, parent), engineering_(engineering), icon_(LoadIcon(IDR_MAINFRAME)), sheet_("") {}
+    : Dialog(IDD_MAIN, parent),
+      engineering_(engineering),
+      icon_(LoadIcon(IDR_MAINFRAME)),
+      sheet_("") {}
 
 MainDialog::~MainDialog() = default;
 
@@ -103,6 +106,8 @@ void MainDialog::CreateHiddenPages() {
     macPage_ = std::make_unique<CMCR>();
     eepromPage_ = std::make_unique<CEEPRomAccess>();
     profileDialog_ = std::make_unique<CProfileDialog>(nullptr, nullptr);
+    // In the engineering mode the Status page's "Config" button opens the profile dialog.
+    if (engineering_) statusPage_.SetProfileDialog(profileDialog_.get());
 }
 
 void MainDialog::AddSheetPages() {

@@ -5,8 +5,9 @@
 #include <new>
 
 #include "adapter/wlan_adapter.h"
+#include "pages/c_profile_dialog.h"
+#include "pages/shell_open.h"
 #include "platform/core/ip_helper.h"
-#include "platform/core/shell.h"
 #include "platform/core/text.h"
 #include "res/resource_ids.h"
 
@@ -99,6 +100,9 @@ BOOL CConfig::OnInitDialog() {
     UtilityPage::OnInitDialog();
     profile_ = "(default)";
     SetDlgItemText(IDC_PROFILE, profile_);
+    if (profileDialog_ != nullptr) {
+        if (Window* button = GetDlgItem(IDC_CONFIG)) button->ShowWindow(SW_SHOW);
+    }
     if (Adapter() != nullptr) FirstRefresh();
     // Setting the range puts the meters back to 0: they show the link refreshes' values only.
     SetUpMeter(signalMeter_);
@@ -148,6 +152,10 @@ void CConfig::OnTimer(UINT_PTR id) {
 bool CConfig::OnCommand(int id, int code, HWND control) {
     if (id == IDC_SET_AP && code == BN_CLICKED) {
         StartShortcut();
+        return true;
+    }
+    if (id == IDC_CONFIG && code == BN_CLICKED) {
+        OpenProfileDialog();
         return true;
     }
     return UtilityPage::OnCommand(id, code, control);
@@ -271,16 +279,16 @@ void CConfig::RefreshAddress() {
 }
 
 void CConfig::StartShortcut() {
-    SHELLEXECUTEINFO info{};
-    info.cbSize = SHELLEXECUTEINFO_SIZE;
-    info.fMask = 0;
-    info.lpVerb = SHORTCUT_VERB;
-    info.lpFile = SHORTCUT_FILE;
-    info.lpParameters = nullptr;
-    info.lpDirectory = nullptr;
-    info.nShow = SW_HIDE;
     // The shortcut lies outside this program; a failure is not reported.
-    ShellExecuteEx(&info);
+    ShellOpen(SHORTCUT_VERB, SHORTCUT_FILE, 0, SW_HIDE);
+}
+
+void CConfig::OpenProfileDialog() {
+    if (profileDialog_ == nullptr) return;
+    // The default mode with no SSID of its own: the dialog shows the adapter's settings.
+    profileDialog_->SetMode(0);
+    profileDialog_->SetSsid("");
+    profileDialog_->DoModal();
 }
 
 void CConfig::ShowStatus(const std::string& text) {

@@ -12,6 +12,8 @@
 #include "controls/gradient_meter.h"
 #include "pages/utility_page.h"
 
+class CProfileDialog;
+
 class CConfig : public UtilityPage {
   public:
     static constexpr UINT_PTR LINK_TIMER = 254;
@@ -26,6 +28,8 @@ class CConfig : public UtilityPage {
     // The name of the opened adapter; the page finds its IP address by it.
     void SetAdapterName(const std::string& name) { adapterName_ = name; }
     const std::string& AdapterName() const { return adapterName_; }
+    // The dialog the "Config" button opens; with none the button stays hidden.
+    void SetProfileDialog(CProfileDialog* dialog) { profileDialog_ = dialog; }
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -45,6 +49,7 @@ class CConfig : public UtilityPage {
     void ShowDisconnected();
     void ShowConnectedLink();
     void StartShortcut();
+    void OpenProfileDialog();
 
     static void SetUpMeter(GradientMeter& meter);
     void ShowStatus(const std::string& text);
@@ -76,6 +81,7 @@ class CConfig : public UtilityPage {
     NdisConfiguration configuration_{};
     std::optional<ApInfoRecord> apInfo_;
     std::string adapterName_;
+    CProfileDialog* profileDialog_ = nullptr;
     bool disconnectedShown_ = false;
     bool bssidCaptured_ = false;
 };

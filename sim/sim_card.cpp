@@ -1,5 +1,7 @@
 #include "sim/sim_card.h"
 
+#include <utility>
+
 #include "platform/core/clock.h"
 #include "platform/core/text.h"
 #include "sim/card_address.h"
@@ -47,6 +49,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
     // The log serves tests and diagnostics; a long run keeps only the most recent requests.
     if (requests_.size() >= kRequestLogLimit) requests_.erase(requests_.begin());
     requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
+    if (watcher_) watcher_(requests_.back());
     auto fault = faults_->Take(call, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};
     if (fault->kind == FaultKind::Pending) return {SubmitDecision::Action::Pend, 0};
@@ -95,6 +98,11 @@ bool SimCard::AddressListed() const {
 std::vector<RecordedRequest> SimCard::Requests() const {
     std::lock_guard lock(mutex_);
     return {requests_.begin(), requests_.end()};
+}
+
+void SimCard::SetRequestWatcher(std::function<void(const RecordedRequest&)> watcher) {
+    std::lock_guard lock(mutex_);
+    watcher_ = std::move(watcher);
 }
 
 void SimCard::ClearRequests() {

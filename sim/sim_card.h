@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -68,6 +69,9 @@ class SimCard {
 
     std::vector<RecordedRequest> Requests() const;
     void ClearRequests();
+    // Called with each request as it arrives, before the card answers it (tests: what else
+    // had happened by then). Null removes it.
+    void SetRequestWatcher(std::function<void(const RecordedRequest&)> watcher);
 
     // State for tests and scripts.
     void SetLink(const LinkSpec& link);
@@ -109,6 +113,7 @@ class SimCard {
     mutable std::mutex mutex_;
     static constexpr std::size_t kRequestLogLimit = 4096;
     std::deque<RecordedRequest> requests_;
+    std::function<void(const RecordedRequest&)> watcher_;
     std::unique_ptr<CardModel> model_;
     std::unique_ptr<OidTable> table_;
     std::unique_ptr<FaultList> faults_;

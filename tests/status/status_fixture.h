@@ -1,13 +1,14 @@
 // The Status page in the whole application on the simulated driver and the virtual clock: one
 // adapter associated with "home", the IP helper's list as the test declares it (the card lists
-// no address of its own), and a hook that acts inside the main dialog's modal loop with time
-// counted from the page's activation.
+// no address of its own), and hooks that act inside the main dialog's modal loop, with time
+// counted from the page's activation, and inside the dialogs it opens.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,19 +85,26 @@ class StatusTest : public ::testing::Test {
     // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
     // button ends it.
     void Run(const std::function<void()>& inside) {
+        host.reset();  // a second run loads the driver again, as a restart would
         host = std::make_unique<SimHost>(scenario);
         card = host->Card(NAME);
         ASSERT_NE(card, nullptr);
         for (const auto& [name, ip] : addresses) SetAdapterAddress(name, ip, MASK);
+        theApp.SetEngineeringMode(engineering);
         ui.onModal = [this, &inside](Dialog& dialog) {
-            main = dynamic_cast<MainDialog*>(&dialog);
-            if (main == nullptr) return;
+            auto* opened = dynamic_cast<MainDialog*>(&dialog);
+            if (opened == nullptr) {
+                if (onOtherModal) onOtherModal(dialog);
+                return;
+            }
+            main = opened;
             page = &main->StatusPage();
             activatedAt = GetTickCount();
             inside();
             if (!main->IsEnding()) CloseWindow(*main);
         };
         theApp.InitInstance();
+        theApp.SetEngineeringMode(false);
         main = nullptr;
         page = nullptr;
     }
@@ -122,10 +130,21 @@ class StatusTest : public ::testing::Test {
     void SetRegistrySsid(const std::string& ssid) {
         main->Adapter()->WriteRegistryString("Ssid", ssid, 0);
     }
+    // The driver's registry parameters.
+    static std::optional<std::string> Stored(const std::string& name) {
+        return RegistryStore::Instance().GetString("Comm\\KESTREL1\\Parms", name);
+    }
+    static void Store(const std::string& name, const std::string& value) {
+        RegistryStore::Instance().SetString("Comm\\KESTREL1\\Parms", name, value);
+    }
     // The link goes, the card reporting `scanState`.
     void DropLink(DWORD scanState = 0) { card->Disconnect(scanState); }
 
     Scenario scenario;
+    // Runs the application with --engineering.
+    bool engineering = false;
+    // Acts in a modal dialog the utility opens inside the main dialog's run.
+    std::function<void(Dialog&)> onOtherModal;
     // The IP helper's list: adapter name and address.
     std::vector<std::pair<std::string, std::string>> addresses;
     VirtualClock clock{1000};
