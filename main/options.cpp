@@ -135,5 +135,5 @@ std::string UsageText() {
            "Exit status: 0 when the utility ended, 1 on a failed script command, a file that\n"
            "cannot be read or no display for the window, 2 on bad options.\n"
            "More: man sdwlan; README.md and docs/ (scripts: docs/script.md, scenarios:\n"
-           "docs/scenario.md) in the source tree or /usr/share/doc/sdwlan.\n";
+           "docs/scenario.md) in the source tree, or installed in PREFIX/share/doc/sdwlan.\n";
 }
