@@ -2,8 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 ARGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test sanitize bench format clean
+.PHONY: deps configure build run test install screenshots sanitize bench format clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -19,6 +20,14 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The program, desktop entry, icons, manual page and documentation below PREFIX (DESTDIR too).
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The pictures of docs/screenshots/, taken by scripts/screenshots/*.script under Xvfb.
+screenshots: build
+	@scripts/screenshots.sh $(BUILD)/main/sdwlan
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -1,5 +1,8 @@
 #include "main/desktop_mode.h"
 
+#include <cstdlib>
+#include <memory>
+
 #include "platform/core/clock.h"
 #include "platform/core/message_box.h"
 #include "platform/ui/ui_host.h"
@@ -8,6 +11,8 @@
 #include "frontend/fltk/display_probe.h"
 #include "frontend/fltk/fltk_host.h"
 #include "frontend/headless/stop_signal.h"
+#include "main/desktop_script.h"
+#include "main/script_source.h"
 #endif
 
 namespace {
@@ -28,6 +33,45 @@ int ScreenshotResult(const FltkHost& host, const Options& options, std::ostream&
     }
     return 1;
 }
+
+// Says which option wanted the window and how to give it a display.
+std::string NoDisplayMessage(const Options& options) {
+    const char* display = std::getenv("DISPLAY");
+    const std::string option = options.screenshotFile ? "--screenshot"
+                               : options.scriptFile   ? "--script"
+                                                      : "the desktop window";
+    const std::string where = display != nullptr && *display != '\0'
+                                  ? std::string("no display answers at DISPLAY=") + display
+                                  : std::string("DISPLAY is not set");
+    return "sdwlan: " + option + " needs a display, but " + where +
+           "; set DISPLAY to a running X server (or run under xvfb-run)";
+}
+
+// Runs the application with `host` as the window system's host, with the script when there is
+// one; returns the script's exit status.
+int RunHosted(FltkHost& host, const Options& options, const std::function<void()>& application,
+              const DesktopScriptIo& io, std::ostream& err) {
+    ScriptSource source;
+    if (!source.Open(options, io.stdinScript, err)) return 1;
+    std::unique_ptr<DesktopScript> script;
+    if (options.scriptFile) {
+        script = std::make_unique<DesktopScript>(host, source.Stream(), source.Name(), io.out, err);
+        if (io.sim) script->AddCommand("sim", io.sim);
+    }
+    // Ctrl+C and SIGTERM close the window as the user would, so that shutdown runs; so does
+    // the end of the script.
+    StopSignal stop;
+    host.SetStopRequest([&] { return stop.Requested() || (script && script->Finished()); });
+    SetUiHost(&host);
+    if (options.screenshotFile) {
+        host.ScheduleScreenshot(*options.screenshotFile, options.screenshotAfterMs);
+    }
+    application();
+    SetUiHost(nullptr);
+    host.SetStopRequest(nullptr);
+    io.out.flush();
+    return script && script->Failed() ? 1 : 0;
+}
 #endif
 
 }  // namespace
@@ -41,37 +85,31 @@ bool DesktopAvailable() {
 }
 
 int RunDesktop(const Options& options, const std::function<void()>& application,
-               std::ostream& err) {
+               const DesktopScriptIo& io, std::ostream& err) {
 #ifdef SDWLAN_HAVE_FLTK
     if (PlatformClock().IsVirtual()) {
         err << "sdwlan: the desktop window needs the real clock\n";
         return 1;
     }
     if (!DesktopDisplayAvailable()) {
-        err << "sdwlan: no display to open the window on\n";
+        err << NoDisplayMessage(options) << "\n";
         return 1;
     }
     MessageBoxHandler previousBoxes = SetMessageBoxHandler(nullptr);
     int result = 0;
     {
         FltkHost host;
-        // Ctrl+C and SIGTERM close the window as the user would, so that shutdown runs.
-        StopSignal stop;
-        host.SetStopRequest([&stop] { return stop.Requested(); });
-        SetUiHost(&host);
-        if (options.screenshotFile) {
-            host.ScheduleScreenshot(*options.screenshotFile, options.screenshotAfterMs);
-        }
-        application();
-        SetUiHost(nullptr);
-        result = ScreenshotResult(host, options, err);
+        result = RunHosted(host, options, application, io, err);
+        const int screenshot = ScreenshotResult(host, options, err);
+        result = result != 0 ? result : screenshot;
     }
     SetMessageBoxHandler(previousBoxes);
     return result;
 #else
     (void)options;
     (void)application;
-    err << "sdwlan: this build has no desktop window\n";
+    (void)io;
+    err << "sdwlan: this build has no desktop window; use --text, --headless or --report\n";
     return 1;
 #endif
 }

@@ -2,17 +2,29 @@
 #pragma once
 
 #include <functional>
+#include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "main/options.h"
 
 // Whether the desktop front end can run here: it is built in and a display answers.
 bool DesktopAvailable();
 
+// What a script (--script) in the desktop window reads and writes, and its `sim` command.
+struct DesktopScriptIo {
+    std::istream& stdinScript;  // the script for `--script -`
+    std::ostream& out;          // dumps and message boxes
+    std::function<std::string(const std::vector<std::string>&)> sim;
+};
+
 // Runs `application` (the application object's start-up, which returns when the main dialog
 // has ended) with the desktop front end as the window system's host. The platform clock must
 // be the real one: timers run in real time. With options.screenshotFile the main window is
 // written as a PNG after options.screenshotAfterMs and then closed through its caption OK
-// button; SIGINT and SIGTERM close it the same way. Returns 0, or 1 with a one-line reason
-// on `err` when the desktop cannot run or the screenshot was not written.
-int RunDesktop(const Options& options, const std::function<void()>& application, std::ostream& err);
+// button; SIGINT and SIGTERM close it the same way, and so does the end of options.scriptFile,
+// which drives the window meanwhile. Returns 0, or 1 with a one-line reason on `err` when the
+// desktop cannot run, the screenshot was not written or the script failed.
+int RunDesktop(const Options& options, const std::function<void()>& application,
+               const DesktopScriptIo& io, std::ostream& err);

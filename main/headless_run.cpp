@@ -1,15 +1,11 @@
 #include "main/headless_run.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
 #include "app/utility_app.h"
 #include "frontend/headless/headless_host.h"
 #include "frontend/headless/script_runner.h"
 #include "main/options.h"
 #include "main/request_trace.h"
+#include "main/script_source.h"
 #include "main/sim_commands.h"
 
 namespace {
@@ -30,26 +26,13 @@ std::string RunTraceCommand(const std::vector<std::string>& args, std::ostream& 
 
 int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
                 std::istream& stdinScript, std::ostream& out, std::ostream& err) {
-    std::istringstream noScript;
-    std::ifstream file;
-    std::istream* script = &noScript;
-    std::string name = "(no script)";
-    if (options.scriptFile) {
-        name = *options.scriptFile == "-" ? "<stdin>" : *options.scriptFile;
-        script = *options.scriptFile == "-" ? &stdinScript : &file;
-    }
-    if (script == &file) {
-        file.open(*options.scriptFile);
-        if (!file) {
-            err << "sdwlan: cannot open script " << name << ": " << std::strerror(errno) << "\n";
-            return 1;
-        }
-    }
+    ScriptSource script;
+    if (!script.Open(options, stdinScript, err)) return 1;
     HeadlessHost host(out);
     SetUiHost(&host);
     int status = 0;
     {
-        ScriptRunner runner(host, clock, *script, name, err);
+        ScriptRunner runner(host, clock, script.Stream(), script.Name(), err);
         runner.AddCommand("sim", [&sim](const std::vector<std::string>& args) {
             return RunSimCommand(sim, args);
         });

@@ -52,8 +52,12 @@ bool CheckCombination(const Options& options, std::string& error) {
     bool screenshot = options.screenshotFile || options.screenshotAfterMs != 0;
     if (modes > 1) {
         error = "--report, --headless and --text exclude each other";
-    } else if (options.scriptFile && !options.headless) {
-        error = "--script needs --headless";
+    } else if (options.scriptFile && (options.report || options.text)) {
+        error = "--script drives the window or --headless, not --report or --text";
+    } else if (options.scriptFile && options.screenshotFile) {
+        error =
+            "--script and --screenshot exclude each other (a script takes its pictures "
+            "with its screenshot command)";
     } else if (screenshot && modes > 0) {
         error =
             "--screenshot and --after need the desktop window, not --report, --headless or "
@@ -62,6 +66,8 @@ bool CheckCombination(const Options& options, std::string& error) {
         error = "--after needs --screenshot";
     } else if (screenshot && !kDesktopBuilt) {
         error = "--screenshot needs the desktop window, which this build does not have";
+    } else if (options.scriptFile && !options.headless && !kDesktopBuilt) {
+        error = "--script needs --headless in a build without the desktop window";
     }
     return error.empty();
 }
@@ -89,15 +95,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.engineering = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--scenario" || arg == "--registry" || arg == "--script" ||
                    arg == "--screenshot" || arg == "--after" || arg == "--trace") {
             if (!TakeOptionValue(args, i, options, error)) return std::nullopt;
         } else {
-            error = "unknown option '" + arg + "' (see --help)";
+            error = "unknown option '" + arg + "'";
             return std::nullopt;
         }
     }
-    if (!options.help && !CheckCombination(options, error)) return std::nullopt;
+    if (!options.help && !options.version && !CheckCombination(options, error)) return std::nullopt;
     return options;
 }
 
@@ -108,19 +116,24 @@ std::string UsageText() {
            "  --text            the utility on the real clock, printing the Status page's\n"
            "                    fields as they change, until Ctrl+C\n"
            "  --headless        the utility on the virtual clock, driven by a script\n"
-           "  --script FILE     the script for --headless ('-': standard input); without\n"
-           "                    one the utility starts and closes again\n"
+           "  --script FILE     a script driving the utility, in the desktop window or with\n"
+           "                    --headless ('-': standard input); --headless without one\n"
+           "                    starts the utility and closes it again\n"
            "  --report          print what the utility reads from the card, then exit\n"
            "  --scenario FILE   simulated world (JSON); default: built-in, one adapter\n"
            "  --registry FILE   registry file; default: $XDG_CONFIG_HOME/sdwlan/registry.reg\n"
            "  --screenshot FILE the desktop window as a PNG after --after MS (default 0),\n"
            "                    then the window is closed\n"
+           "  --after MS        the time before the screenshot\n"
            "  --engineering     also the engineering pages (BBCR, MCR, EEPROM) and the\n"
            "                    Status page's Config button for the profile dialog\n"
            "  --trace FILE      every OID request and answer, and every registry write of\n"
            "                    the driver's parameters, one line each ('-': standard\n"
            "                    error; docs/trace.md)\n"
+           "  --version         the utility's version\n"
            "  --help            this text\n"
-           "Scripts: docs/script.md. Exit status: 0 when the utility ended, 1 on a failed\n"
-           "script command or an unreadable file, 2 on bad options.\n";
+           "Exit status: 0 when the utility ended, 1 on a failed script command, a file that\n"
+           "cannot be read or no display for the window, 2 on bad options.\n"
+           "More: man sdwlan; README.md and docs/ (scripts: docs/script.md, scenarios:\n"
+           "docs/scenario.md) in the source tree, or installed in PREFIX/share/doc/sdwlan.\n";
 }

@@ -21,6 +21,7 @@ struct Options {
     std::optional<std::string> traceFile;  // "-" for standard error
     bool engineering = false;              // the engineering pages and the profile dialog's opener
     bool help = false;
+    bool version = false;
 
     RunMode Mode() const;
 };

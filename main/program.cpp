@@ -2,6 +2,7 @@
 // the registry gets its file, and the utility runs on top with the front end the mode asks for.
 #include "main/program.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -13,10 +14,14 @@
 #include "main/headless_run.h"
 #include "main/options.h"
 #include "main/request_trace.h"
+#include "main/sim_commands.h"
 #include "main/text_run.h"
 #include "platform/core/clock.h"
 #include "platform/core/message_box.h"
 #include "platform/registry/registry_store.h"
+#include "platform/ui/resources.h"
+#include "res/resource_ids.h"
+#include "res/utility_resources.h"
 #include "sim/scenario.h"
 #include "sim/scenario_error.h"
 #include "sim/sim_host.h"
@@ -27,7 +32,7 @@ bool OpenRegistry(const Options& options, std::ostream& err) {
     std::string path = options.registryFile.value_or(DefaultRegistryPath());
     std::string error;
     if (!RegistryStore::Instance().SetBackingFile(path, &error)) {
-        err << "sdwlan: " << error << "\n";
+        err << "sdwlan: " << error << "; mend or move the file, or name another with --registry\n";
         return false;
     }
     return true;
@@ -38,7 +43,8 @@ std::unique_ptr<Scenario> LoadScenario(const Options& options, std::ostream& err
         return std::make_unique<Scenario>(
             options.scenarioFile ? Scenario::LoadFile(*options.scenarioFile) : Scenario::Default());
     } catch (const ScenarioError& error) {
-        err << "sdwlan: " << error.what() << "\n";
+        err << "sdwlan: " << error.what()
+            << "; mend the file (format: docs/scenario.md) or leave out --scenario\n";
         return nullptr;
     }
 }
@@ -74,12 +80,24 @@ int RunScripted(const Options& options, const Scenario& scenario, std::istream& 
     return result;
 }
 
+// The version the utility's own resources carry (shown on its About page).
+std::string UtilityVersion() {
+    RegisterUtilityResources();
+    std::string version = Resources::Instance().FindString(IDS_UTILITY_VERSION).value_or("");
+    while (!version.empty() && std::isspace(static_cast<unsigned char>(version.back())))
+        version.pop_back();
+    return version;
+}
+
 void RunApplication() { theApp.InitInstance(); }
 
-// The utility in a desktop window, on the real clock.
-int RunWindow(const Options& options, const Scenario& scenario, std::ostream& err) {
+// The utility in a desktop window, on the real clock, driven by the user or a script.
+int RunWindow(const Options& options, const Scenario& scenario, std::istream& in, std::ostream& out,
+              std::ostream& err) {
     SimHost sim(scenario);
-    return RunDesktop(options, RunApplication, err);
+    const DesktopScriptIo io{
+        in, out, [&sim](const std::vector<std::string>& args) { return RunSimCommand(sim, args); }};
+    return RunDesktop(options, RunApplication, io, err);
 }
 
 int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
@@ -121,8 +139,8 @@ int RunChosenMode(const Options& options, const Scenario& scenario, std::istream
             break;
     }
     // A screenshot needs the window: without a display that is an error, not the text mode.
-    if (!options.text && (options.screenshotFile || DesktopAvailable()))
-        return RunWindow(options, scenario, err);
+    if (!options.text && (options.screenshotFile || options.scriptFile || DesktopAvailable()))
+        return RunWindow(options, scenario, in, out, err);
     return RunText(options, scenario, out, err);
 }
 
@@ -133,11 +151,15 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
     std::string error;
     auto options = ParseOptions(args, error);
     if (!options) {
-        err << "sdwlan: " << error << "\n";
+        err << "sdwlan: " << error << " (see sdwlan --help)\n";
         return 2;
     }
     if (options->help) {
         out << UsageText();
+        return 0;
+    }
+    if (options->version) {
+        out << "sdwlan " << UtilityVersion() << "\n";
         return 0;
     }
     theApp.SetEngineeringMode(options->engineering);

@@ -6,6 +6,9 @@
 #include <FL/Fl.H>
 #include <FL/Fl_File_Chooser.H>
 
+#include <algorithm>
+#include <utility>
+
 #include "frontend/fltk/loop_timing.h"
 #include "frontend/fltk/message_box_window.h"
 #include "frontend/fltk/screenshot.h"
@@ -59,12 +62,20 @@ int FltkHost::ShowMessageBox(HWND, const std::string& text, const std::string& c
     Sync();
     MessageBoxWindow box(text, caption, type, geometry_);
     box.Show();
+    MessageBoxWindow* const below = std::exchange(box_, &box);
+    if (messageObserver_) messageObserver_(text);
     while (!box.Answered() && !quitting_) Turn();
+    box_ = below;
     return box.Result();
 }
 
 std::optional<std::string> FltkHost::ChooseOpenFile(const OpenFileRequest& request) {
     Sync();
+    if (!fileAnswers_.empty()) {
+        std::optional<std::string> answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        return answer;
+    }
     const std::string filter = FileChooserFilter(request.filters);
     const std::string start = request.initialName.empty() ? "." : request.initialName;
     const std::string title = request.title.empty() ? "Open" : request.title;
@@ -91,6 +102,28 @@ void FltkHost::ScheduleScreenshot(const std::string& path, unsigned afterMs) {
     screenshotError_.clear();
     Fl::remove_timeout(&FltkHost::OnScreenshotDue, this);
     Fl::add_timeout(afterMs / 1000.0, &FltkHost::OnScreenshotDue, this);
+}
+
+void FltkHost::QueueFileAnswer(std::optional<std::string> path) {
+    fileAnswers_.push_back(std::move(path));
+}
+
+bool FltkHost::AnswerMessageBox(int result) {
+    if (box_ == nullptr) return false;
+    box_->Answer(result);
+    return true;
+}
+
+bool FltkHost::ScreenshotFront(const std::string& path, std::string& error) {
+    Sync();
+    if (box_ != nullptr) {
+        std::optional<RgbImage> image = CaptureWindow(box_->Desktop());
+        if (!image) error = "the message box is not shown";
+        return image && WritePng(*image, path, error);
+    }
+    Window* front = WindowManager::Instance().FrontWindow();
+    while (front != nullptr && front->GetParent() != nullptr) front = front->GetParent();
+    return WriteView(front != nullptr ? ViewOf(front->Handle()) : nullptr, path, error);
 }
 
 void FltkHost::Sync() {
@@ -121,7 +154,11 @@ void FltkHost::Turn() {
     PumpMessages();
     Sync();
     if (quitting_) return;
-    const DWORD waitMs = WaitBeforeNextEvent(NextEventDue(), GetTickCount(), kMaxWaitMs);
+    DWORD waitMs = WaitBeforeNextEvent(NextEventDue(), GetTickCount(), kMaxWaitMs);
+    if (turnWork_) {
+        waitMs = std::min(waitMs, turnWork_());
+        Sync();
+    }
     Fl::wait(waitMs / 1000.0);
 }
 
@@ -146,20 +183,22 @@ void FltkHost::OnScreenshotDue(void* self) { static_cast<FltkHost*>(self)->TakeS
 void FltkHost::TakeScreenshot() {
     Sync();
     Window* main = WindowManager::Instance().MainWindow();
-    WindowView* view = main != nullptr ? ViewOf(main->Handle()) : nullptr;
-    std::optional<RgbImage> image;
-    if (view != nullptr) image = CaptureWindow(view->Desktop());
-    if (!image) {
-        screenshot_ = ScreenshotState::Failed;
-        screenshotError_ = "no main window is shown";
-    } else if (!WritePng(*image, screenshotPath_, screenshotError_)) {
-        screenshot_ = ScreenshotState::Failed;
-    } else {
-        screenshot_ = ScreenshotState::Written;
-    }
+    const bool written = WriteView(main != nullptr ? ViewOf(main->Handle()) : nullptr,
+                                   screenshotPath_, screenshotError_);
+    screenshot_ = written ? ScreenshotState::Written : ScreenshotState::Failed;
     // Whatever is open ends now; the main window goes the way the user would close it.
     quitting_ = true;
     CloseMainWindow();
+}
+
+bool FltkHost::WriteView(WindowView* view, const std::string& path, std::string& error) {
+    std::optional<RgbImage> image;
+    if (view != nullptr) image = CaptureWindow(view->Desktop());
+    if (!image) {
+        error = "no window is shown in front";
+        return false;
+    }
+    return WritePng(*image, path, error);
 }
 
 void FltkHost::CloseMainWindow() {

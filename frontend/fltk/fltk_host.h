@@ -8,6 +8,7 @@
 // refresh.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,6 +20,8 @@
 #include "frontend/fltk/window_view.h"
 #include "platform/ui/ui_host.h"
 #include "platform/ui/window_manager.h"
+
+class MessageBoxWindow;
 
 class FltkHost : public UiHost, private InputSink {
   public:
@@ -50,6 +53,24 @@ class FltkHost : public UiHost, private InputSink {
     // caption OK button and every loop that is still running ends (a stop signal, say).
     void SetStopRequest(std::function<bool()> requested) { stopRequested_ = std::move(requested); }
 
+    // Work done at every turn of a loop (a script, say) before the loop waits for input; it
+    // returns how long the loop may wait, in milliseconds.
+    void SetTurnWork(std::function<DWORD()> work) { turnWork_ = std::move(work); }
+    // Called with the text of each message box as it is shown.
+    void SetMessageObserver(std::function<void(const std::string&)> observer) {
+        messageObserver_ = std::move(observer);
+    }
+    // The answer to the next open-file dialog instead of asking the user: a path, or nothing
+    // to cancel it. Answers queue up in order.
+    void QueueFileAnswer(std::optional<std::string> path);
+    bool MessageBoxOpen() const { return box_ != nullptr; }
+    // Answers the message box that is open; false when none is.
+    bool AnswerMessageBox(int result);
+    // Writes a PNG of the window in front: the message box, else the innermost modal dialog,
+    // else the main window. False with `error` set when there is none or the file cannot be
+    // written.
+    bool ScreenshotFront(const std::string& path, std::string& error);
+
     // Brings the desktop windows up to date with the model.
     void Sync();
     // The view of a top-level window; null when it has none.
@@ -66,6 +87,7 @@ class FltkHost : public UiHost, private InputSink {
     static void OnScreenshotDue(void* self);
     void TakeScreenshot();
     void CloseMainWindow();
+    bool WriteView(WindowView* view, const std::string& path, std::string& error);
 
     WidgetGeometry geometry_;
     std::map<HWND, std::unique_ptr<WindowView>> views_;
@@ -77,4 +99,8 @@ class FltkHost : public UiHost, private InputSink {
     ScreenshotState screenshot_ = ScreenshotState::None;
     std::string screenshotError_;
     std::function<bool()> stopRequested_;
+    std::function<DWORD()> turnWork_;
+    std::function<void(const std::string&)> messageObserver_;
+    std::deque<std::optional<std::string>> fileAnswers_;
+    MessageBoxWindow* box_ = nullptr;
 };

@@ -23,6 +23,8 @@ class MessageBoxWindow {
     // The button pressed; unanswered, the harmless one (Cancel when there is one).
     int Result() const { return result_ != 0 ? result_ : hasCancel_ ? IDCANCEL : IDOK; }
     Fl_Window& Desktop() { return *window_; }
+    // Answers as the button `result` would.
+    void Answer(int result);
 
     // MB_OKCANCEL: the box type with OK and Cancel buttons.
     static constexpr UINT kOkCancel = 0x1;
@@ -31,7 +33,6 @@ class MessageBoxWindow {
     static void OnOk(Fl_Widget* widget, void* self);
     static void OnCancel(Fl_Widget* widget, void* self);
     static void OnClose(Fl_Widget* widget, void* self);
-    void Answer(int result);
 
     Fl_Window* window_ = nullptr;
     std::string text_;

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "frontend/headless/file_answer_queue.h"
 #include "platform/ui/ui_host.h"
 
-class HeadlessHost : public UiHost {
+class HeadlessHost : public UiHost, public FileAnswerQueue {
   public:
     explicit HeadlessHost(std::ostream& out);
 
@@ -28,7 +29,7 @@ class HeadlessHost : public UiHost {
     void WaitCursorChanged(bool busy) override;
 
     // The answer to the next open-file dialog: a path, or nothing to cancel it.
-    void QueueFileAnswer(std::optional<std::string> path);
+    void QueueFileAnswer(std::optional<std::string> path) override;
     std::size_t PendingFileAnswers() const { return fileAnswers_.size(); }
     bool IsBusy() const { return busy_; }
     // Each change between idle (false) and busy (true), in order.

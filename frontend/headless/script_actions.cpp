@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "frontend/headless/headless_host.h"
+#include "frontend/headless/file_answer_queue.h"
 #include "frontend/headless/quoted_text.h"
 #include "frontend/headless/window_dump.h"
 #include "platform/ui/dialog.h"
@@ -77,7 +77,7 @@ std::string ScriptActions::Run(const ScriptCommand& command) {
         case ScriptVerb::Close:
             return Close();
         case ScriptVerb::File:
-            host_.QueueFileAnswer(command.path);
+            files_.QueueFileAnswer(command.path);
             return "";
         default:
             break;

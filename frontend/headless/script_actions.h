@@ -9,12 +9,12 @@
 
 #include "frontend/headless/script_command.h"
 
-class HeadlessHost;
+class FileAnswerQueue;
 class Window;
 
 class ScriptActions {
   public:
-    ScriptActions(HeadlessHost& host, std::ostream& out) : host_(host), out_(out) {}
+    ScriptActions(FileAnswerQueue& files, std::ostream& out) : files_(files), out_(out) {}
 
     // Carries out every command but `wait` and registered words; returns an error text, or an
     // empty one when the command was carried out.
@@ -31,6 +31,6 @@ class ScriptActions {
     std::string Expect(Window& front, int id, const std::string& text);
     std::string Input(const ScriptCommand& command, Window& front);
 
-    HeadlessHost& host_;
+    FileAnswerQueue& files_;
     std::ostream& out_;
 };

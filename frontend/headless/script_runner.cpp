@@ -8,20 +8,14 @@
 
 ScriptRunner::ScriptRunner(HeadlessHost& host, VirtualClock& clock, std::istream& script,
                            std::string name, std::ostream& err)
-    : host_(host),
-      clock_(clock),
-      script_(script),
-      name_(std::move(name)),
-      err_(err),
-      actions_(host, host.Out()) {
+    : host_(host), clock_(clock), session_(host, host.Out(), script, std::move(name), err) {
     host_.SetModalLoop([this](Dialog& dialog) { RunModalLoop(dialog); });
 }
 
 ScriptRunner::~ScriptRunner() { host_.SetModalLoop(nullptr); }
 
 void ScriptRunner::AddCommand(const std::string& word, Extension handler) {
-    parser_.AddExtensionWord(word);
-    extensions_[word] = std::move(handler);
+    session_.AddCommand(word, std::move(handler));
 }
 
 void ScriptRunner::RunModalLoop(Dialog& dialog) {
@@ -30,40 +24,21 @@ void ScriptRunner::RunModalLoop(Dialog& dialog) {
         if (dialog.IsEnding()) return;
         if (wait_) {
             ContinueWait(dialog);
-        } else if (finished_) {
+        } else if (session_.Finished()) {
             WindDown(dialog);
             return;
-        } else if (auto command = NextCommand()) {
+        } else if (auto command = session_.Next()) {
             Execute(*command);
         }
     }
 }
 
-std::optional<ScriptCommand> ScriptRunner::NextCommand() {
-    std::string text;
-    while (std::getline(script_, text)) {
-        ParsedLine parsed = parser_.Parse(text, ++line_);
-        if (!parsed.error.empty()) {
-            Fail(line_, parsed.error);
-            return std::nullopt;
-        }
-        if (parsed.command) return parsed.command;
-    }
-    finished_ = true;
-    return std::nullopt;
-}
-
 void ScriptRunner::Execute(const ScriptCommand& command) {
-    std::string error;
     if (command.verb == ScriptVerb::Wait) {
         wait_ = Wait{clock_.Now() + command.ms, ++waitSerial_};
-    } else if (command.verb == ScriptVerb::Extension) {
-        error = extensions_.at(command.word)(command.args);
     } else {
-        error = actions_.Run(command);
+        session_.Execute(command);
     }
-    if (!error.empty()) Fail(command.line, command.word + ": " + error);
-    host_.Out().flush();
 }
 
 void ScriptRunner::ContinueWait(Dialog& dialog) {
@@ -86,12 +61,4 @@ void ScriptRunner::WindDown(Dialog& dialog) {
     }
     PumpMessages();
     // A dialog that does not end now is cancelled when this loop returns.
-}
-
-void ScriptRunner::Fail(int line, const std::string& message) {
-    err_ << name_ << ":" << line << ": " << message << "\n";
-    err_.flush();
-    failed_ = true;
-    finished_ = true;
-    wait_.reset();
 }

@@ -12,16 +12,12 @@
 // button, as a user closing it would.
 #pragma once
 
-#include <functional>
 #include <istream>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "frontend/headless/script_actions.h"
-#include "frontend/headless/script_parser.h"
+#include "frontend/headless/script_session.h"
 #include "platform/core/clock.h"
 
 class Dialog;
@@ -29,9 +25,7 @@ class HeadlessHost;
 
 class ScriptRunner {
   public:
-    // Handler of a registered command word: gets the words after it and returns an error
-    // text, or an empty one when the command was carried out.
-    using Extension = std::function<std::string(const std::vector<std::string>& args)>;
+    using Extension = ScriptSession::Extension;
 
     // Becomes the host's modal loop until destroyed. `name` names the script in messages;
     // errors go to `err`, dumps to the host's output.
@@ -47,10 +41,10 @@ class ScriptRunner {
     void RunModalLoop(Dialog& dialog);
 
     // A command failed (its message is written); the program's exit status is 1.
-    bool Failed() const { return failed_; }
+    bool Failed() const { return session_.Failed(); }
     // The script has been read to its end, or stopped at an error.
-    bool Finished() const { return finished_; }
-    int LinesRead() const { return line_; }
+    bool Finished() const { return session_.Finished(); }
+    int LinesRead() const { return session_.LinesRead(); }
 
   private:
     struct Wait {
@@ -58,24 +52,14 @@ class ScriptRunner {
         unsigned serial = 0;
     };
 
-    std::optional<ScriptCommand> NextCommand();
     void Execute(const ScriptCommand& command);
     void ContinueWait(Dialog& dialog);
     bool IsCurrentWait(unsigned serial) const { return wait_ && wait_->serial == serial; }
     void WindDown(Dialog& dialog);
-    void Fail(int line, const std::string& message);
 
     HeadlessHost& host_;
     VirtualClock& clock_;
-    std::istream& script_;
-    std::string name_;
-    std::ostream& err_;
-    ScriptParser parser_;
-    ScriptActions actions_;
-    std::map<std::string, Extension> extensions_;
+    ScriptSession session_;
     std::optional<Wait> wait_;
     unsigned waitSerial_ = 0;
-    int line_ = 0;
-    bool finished_ = false;
-    bool failed_ = false;
 };

@@ -72,16 +72,13 @@ bool RegistryStore::SetBackingFile(const std::string& path, std::string* error) 
         RegistryKey loaded;
         if (!ReadWholeFile(path, &text, &message) ||
             !RegistryFileParser(path).Parse(text, &loaded, &message)) {
-            if (error)
-                *error = message + " (file left unchanged; the registry is kept in memory only)";
+            if (error) *error = message + " (the file is left unchanged)";
             return false;
         }
         root_ = std::move(loaded);
         savedText_ = PersistedText(root_);
     } else if (path.empty() || ec) {
-        if (error)
-            *error =
-                "registry file " + path + " cannot be used; the registry is kept in memory only";
+        if (error) *error = "registry file " + path + " cannot be used";
         return false;
     } else {
         savedText_.clear();

@@ -99,7 +99,9 @@ TEST_F(AppDesktopTest, PictureWithoutADisplayIsAnErrorNotTheTextMode) {
         RunProgram({"--registry", TempFile("registry.reg"), "--screenshot", picture}, out, err);
     setenv("DISPLAY", display.c_str(), 1);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(err.str(), "sdwlan: no display to open the window on\n");
+    EXPECT_EQ(err.str(),
+              "sdwlan: --screenshot needs a display, but DISPLAY is not set; set DISPLAY to a "
+              "running X server (or run under xvfb-run)\n");
     EXPECT_EQ(out.str(), "");
     EXPECT_FALSE(ReadPng(picture));
 }

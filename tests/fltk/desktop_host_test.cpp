@@ -8,10 +8,12 @@
 #include <FL/Fl_Input.H>
 
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "desktop_fixture.h"
 #include "frontend/fltk/tab_strip.h"
+#include "main/desktop_script.h"
 #include "platform/core/message_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_units.h"
@@ -306,6 +308,28 @@ TEST_F(DesktopHostTest, PictureEndsEveryOpenLoop) {
     ASSERT_TRUE(image);
     EXPECT_EQ(dialog.boxAnswer, IDOK);
     EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(DesktopHostTest, ScriptPicturesTheMessageBoxAndAnswersItBeforeItsNextCommand) {
+    ControlsDialog dialog;
+    dialog.boxAtStart = true;
+    const std::string box = PicturePath("script-box");
+    const std::string window = PicturePath("script-window");
+    std::istringstream in("screenshot " + box + "\nclick " + std::to_string(kButtonId) +
+                          "\nscreenshot " + window + "\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    DesktopScript script(Host(), in, "test.txt", out, err);
+    Host().SetStopRequest([&script] { return script.Finished(); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(out.str(), "message: Hello\n");
+    EXPECT_EQ(dialog.boxAnswer, IDOK);
+    EXPECT_EQ(dialog.clicks, 1);
+    std::optional<RgbImage> boxImage = ReadPng(box);
+    std::optional<RgbImage> windowImage = ReadPng(window);
+    ASSERT_TRUE(boxImage && windowImage);
+    EXPECT_NE(boxImage->width, windowImage->width) << "the box, then the dialog";
 }
 
 TEST_F(DesktopHostTest, StopRequestClosesTheMainWindowThroughItsOkButton) {
