@@ -41,7 +41,7 @@ void ScriptRunner::RunModalLoop(Dialog& dialog) {
 
 std::optional<ScriptCommand> ScriptRunner::NextCommand() {
     std::string text;
-    while (std::getline(script_, text)) {
+    while (ReadLine(text)) {
         ParsedLine parsed = parser_.Parse(text, ++line_);
         if (!parsed.error.empty()) {
             Fail(line_, parsed.error);
@@ -51,6 +51,20 @@ std::optional<ScriptCommand> ScriptRunner::NextCommand() {
     }
     finished_ = true;
     return std::nullopt;
+}
+
+// The next line, read no further than kMaxScriptLine bytes; a longer line fails the script.
+bool ScriptRunner::ReadLine(std::string& text) {
+    text.clear();
+    for (int c = script_.get(); c != std::char_traits<char>::eof(); c = script_.get()) {
+        if (c == '\n') return true;
+        if (text.size() == kMaxScriptLine) {
+            Fail(line_ + 1, "line longer than " + std::to_string(kMaxScriptLine) + " bytes");
+            return false;
+        }
+        text.push_back(static_cast<char>(c));
+    }
+    return !text.empty();
 }
 
 void ScriptRunner::Execute(const ScriptCommand& command) {

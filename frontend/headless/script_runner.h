@@ -27,6 +27,9 @@
 class Dialog;
 class HeadlessHost;
 
+// The longest script line read.
+constexpr std::size_t kMaxScriptLine = 4096;
+
 class ScriptRunner {
   public:
     // Handler of a registered command word: gets the words after it and returns an error
@@ -64,6 +67,7 @@ class ScriptRunner {
     bool IsCurrentWait(unsigned serial) const { return wait_ && wait_->serial == serial; }
     void WindDown(Dialog& dialog);
     void Fail(int line, const std::string& message);
+    bool ReadLine(std::string& text);
 
     HeadlessHost& host_;
     VirtualClock& clock_;
