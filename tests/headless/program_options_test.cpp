@@ -124,8 +124,9 @@ TEST_F(HeadlessProgram, HostileFilesAreRefusedWithOneLineAndStatus1) {
     for (const auto& [args, says] : cases) {
         err.str("");
         EXPECT_EQ(RunProgram(args, out, err), 1);
-        EXPECT_EQ(err.str().rfind(says, 0), 0u) << err.str();
-        EXPECT_EQ(std::count(err.str().begin(), err.str().end(), '\n'), 1) << err.str();
+        std::string said = err.str();
+        EXPECT_EQ(said.rfind(says, 0), 0u) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
     EXPECT_FALSE(fs::exists(dir / "registry.reg"));
 }
