@@ -3,6 +3,12 @@
 #include "platform/core/text.h"
 #include "sim/json_fields.h"
 
+namespace {
+
+constexpr std::size_t kMaxMessage = 160;
+
+}  // namespace
+
 JsonText::Json JsonText::Parse(const std::string& text) {
     if (auto nul = text.find('\0'); nul != std::string::npos) {
         JsonFields::Fail("$", StrFormat("a NUL byte at offset %zu; expected JSON text", nul));
@@ -13,7 +19,10 @@ JsonText::Json JsonText::Parse(const std::string& text) {
             return reader.OnEvent(event, parsed);
         });
     } catch (const Json::exception& error) {
-        JsonFields::Fail("$", std::string("not valid JSON: ") + error.what());
+        // The library quotes the offending token, which may be a thousand digits long.
+        std::string what = error.what();
+        if (what.size() > kMaxMessage) what = what.substr(0, kMaxMessage) + "...";
+        JsonFields::Fail("$", "not valid JSON: " + what);
     }
 }
 
