@@ -105,7 +105,7 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     EXPECT_EQ(a.faults[1].value, 31u);
 }
 
-class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
 TEST_P(ScenarioErrorTest, NamesThePathAndTheFault) {
     auto [json, expected] = GetParam();
@@ -162,6 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "events": [{"at": 1, "removeCard": true}]})",
                   "$.events[0]: no wireless adapter for this event"}));
 
+namespace {
+
 std::string WithAdapter(const std::string& fields) {
     return R"({"adapters": [{"name": "A")" + fields + "}]}";
 }
@@ -172,16 +174,11 @@ std::string KeyPath(int levels, std::size_t nameLength) {
     return path;
 }
 
+}  // namespace
+
 // Hostile input: every case is refused with its place and the limit, nothing aborts.
-class ScenarioHostileTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
-
-TEST_P(ScenarioHostileTest, IsRefusedWithThePlaceAndTheLimit) {
-    auto [json, expected] = GetParam();
-    EXPECT_NE(ErrorOf(json).find(expected), std::string::npos) << ErrorOf(json);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Inputs, ScenarioHostileTest,
+    HostileInputs, ScenarioErrorTest,
     ::testing::Values(
         std::pair{std::string(R"({"seed": 1e400})"), std::string("$: not valid JSON:")},
         std::pair{"{\"seed\": " + std::string(1000, '9') + "}",
