@@ -5,6 +5,7 @@
 
 #include "fake_link.h"
 #include "fuzz_input.h"
+#include "link/adapter_handle.h"
 #include "link/driver_link.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
