@@ -20,8 +20,8 @@ NetworkSighting Sighting(FuzzInput& input) {
     NetworkSpec& n = sighting.network;
     for (auto& byte : n.bssid) byte = input.Take<uint8_t>();
     n.channel = 1 + input.Take<uint8_t>() % 14;
-    n.privacy = input.Take<uint8_t>() & 1;
-    n.mode = input.Take<uint8_t>() & 1;
+    n.privacy = input.Take<uint8_t>();
+    n.mode = input.Take<uint8_t>();
     n.beaconPeriod = input.Take<uint16_t>();
     auto text = input.Bytes(input.Take<uint8_t>() % 40);
     n.ssid.assign(text.begin(), text.end());
