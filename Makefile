@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test install screenshots sanitize bench format clean
+.PHONY: deps configure build run test install screenshots sanitize bench format clean fuzz-build fuzz \
+        fuzz-ci
 
 deps:
 	@scripts/ensure-deps.sh
@@ -35,6 +36,22 @@ sanitize: deps
 	@cmake --build $(BUILD)-asan -j $(JOBS)
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The libFuzzer targets (fuzz/) in their own build with clang, ASan and UBSan; `make fuzz` runs
+# each for FUZZ_SECONDS, `make fuzz-ci` each for 10 seconds.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
+		-DCMAKE_CXX_COMPILER=clang++ -DSDWLAN_FUZZ=ON -DSDWLAN_FLTK=OFF -DSDWLAN_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	@FUZZ_BUILD=$(FUZZ_BUILD) scripts/fuzz.sh $(FUZZ_SECONDS)
+
+fuzz-ci:
+	@FUZZ_BUILD=$(FUZZ_BUILD) scripts/fuzz-ci.sh
+
 # Each measured path beside its floor and their ratios, then the long run's peak memory.
 bench: build
 	@$(BUILD)/bench/sdwlan_bench
@@ -44,4 +61,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(FUZZ_BUILD)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
           libbenchmark-dev libfltk1.3-dev fluid nlohmann-json3-dev libstb-dev xvfb xauth
-          fonts-dejavu-core clang-format desktop-file-utils man-db)
+          fonts-dejavu-core clang-format desktop-file-utils man-db clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kWordsPerLine = 8;
 constexpr DWORD kMaxWords = 0x10000;
+// Far more than the text of the largest EEPROM; a larger file is refused unread.
+constexpr std::size_t kMaxFileBytes = 1024 * 1024;
 
 bool ParseHex(const std::string& text, DWORD limit, DWORD* value) {
     if (text.empty() || text.size() > 8) return false;
@@ -64,10 +66,15 @@ bool ParseLine(const std::string& raw, std::map<DWORD, WORD>* words) {
 
 bool EepromFile::Load(const std::string& path, std::map<DWORD, WORD>* words, bool* exists,
                       std::string* error) {
-    *exists = std::filesystem::exists(path);
+    std::error_code ec;
+    *exists = std::filesystem::exists(path, ec);
+    if (ec) {
+        *error = "cannot use " + path + ": " + ec.message();
+        return false;
+    }
     if (!*exists) return true;
     std::string content;
-    if (!ReadWholeFile(path, &content, error)) return false;
+    if (!ReadWholeFile(path, &content, error, kMaxFileBytes)) return false;
     std::istringstream in(content);
     std::string line;
     std::map<DWORD, WORD> parsed;

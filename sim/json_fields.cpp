@@ -1,5 +1,7 @@
 #include "sim/json_fields.h"
 
+#include <limits>
+
 #include "platform/core/text.h"
 #include "sim/scenario_error.h"
 #include "sim/value_text.h"
@@ -25,9 +27,19 @@ void JsonFields::Finish() const {
     }
 }
 
+namespace {
+
+constexpr unsigned long long kLargest = std::numeric_limits<long long>::max();
+
+}  // namespace
+
 long long JsonFields::AsInteger(const Json& value, const std::string& path, long long low,
                                 long long high) {
     std::optional<long long> number;
+    if (value.is_number_unsigned() && value.get<unsigned long long>() > kLargest) {
+        Fail(path,
+             StrFormat("%llu is outside %lld to %lld", value.get<unsigned long long>(), low, high));
+    }
     if (value.is_number_integer()) number = value.get<long long>();
     if (value.is_string()) number = ValueText::Integer(value.get<std::string>());
     if (!number) Fail(path, "expected an integer");

@@ -55,7 +55,7 @@ Scenario Scenario::Parse(const std::string& jsonText) { return ScenarioParser::P
 
 Scenario Scenario::LoadFile(const std::string& path) {
     std::string text, error;
-    if (!ReadWholeFile(path, &text, &error)) {
+    if (!ReadWholeFile(path, &text, &error, kMaxScenarioBytes)) {
         throw ScenarioError("scenario file '" + path + "': " + error);
     }
     try {

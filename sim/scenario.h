@@ -79,6 +79,12 @@ struct FaultSpec {
     std::optional<DWORD> address = std::nullopt;
 };
 
+// The longest adapter name: what the utility's 128-byte binding list holds besides the name's
+// terminator and the list's.
+constexpr std::size_t kMaxAdapterName = 62;
+// The largest scenario file read; a larger one is refused unread.
+constexpr std::size_t kMaxScenarioBytes = 1024 * 1024;
+
 struct AdapterSpec {
     WString name;
     bool wireless = true;

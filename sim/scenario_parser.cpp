@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "platform/core/text.h"
+#include "platform/registry/registry_path.h"
 #include "sim/channel_plan.h"
 #include "sim/event_parser.h"
 #include "sim/json_fields.h"
+#include "sim/json_text.h"
 #include "sim/scenario_error.h"
 #include "sim/value_text.h"
 
@@ -24,15 +26,7 @@ std::string Item(const std::string& path, std::size_t index) {
 
 }  // namespace
 
-Scenario ScenarioParser::Parse(const std::string& text) {
-    Json root;
-    try {
-        root = Json::parse(text);
-    } catch (const Json::parse_error& error) {
-        throw ScenarioError(std::string("$: not valid JSON: ") + error.what());
-    }
-    return FromJson(root);
-}
+Scenario ScenarioParser::Parse(const std::string& text) { return FromJson(JsonText::Parse(text)); }
 
 Scenario ScenarioParser::FromJson(const Json& root) {
     JsonFields fields(root, "$");
@@ -106,16 +100,14 @@ ProtocolDriverSpec ScenarioParser::Driver(const Json& value, const std::string& 
 AdapterSpec ScenarioParser::Adapter(const Json& value, const std::string& path) {
     JsonFields fields(value, path);
     AdapterSpec desc;
-    const Json* name = fields.Find("name");
-    if (name == nullptr) JsonFields::Fail(fields.PathOf("name"), "missing");
-    desc.name = Utf8ToWide(JsonFields::AsString(*name, fields.PathOf("name")));
-    if (desc.name.empty()) JsonFields::Fail(fields.PathOf("name"), "empty");
+    desc.name = AdapterName(fields.Find("name"), fields.PathOf("name"));
     desc.wireless = fields.Bool("wireless", desc.wireless);
     if (const Json* mac = fields.Find("mac")) desc.mac = Mac(*mac, fields.PathOf("mac"));
     desc.maxTotalSize = fields.Dword("maxTotalSize", desc.maxTotalSize);
     desc.apModeSupported = fields.Bool("apModeSupported", desc.apModeSupported);
     desc.apInfoMode = fields.Dword("apInfoMode", desc.apInfoMode);
-    desc.parametersKey = fields.String("parametersKey", desc.parametersKey);
+    if (const Json* key = fields.Find("parametersKey"))
+        desc.parametersKey = KeyPath(*key, fields.PathOf("parametersKey"));
     desc.deviceName = fields.String("deviceName", desc.deviceName);
     desc.scanTimeMs = fields.Dword("scanTimeMs", desc.scanTimeMs, 0, kMaxScanTimeMs);
     if (const Json* s = fields.Find("settings"))
@@ -304,6 +296,28 @@ void ScenarioParser::Eeprom(const Json& value, const std::string& path, AdapterS
     adapter->eepromWords =
         Map<WORD>(words, fields.PathOf("words"), adapter->eepromSize / 2 - 1, 0xFFFF);
     fields.Finish();
+}
+
+// A name the binding list can carry: at most kMaxAdapterName UTF-16 units, no control characters.
+WString ScenarioParser::AdapterName(const Json* value, const std::string& path) {
+    if (value == nullptr) JsonFields::Fail(path, "missing");
+    WString name = Utf8ToWide(JsonFields::AsString(*value, path));
+    if (name.empty()) JsonFields::Fail(path, "empty");
+    if (name.size() > kMaxAdapterName) {
+        JsonFields::Fail(path, StrFormat("longer than %zu characters", kMaxAdapterName));
+    }
+    if (std::any_of(name.begin(), name.end(), [](char16_t c) { return c < 0x20 || c == 0x7F; }))
+        JsonFields::Fail(path, "control characters are not allowed");
+    return name;
+}
+
+std::string ScenarioParser::KeyPath(const Json& value, const std::string& path) {
+    std::string text = JsonFields::AsString(value, path);
+    auto names = SplitRegistryPath(text);
+    if (!names || names->empty()) JsonFields::Fail(path, "expected a key path like Comm\\X\\Parms");
+    if (std::string problem = KeyPathProblem(*names); !problem.empty())
+        JsonFields::Fail(path, problem);
+    return text;
 }
 
 ActiveDeviceSpec ScenarioParser::ActiveDevice(const Json& value, const std::string& path) {

@@ -26,6 +26,8 @@ class ScenarioParser {
     static FaultSpec Fault(const Json& value, const std::string& path);
     static void Hardware(JsonFields& fields, AdapterSpec* desc);
     static void Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter);
+    static WString AdapterName(const Json* value, const std::string& path);
+    static std::string KeyPath(const Json& value, const std::string& path);
     static ActiveDeviceSpec ActiveDevice(const Json& value, const std::string& path);
     // A dotted IPv4 address; an empty text too when mayBeEmpty.
     static std::string Ipv4(const Json& value, const std::string& path, bool mayBeEmpty);

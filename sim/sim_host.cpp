@@ -19,13 +19,16 @@
 namespace {
 
 // "<registry file stem>-eeprom-<adapter>.txt" next to the registry file; empty without one.
+// Letters, digits, '-', '_' and non-ASCII UTF-8 stay as they are; every other byte is written as
+// %XX, so that different names never share a file and the longest name still fits a file name.
 std::string EepromPath(const WString& adapterName) {
     std::string registryFile = RegistryStore::Instance().BackingFile();
     if (registryFile.empty()) return {};
     std::string name;
     for (char c : WideToUtf8(adapterName)) {
-        bool plain = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
-        name.push_back(plain ? c : '_');
+        auto byte = static_cast<unsigned char>(c);
+        bool plain = std::isalnum(byte) || c == '-' || c == '_' || byte >= 0x80;
+        name += plain ? std::string(1, c) : StrFormat("%%%02X", byte);
     }
     std::filesystem::path path(registryFile);
     return (path.parent_path() / (path.stem().string() + "-eeprom-" + name + ".txt")).string();

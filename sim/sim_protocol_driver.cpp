@@ -165,7 +165,7 @@ BOOL SimProtocolDriver::EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesRetur
     if (outSize == 0) return Fail(ERROR_INSUFFICIENT_BUFFER);
     std::vector<BYTE> list = BindingList();
     DWORD count = std::min(outSize, static_cast<DWORD>(list.size()));
-    std::memcpy(out, list.data(), count);
+    if (count > 0) std::memcpy(out, list.data(), count);
     *bytesReturned = desc_.reportedBindingBytes.value_or(count);
     return TRUE;
 }

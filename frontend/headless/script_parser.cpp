@@ -109,6 +109,8 @@ bool ScriptParser::IsExtensionWord(const std::string& word) const {
 }
 
 ParsedLine ScriptParser::Parse(std::string_view line, int lineNumber) const {
+    // An editor may start the file with a UTF-8 byte-order mark.
+    if (lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
     std::string_view rest = ArgumentReader::Trim(line);
     if (rest.empty() || rest.front() == '#') return {};
     ScriptCommand command;

@@ -12,7 +12,7 @@ void ScriptSession::AddCommand(const std::string& word, Extension handler) {
 std::optional<ScriptCommand> ScriptSession::Next() {
     if (finished_) return std::nullopt;
     std::string text;
-    while (std::getline(script_, text)) {
+    while (ReadLine(text)) {
         ParsedLine parsed = parser_.Parse(text, ++line_);
         if (!parsed.error.empty()) {
             Fail(line_, parsed.error);
@@ -22,6 +22,21 @@ std::optional<ScriptCommand> ScriptSession::Next() {
     }
     finished_ = true;
     return std::nullopt;
+}
+
+// The next line, read no further than kMaxScriptLine bytes, so a script without line breaks is
+// never read whole.
+bool ScriptSession::ReadLine(std::string& text) {
+    text.clear();
+    for (int c = script_.get(); c != std::char_traits<char>::eof(); c = script_.get()) {
+        if (c == '\n') return true;
+        if (text.size() == kMaxScriptLine) {
+            Fail(line_ + 1, "line longer than " + std::to_string(kMaxScriptLine) + " bytes");
+            return false;
+        }
+        text.push_back(static_cast<char>(c));
+    }
+    return !text.empty();
 }
 
 void ScriptSession::Execute(const ScriptCommand& command) {

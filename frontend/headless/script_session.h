@@ -16,6 +16,9 @@
 
 class FileAnswerQueue;
 
+// The longest script line read; a longer one fails the script.
+constexpr std::size_t kMaxScriptLine = 4096;
+
 class ScriptSession {
   public:
     // Handler of a registered command word: gets the words after it and returns an error
@@ -39,6 +42,7 @@ class ScriptSession {
 
   private:
     void Fail(int line, const std::string& message);
+    bool ReadLine(std::string& text);
 
     std::ostream& out_;
     std::istream& script_;

@@ -3,13 +3,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <vector>
 
 namespace {
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+
+std::string TooLarge(const std::string& path, std::size_t maxBytes) {
+    return "cannot read " + path + ": larger than the limit of " + std::to_string(maxBytes) +
+           " bytes";
+}
 
 std::string Describe(const std::string& what, const std::string& path) {
     return what + " " + path + ": " + std::strerror(errno);
@@ -52,7 +60,8 @@ void SyncDirectory(const std::filesystem::path& dir) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string* content, std::string* error) {
+bool ReadWholeFile(const std::string& path, std::string* content, std::string* error,
+                   std::size_t maxBytes) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         *error = "cannot read " + path + ": it is a directory";
@@ -63,13 +72,22 @@ bool ReadWholeFile(const std::string& path, std::string* content, std::string* e
         *error = Describe("cannot read", path);
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    std::string text;
+    std::vector<char> chunk(std::min<std::size_t>(maxBytes + 1, kReadChunk));
+    while (in && text.size() <= maxBytes) {
+        std::size_t want = std::min(chunk.size(), maxBytes + 1 - text.size());
+        in.read(chunk.data(), static_cast<std::streamsize>(want));
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         *error = "cannot read " + path;
         return false;
     }
-    *content = text.str();
+    if (text.size() > maxBytes) {
+        *error = TooLarge(path, maxBytes);
+        return false;
+    }
+    *content = std::move(text);
     return true;
 }
 

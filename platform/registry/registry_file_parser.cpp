@@ -100,6 +100,7 @@ bool RegistryFileParser::ParseSection(std::string_view line) {
     if (!names || (!path.empty() && names->empty())) {
         return Fail("expected a key path below HKEY_LOCAL_MACHINE");
     }
+    if (std::string problem = KeyPathProblem(*names); !problem.empty()) return Fail(problem);
     RegistryKey* key = root_;
     for (const auto& name : *names) key = &key->AddChild(name);
     current_ = std::move(names);

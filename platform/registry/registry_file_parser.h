@@ -10,6 +10,9 @@
 
 #include "platform/registry/registry_key.h"
 
+// The largest registry file read; a larger one is refused unread.
+constexpr std::size_t kMaxRegistryFileBytes = 1024 * 1024;
+
 class RegistryFileParser {
   public:
     explicit RegistryFileParser(std::string fileName) : fileName_(std::move(fileName)) {}

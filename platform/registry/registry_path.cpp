@@ -1,5 +1,7 @@
 #include "platform/registry/registry_path.h"
 
+#include "platform/core/text.h"
+
 namespace {
 
 char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -42,4 +44,16 @@ std::string JoinRegistryPath(const RegistryPath& path) {
         text += name;
     }
     return text;
+}
+
+std::string KeyPathProblem(const RegistryPath& path) {
+    if (path.size() > kMaxKeyDepth) {
+        return "expected a key at most " + std::to_string(kMaxKeyDepth) + " levels deep";
+    }
+    for (const auto& name : path) {
+        if (Utf8ToWide(name).size() > kMaxKeyNameUnits) {
+            return "expected key names of at most " + std::to_string(kMaxKeyNameUnits) + " characters";
+        }
+    }
+    return {};
 }

@@ -70,7 +70,7 @@ bool RegistryStore::SetBackingFile(const std::string& path, std::string* error) 
     if (!path.empty() && std::filesystem::exists(path, ec)) {
         std::string text;
         RegistryKey loaded;
-        if (!ReadWholeFile(path, &text, &message) ||
+        if (!ReadWholeFile(path, &text, &message, kMaxRegistryFileBytes) ||
             !RegistryFileParser(path).Parse(text, &loaded, &message)) {
             if (error) *error = message + " (the file is left unchanged)";
             return false;
@@ -145,6 +145,9 @@ LONG RegistryStore::CreateKey(const RegistryPath& base, const RegistryPath& sub,
         if (created) *created = false;
         return result;
     }
+    RegistryPath full = base;
+    full.insert(full.end(), sub.begin(), sub.end());
+    if (!KeyPathProblem(full).empty()) return ERROR_INVALID_PARAMETER;
     RegistryPath names;
     result = Apply([&](RegistryKey& root) {
         names.clear();

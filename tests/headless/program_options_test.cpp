@@ -4,8 +4,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <stdexcept>
+#include <tuple>
 
+#include "main/guarded_run.h"
 #include "main/options.h"
 #include "main/program.h"
 
@@ -143,6 +147,46 @@ TEST_F(HeadlessProgram, AScriptFileIsNamedInItsErrors) {
     EXPECT_EQ(err.str().rfind(path + ":3: expect: control 1004 in \"SD WLAN Utility\" shows ", 0),
               0u)
         << err.str();
+}
+
+// A hostile file ends the run with status 1 and one line naming it; the registry is not written.
+TEST_F(HeadlessProgram, HostileFilesAreRefusedWithOneLineAndStatus1) {
+    std::string huge = (dir / "huge.json").string();
+    std::ofstream(huge) << R"({"seed": 1e400})";
+    std::string registry = (dir / "registry.reg").string();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--headless", "--registry", registry, "--scenario", huge},
+         "sdwlan: scenario file '" + huge + "': $: not valid"},
+        {{"--headless", "--registry", registry, "--scenario", "/dev/zero"},
+         "sdwlan: scenario file '/dev/zero': cannot"},
+        {{"--report", "--registry", "/dev/zero"}, "sdwlan: cannot read /dev/zero: larger than"},
+    };
+    for (const auto& [args, says] : cases) {
+        err.str("");
+        EXPECT_EQ(RunProgram(args, out, err), 1);
+        std::string said = err.str();
+        EXPECT_EQ(said.rfind(says, 0), 0u) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    EXPECT_FALSE(fs::exists(dir / "registry.reg"));
+}
+
+TEST(GuardedRun, AnEscapingExceptionIsOneLineAndADocumentedStatus) {
+    const std::tuple<std::function<int()>, int, std::string> cases[] = {
+        {[] { return 7; }, 7, ""},
+        {[]() -> int { throw std::runtime_error("bad\nthing"); }, kExitInternalError,
+         "sdwlan: internal error: bad thing\n"},
+        {[]() -> int { throw 42; }, kExitInternalError,
+         "sdwlan: internal error: an unknown exception\n"},
+        {[]() -> int { throw std::bad_alloc(); }, kExitOutOfMemory, "sdwlan: out of memory\n"},
+    };
+    for (const auto& [body, status, message] : cases) {
+        std::ostringstream err;
+        EXPECT_EQ(RunGuarded(body, err), status);
+        EXPECT_EQ(err.str(), message);
+    }
+    EXPECT_EQ(kExitInternalError, 3);
+    EXPECT_EQ(kExitOutOfMemory, 4);
 }
 
 TEST_F(HeadlessProgram, BadOptionsExitWithStatus2) {

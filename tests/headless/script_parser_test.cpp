@@ -28,6 +28,12 @@ TEST(ScriptParser, BlankLinesAndCommentsAreNoCommands) {
     }
 }
 
+TEST(ScriptParser, AByteOrderMarkIsSkippedOnlyAtTheStartOfTheFile) {
+    EXPECT_EQ(MakeParser().Parse("\xEF\xBB\xBFwait 5", 1).command->ms, 5u);
+    EXPECT_EQ(MakeParser().Parse("\xEF\xBB\xBFwait 5", 2).error,
+              "unknown command '\xEF\xBB\xBFwait'");
+}
+
 TEST(ScriptParser, NumbersOfEachCommand) {
     ScriptCommand wait = ParseGood("  wait 2500  \r");
     EXPECT_EQ(wait.verb, ScriptVerb::Wait);

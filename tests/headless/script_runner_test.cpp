@@ -141,7 +141,7 @@ TEST_F(ScriptRunnerTest, HostAnswersFileDialogsFromTheQueueAndPrintsMessages) {
 }
 
 struct FailingLine {
-    const char* script;
+    std::string script;
     const char* message;
 };
 
@@ -150,7 +150,7 @@ class ScriptRunnerError : public ScriptRunnerTest,
 
 TEST_P(ScriptRunnerError, StopsTheScriptNamingTheLine) {
     OpenNestedOnClick(0);
-    Run(std::string(GetParam().script) + "\nprobe after\n");
+    Run(GetParam().script + "\nprobe after\n");
     EXPECT_TRUE(failed);
     EXPECT_EQ(err.str(), std::string(GetParam().message) + "\n");
     for (const std::string& event : events) EXPECT_EQ(event.find(" after @"), std::string::npos);
@@ -178,7 +178,9 @@ INSTANTIATE_TEST_SUITE_P(
             "expect 1002 Bob",
             "test.txt:1: expect: control 1002 in \"Main Test\" shows \"\", expected \"Bob\""},
         FailingLine{"probe x failed", "test.txt:1: probe: failed"},
-        FailingLine{"\n\nfly", "test.txt:3: unknown command 'fly'"}));
+        FailingLine{"\n\nfly", "test.txt:3: unknown command 'fly'"},
+        // A file without line breaks (such as /dev/zero) is not read into memory whole.
+        FailingLine{"# ok\n" + std::string(5000, '#'), "test.txt:2: line longer than 4096 bytes"}));
 
 TEST_F(ScriptRunnerTest, AnErrorStillWindsTheApplicationDown) {
     OpenNestedOnClick(0);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,6 +46,8 @@ class FakeDriver : public StreamDriver {
     std::vector<BYTE> bindings;  // raw bytes of the list
     std::vector<std::u16string> openable;
     std::map<std::pair<std::u16string, DWORD>, FakeOidAnswer> answers;
+    std::optional<FakeOidAnswer> otherAnswer;  // for an OID without an entry in answers
+    std::optional<DWORD> bindingsReturned;     // a count reported instead of the bytes copied
     DWORD unloadWord = 1;
     DWORD heldRegistration = 0;
     std::vector<FakeCall> calls;
@@ -98,8 +101,8 @@ class FakeDriver : public StreamDriver {
                 return TRUE;
             case IOCTL_RAD4_ENUM_BINDINGS: {
                 DWORD n = std::min<DWORD>(outSize, static_cast<DWORD>(bindings.size()));
-                std::memcpy(out, bindings.data(), n);
-                *returned = n;
+                if (n > 0) std::memcpy(out, bindings.data(), n);
+                *returned = bindingsReturned.value_or(n);
                 return TRUE;
             }
             case IOCTL_RAD4_OPEN_ADAPTER:
@@ -155,7 +158,9 @@ class FakeDriver : public StreamDriver {
         const BYTE* raw = reinterpret_cast<const BYTE*>(block);
         submittedBlocks.emplace_back(raw, raw + sizeof(RequestBlock));
         auto it = answers.find({adapters[open], block->request.oid});
-        FakeOidAnswer answer = it == answers.end() ? FakeOidAnswer{0xC00000BB} : it->second;
+        FakeOidAnswer answer = it != answers.end() ? it->second
+                               : otherAnswer       ? *otherAnswer
+                                                   : FakeOidAnswer{0xC00000BB};
         if (!answer.pend) {
             Complete(block, answer);
             std::memcpy(out + 84, &kDone, 4);

@@ -92,6 +92,23 @@ TEST_F(RegistryApiTest, CreateMakesIntermediateKeysAndReportsDisposition) {
     EXPECT_TRUE(RegistryStore::Instance().KeyExists("Comm\\Other"));
 }
 
+TEST_F(RegistryApiTest, CreateRefusesKeysBeyondTheDepthAndNameLimits) {
+    std::u16string deepest = u"k";
+    for (int level = 1; level < 512; ++level) deepest += u"\\k";
+    HKEY parent = Create(deepest.c_str());
+    HKEY key = 0;
+    // From the root and below an open key alike, the 513th level is one too many.
+    EXPECT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, (deepest + u"\\k").c_str(), 0, nullptr, 0,
+                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(RegCreateKeyEx(parent, u"k", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_INVALID_PARAMETER);
+    Create(std::u16string(255, u'n').c_str());
+    EXPECT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, std::u16string(256, u'n').c_str(), 0, nullptr, 0,
+                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_INVALID_PARAMETER);
+}
+
 TEST_F(RegistryApiTest, TrailingBackslashOpensTheKey) {
     Create(u"Drivers\\Active\\01");
     HKEY active = Open(u"Drivers\\Active\\");

@@ -152,8 +152,15 @@ TEST_F(RegistryFileTest, ReadsHandWrittenFilesWithCrlfCommentsAndContinuations) 
     EXPECT_EQ(store().GetString("Drivers\\Active\\12", "Name"), "RAD4:");
 }
 
+// "[HKEY_LOCAL_MACHINE\Comm\k\k...]" with `levels` more levels below Comm.
+std::string DeepKeyLine(int levels) {
+    std::string line = "[HKEY_LOCAL_MACHINE\\Comm";
+    for (int i = 0; i < levels; ++i) line += "\\k";
+    return line + "]";
+}
+
 struct MalformedCase {
-    const char* body;  // follows the header line and a blank line
+    std::string body;  // follows the header line and a blank line
     int line;
     const char* expected;
 };
@@ -194,8 +201,19 @@ INSTANTIATE_TEST_SUITE_P(
                       MalformedCase{"\"Bytes\"=hex:01,\\\n 02,\n", 5, "hex byte"},
                       MalformedCase{"\"Ssid\"=-\n", 4, "quoted string"},
                       MalformedCase{"\"Ssid\"=\"caf\xE9\"\n", 4, "UTF-8"},
-                      MalformedCase{"\"Ssid\"\n", 4, "'='"},
-                      MalformedCase{"garbage\n", 4, "[key]"}));
+                      MalformedCase{"\"Ssid\"\n", 4, "'='"}, MalformedCase{"garbage\n", 4, "[key]"},
+                      // A deep key would be rebuilt, path and all, at every level when saved.
+                      MalformedCase{DeepKeyLine(512) + "\n", 4, "at most 512 levels deep"},
+                      MalformedCase{"[HKEY_LOCAL_MACHINE\\" + std::string(256, 'k') + "]\n", 4,
+                                    "at most 255 characters"}));
+
+TEST_F(RegistryFileTest, AFileLargerThanTheLimitIsRefusedUnread) {
+    std::string error;
+    EXPECT_FALSE(store().SetBackingFile("/dev/zero", &error));
+    EXPECT_NE(error.find("/dev/zero: larger than the limit of 1048576 bytes"), std::string::npos)
+        << error;
+    EXPECT_EQ(store().BackingFile(), "");
+}
 
 TEST_F(RegistryFileTest, RefusesAFileWithoutTheHeaderAndAValueOutsideAKey) {
     for (std::string text : {"REGEDIT4\n", "Windows Registry Editor Version 5.00\n\"A\"=\"1\"\n"}) {

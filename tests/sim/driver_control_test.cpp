@@ -117,6 +117,16 @@ TEST_F(DriverControlTest, RawBindingListCanFillTheWholeBufferUnterminated) {
     EXPECT_EQ(out[127], 0);
 }
 
+TEST_F(DriverControlTest, EmptyRawBindingListReturnsNoBytes) {
+    Scenario scenario = Scenario::Default();
+    scenario.driver.rawBindings = u"";
+    Start(scenario);
+    DWORD returned = 0xEEEE;
+    std::vector<BYTE> out = Bindings(128, &returned);
+    EXPECT_EQ(returned, 0u);
+    EXPECT_EQ(out[0], 0xEE);
+}
+
 TEST_F(DriverControlTest, OpenAdapterNeedsAKnownNameTerminatedWithinTheInput) {
     Start(WithWiredAdapter());
     HANDLE device = OpenDevice();

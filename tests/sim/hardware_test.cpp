@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/core/text.h"
 #include "platform/registry/atomic_file.h"
 #include "sim_fixture.h"
 
@@ -125,6 +126,18 @@ TEST_F(HardwareTest, UnreadableEepromFileIsNeitherUsedNorOverwritten) {
     ASSERT_EQ(Set(kEeprom, EepromRecord(0, 1, 0, 0x1111)).status, 0u);
     EXPECT_EQ(ReadEeprom(1, 0), 0x1111);
     std::string content, error;
-    ASSERT_TRUE(ReadWholeFile(file.string(), &content, &error));
+    ASSERT_TRUE(ReadWholeFile(file.string(), &content, &error, 1 << 20));
     EXPECT_EQ(content, "size 512\n0000: FFFF GGGG\n");
+}
+
+TEST_F(HardwareTest, AdaptersOfDifferentNamesNeverShareAnEepromFile) {
+    // Only the file of "A/B" is unreadable; "A_B" has its own, and so has the longest name.
+    std::ofstream(dir / "registry-eeprom-A%2FB.txt") << "not an EEPROM line\n";
+    std::string longest;
+    for (std::size_t i = 0; i < kMaxAdapterName; ++i) longest += "\xC3\xA9";
+    Start(Scenario::Parse(R"({"adapters": [{"name": "A/B"}, {"name": "A_B"}, {"name": ")" +
+                          longest + R"("}]})"));
+    EXPECT_NE(Card(u"A/B").EepromFileError(), "");
+    EXPECT_EQ(Card(u"A_B").EepromFileError(), "");
+    EXPECT_EQ(Card(Utf8ToWide(longest).c_str()).EepromFileError(), "");
 }

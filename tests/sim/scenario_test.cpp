@@ -105,7 +105,7 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     EXPECT_EQ(a.faults[1].value, 31u);
 }
 
-class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
 
 TEST_P(ScenarioErrorTest, NamesThePathAndTheFault) {
     auto [json, expected] = GetParam();
@@ -162,6 +162,61 @@ INSTANTIATE_TEST_SUITE_P(
                       "events": [{"at": 1, "removeCard": true}]})",
                   "$.events[0]: no wireless adapter for this event"}));
 
+namespace {
+
+std::string WithAdapter(const std::string& fields) {
+    return R"({"adapters": [{"name": "A")" + fields + "}]}";
+}
+
+std::string KeyPath(int levels, std::size_t nameLength) {
+    std::string path(nameLength, 'k');
+    for (int i = 1; i < levels; ++i) path += "\\\\k";
+    return path;
+}
+
+}  // namespace
+
+// Hostile input: every case is refused with its place and the limit, nothing aborts.
+INSTANTIATE_TEST_SUITE_P(
+    HostileInputs, ScenarioErrorTest,
+    ::testing::Values(
+        std::pair{std::string(R"({"seed": 1e400})"), std::string("$: not valid JSON:")},
+        std::pair{"{\"seed\": " + std::string(1000, '9') + "}",
+                  std::string("number overflow parsing '999")},
+        std::pair{WithAdapter(R"(, "link": {"signalDbm": 18446744073709551606})"),
+                  std::string("$.adapters[0].link.signalDbm: 18446744073709551606 is outside "
+                              "-120 to 0")},
+        std::pair{std::string(R"({"seed": 9223372036854775808})"),
+                  std::string("$.seed: 9223372036854775808 is outside 0 to 4294967295")},
+        std::pair{std::string("{\"seed\": 1}\0{\"seed\": 2}", 24),
+                  std::string("$: a NUL byte at offset 11")},
+        std::pair{std::string(R"({"adapters": [{"name": "A", "name": "B"}]})"),
+                  std::string("$.adapters[0].name: key given twice")},
+        std::pair{std::string(R"({"networks": [], "seed": 1, "seed": 2})"),
+                  std::string("$.seed: key given twice")},
+        std::pair{"{\"events\": " + std::string(70, '[') + std::string(70, ']') + "}",
+                  std::string(": nested deeper than 64 levels")},
+        std::pair{R"({"adapters": [{"name": ")" + std::string(63, 'N') + R"("}]})",
+                  std::string("$.adapters[0].name: longer than 62 characters")},
+        std::pair{std::string(R"({"adapters": [{"name": "A\u0000B"}]})"),
+                  std::string("$.adapters[0].name: control characters")},
+        std::pair{WithAdapter(R"(, "parametersKey": ")" + KeyPath(513, 1) + "\""),
+                  std::string("$.adapters[0].parametersKey: expected a key at most 512 levels")},
+        std::pair{WithAdapter(R"(, "parametersKey": ")" + KeyPath(2, 256) + "\""),
+                  std::string("$.adapters[0].parametersKey: expected key names of at most 255")},
+        std::pair{WithAdapter(R"(, "parametersKey": "Comm\\\\\\\\Parms")"),
+                  std::string("$.adapters[0].parametersKey: expected a key path")}));
+
+TEST(ScenarioTest, AHugeNumberIsNotQuotedWhole) {
+    EXPECT_LT(ErrorOf("{\"seed\": " + std::string(1000, '9') + "}").size(), 200u);
+}
+
+TEST(ScenarioTest, NamesAndKeysAtTheirLimitsAreAccepted) {
+    Scenario s = Scenario::Parse(R"({"adapters": [{"name": ")" + std::string(62, 'N') +
+                                 R"(", "parametersKey": ")" + KeyPath(512, 255) + R"("}]})");
+    EXPECT_EQ(s.adapters[0].name.size(), 62u);
+}
+
 TEST(ScenarioTest, FileErrorsNameTheFile) {
     std::string missing = std::string(SDWLAN_BINARY_DIR) + "/no-such-scenario.json";
     try {
@@ -170,5 +225,13 @@ TEST(ScenarioTest, FileErrorsNameTheFile) {
     } catch (const ScenarioError& error) {
         EXPECT_NE(std::string(error.what()).find("scenario file '" + missing + "'"),
                   std::string::npos);
+    }
+    try {
+        Scenario::LoadFile("/dev/zero");
+        FAIL() << "loaded an endless file";
+    } catch (const ScenarioError& error) {
+        EXPECT_NE(std::string(error.what()).find("larger than the limit of 1048576 bytes"),
+                  std::string::npos)
+            << error.what();
     }
 }
