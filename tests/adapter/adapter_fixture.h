@@ -19,6 +19,7 @@
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
+#include "support/test_world.h"
 
 using Bytes = std::vector<BYTE>;
 
@@ -68,7 +69,7 @@ class RegistryTest : public ::testing::Test {
 class AdapterTest : public RegistryTest {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
-    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    static constexpr MacAddress HOME_AP = kHomeAp;
 
     void SetUp() override {
         RegistryTest::SetUp();
@@ -94,34 +95,14 @@ class AdapterTest : public RegistryTest {
         RegistryTest::TearDown();
     }
 
-    // One network, "home" on channel 6, to which the card is connected.
     static Scenario MakeScenario() {
-        Scenario scenario;
+        Scenario scenario = HomeScenario(NAME);
         scenario.seed = 7;
-        NetworkSpec& home = scenario.networks.emplace_back();
-        home.ssid = "home";
-        home.bssid = HOME_AP;
-        home.channel = 6;
-        home.rates = {0x82, 0x84, 0x0B, 0x16};
-        AdapterSpec& desc = scenario.adapters.emplace_back();
-        desc.name = NAME;
-        desc.mac = {0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
-        desc.link.connected = true;
-        desc.link.ssid = home.ssid;
-        desc.link.bssid = HOME_AP;
-        desc.link.channel = 6;
-        desc.link.signalDbm = -60;
-        desc.link.linkSpeed = 110000;
         return scenario;
     }
 
-    // Requests of one OID the card received, in order; type 0 queries, 1 sets.
     std::vector<RecordedRequest> Received(DWORD oid, DWORD type) const {
-        std::vector<RecordedRequest> found;
-        for (const RecordedRequest& r : card->Requests()) {
-            if (r.oid == oid && r.type == type) found.push_back(r);
-        }
-        return found;
+        return ::Received(*card, oid, type);
     }
     // Payload of the only set of `oid`; empty (and a failure) when there was not exactly one.
     Bytes SetPayload(DWORD oid) const {

@@ -22,6 +22,7 @@
 #include "platform/ui/ui_input.h"
 #include "platform/ui/window_manager.h"
 #include "sim/sim_host.h"
+#include "support/test_world.h"
 
 class AppTest : public ::testing::Test {
   protected:
@@ -30,17 +31,13 @@ class AppTest : public ::testing::Test {
 
     void SetUp() override {
         SetPlatformClock(&clock);
-        RegistryStore::Instance().Reset();
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
+        ResetTestWorld();
         SetUiHost(&ui);
     }
     void TearDown() override {
         host.reset();
         SetUiHost(nullptr);
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        RegistryStore::Instance().Reset();
+        ResetTestWorld();
         SetPlatformClock(nullptr);
     }
 

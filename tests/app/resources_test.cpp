@@ -6,7 +6,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 #include "platform/ui/window_constants.h"
 #include "res/utility_resources.h"
@@ -71,42 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TemplateCase{139, "Processing ...", 182, 50, {}},
                       TemplateCase{141, "Configuration", 141, 151, {}},
                       TemplateCase{142, "Radio", 145, 117, {"Channel:", "1066"}}));
-
-TEST(ResourcesTest, MainDialogCarriesItsExactStyles) {
-    RegisterUtilityResources();
-    const DialogTemplate& main = *Resources::Instance().FindDialog(102);
-    EXPECT_EQ(main.style, 0x90C800C0u);
-    EXPECT_EQ(main.exStyle, 0x80040000u);
-    EXPECT_EQ(main.fontName, "System");
-    EXPECT_EQ(main.fontSize, 8);
-    ASSERT_EQ(main.controls.size(), 2u);
-    const ControlTemplate& chooser = main.controls[0];
-    EXPECT_EQ(chooser.id, 1000);
-    EXPECT_EQ(chooser.style, 0x50210103u);
-    EXPECT_EQ((std::vector<int>{chooser.x, chooser.y, chooser.cx, chooser.cy}),
-              (std::vector<int>{8, 7, 114, 54}));
-    const ControlTemplate& ok = main.controls[1];
-    EXPECT_EQ(ok.id, 1001);
-    EXPECT_EQ(ok.text, "OK");
-    EXPECT_EQ(ok.style, 0x50010000u);
-    EXPECT_EQ((std::vector<int>{ok.x, ok.y, ok.cx, ok.cy}), (std::vector<int>{23, 44, 79, 23}));
-}
-
-TEST(ResourcesTest, RadioListsHoldTheirEntriesInOrder) {
-    RegisterUtilityResources();
-    const DialogTemplate& radio = *Resources::Instance().FindDialog(142);
-    std::vector<std::string> channels, power;
-    for (const ControlTemplate& control : radio.controls) {
-        if (control.id == 1066) channels = control.items;
-        if (control.id == 1067) power = control.items;
-    }
-    ASSERT_EQ(channels.size(), 13u);
-    EXPECT_EQ(channels[0], "1   (2412 MHz)");
-    EXPECT_EQ(channels[8], "9   (2452 MHz)");
-    EXPECT_EQ(channels[9], "10 (2457 MHz)");
-    EXPECT_EQ(channels[12], "13 (2472 MHz)");
-    EXPECT_EQ(power, (std::vector<std::string>{"Disable", "Enable (Max)", "Enable (Fast)"}));
-}
 
 TEST(ResourcesTest, StringTableIconAndPicture) {
     Resources::Instance().Clear();

@@ -4,77 +4,67 @@
 
 using DriverLinkTest = LinkTest;
 
-TEST_F(DriverLinkTest, ListsOnlyAdaptersThatAnswerTheWirelessOid) {
-    AnswerWireless(u"WLAN1");
-    AnswerWireless(u"ETH1", false);
-    AnswerWireless(u"WLAN2");
-    driver->SetBindings({u"WLAN1", u"ETH1", u"WLAN2"});
-    DriverLink link;
-    ASSERT_TRUE(link.Start());
-    EXPECT_EQ(link.EnumerateAdapters(chooser), 0);
-    EXPECT_EQ(entries, (std::vector<std::string>{"WLAN1", "WLAN2"}));
-    EXPECT_EQ(selected, 0);
-    EXPECT_EQ(link.AdapterCount(), 2);
-    // Every probe handle was closed again.
-    EXPECT_EQ(driver->CountCalls(IOCTL_RAD4_OPEN_ADAPTER), 3u);
-    EXPECT_EQ(driver->CountCalls(IOCTL_RAD4_CLOSE_ADAPTER), 3u);
-    link.Stop();
-}
+namespace {
 
-TEST_F(DriverLinkTest, EmptyFirstEntryListsNothing) {
-    AnswerWireless(u"WLAN1");
-    driver->bindings = {0, 0, 'W', 0, 0, 0, 0, 0};
+struct BindingCase {
+    const char* name;
+    std::vector<std::u16string> adapters;
+    std::vector<std::u16string> wired;
+    std::optional<std::u16string> rawBindings;  // the list as the driver reports it
+    std::optional<DWORD> reportedBytes;
+    std::vector<std::string> listed;
+};
+
+const std::u16string kLongA(31, u'A');
+const std::u16string kLongB(31, u'B');
+const std::u16string kEnd(1, u'\0');
+
+class BindingList : public LinkTest, public ::testing::WithParamInterface<BindingCase> {};
+
+}  // namespace
+
+TEST_P(BindingList, ListsTheWirelessAdaptersInsideTheBuffer) {
+    const BindingCase& c = GetParam();
+    Scenario scenario = WithAdapters(c.adapters, c.wired);
+    scenario.driver.rawBindings = c.rawBindings;
+    scenario.driver.reportedBindingBytes = c.reportedBytes;
+    Start(scenario);
     DriverLink link;
     ASSERT_TRUE(link.Start());
     link.EnumerateAdapters(chooser);
-    EXPECT_TRUE(entries.empty());
-    EXPECT_EQ(selected, -1);
-    EXPECT_EQ(driver->CountCalls(IOCTL_RAD4_OPEN_ADAPTER), 0u);
+    EXPECT_EQ(entries, c.listed);
+    EXPECT_EQ(selected, c.listed.empty() ? -1 : 0);
+    EXPECT_EQ(link.AdapterCount(), static_cast<int>(c.listed.size()));
     link.Stop();
 }
 
-TEST_F(DriverLinkTest, ListFillingTheWholeBufferEndsAtTheBuffer) {
-    // Two names of 31 units and their NULs fill exactly 128 bytes: no closing empty name.
-    std::u16string first(31, u'A');
-    std::u16string second(31, u'B');
-    AnswerWireless(first);
-    AnswerWireless(second);
-    driver->bindings.clear();
-    driver->AppendUnits(first, true);
-    driver->AppendUnits(second, true);
-    driver->AppendUnits(u"CCCC", true);  // beyond the buffer: never seen
-    DriverLink link;
-    ASSERT_TRUE(link.Start());
-    link.EnumerateAdapters(chooser);
-    EXPECT_EQ(entries.size(), 2u);
-    EXPECT_EQ(link.AdapterCount(), 2);
-    link.Stop();
-}
-
-TEST_F(DriverLinkTest, NameNotTerminatedInsideTheBufferIsCutAtItsEnd) {
-    AnswerWireless(u"WLAN1");
-    driver->bindings.clear();
-    driver->AppendUnits(u"WLAN1", true);
-    driver->AppendUnits(std::u16string(70, u'X'), false);  // runs past 128 bytes, no NUL
-    DriverLink link;
-    ASSERT_TRUE(link.Start());
-    link.EnumerateAdapters(chooser);
-    EXPECT_EQ(entries, std::vector<std::string>{"WLAN1"});
-    // The cut name was tried with only the units inside the buffer.
-    ASSERT_EQ(driver->CountCalls(IOCTL_RAD4_OPEN_ADAPTER), 2u);
-    const auto& last = driver->calls;
-    std::size_t openBytes = 0;
-    for (const auto& c : last) {
-        if (c.code == IOCTL_RAD4_OPEN_ADAPTER) openBytes = c.input.size();
-    }
-    EXPECT_EQ(openBytes, (64u - 6u + 1u) * 2u);
-    link.Stop();
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lists, BindingList,
+    ::testing::Values(
+        BindingCase{
+            "OnlyWireless", {u"WLAN1", u"ETH1", u"WLAN2"}, {u"ETH1"}, {}, {}, {"WLAN1", "WLAN2"}},
+        BindingCase{"EmptyFirstEntry", {u"W"}, {}, kEnd + u"W" + kEnd + kEnd, {}, {}},
+        // Two names of 31 units and their NULs fill exactly 128 bytes: no closing empty name.
+        BindingCase{"FillsTheBuffer",
+                    {kLongA, kLongB, u"CCCC"},
+                    {},
+                    kLongA + kEnd + kLongB + kEnd + u"CCCC" + kEnd,
+                    {},
+                    {std::string(31, 'A'), std::string(31, 'B')}},
+        // A name running past the buffer without its NUL is tried cut at the buffer's end.
+        BindingCase{"UnterminatedAtTheEnd",
+                    {u"WLAN1"},
+                    {},
+                    u"WLAN1" + kEnd + std::u16string(70, u'X'),
+                    {},
+                    {"WLAN1"}},
+        BindingCase{"CountLargerThanTheBuffer", {u"WLAN1"}, {}, {}, 4000, {"WLAN1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DriverLinkTest, FailedStartStillEnumeratesAndStops) {
-    driver->apiVersion = 0x500;
-    AnswerWireless(u"WLAN1");
-    driver->SetBindings({u"WLAN1"});
+    Scenario scenario = WithAdapters({u"WLAN1"});
+    scenario.driver.apiVersion = 0x500;
+    Start(scenario);
     DriverLink link;
     EXPECT_FALSE(link.Start());
     link.EnumerateAdapters(chooser);
@@ -88,9 +78,7 @@ TEST_F(DriverLinkTest, FailedStartStillEnumeratesAndStops) {
 }
 
 TEST_F(DriverLinkTest, StopWithoutDriverReturnsAtOnce) {
-    DeviceManager::Instance().UninstallModule(RAD4_DRIVER_FILE);
     DriverLink link;
     EXPECT_FALSE(link.Start());
     EXPECT_TRUE(link.Stop());
-    EXPECT_TRUE(driver->calls.empty());
 }

@@ -1,5 +1,5 @@
-// Installs a FakeDriver as "RIZOZID4.dll", captures message boxes and offers a chooser window
-// that records the combo-box messages it receives.
+// Runs the driver library against the simulated driver, captures message boxes and offers a
+// chooser window that records the combo-box messages it receives.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,20 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "fake_driver.h"
 #include "link/adapter_handle.h"
+#include "link/driver_contract.h"
 #include "link/driver_library.h"
+#include "platform/core/device_manager.h"
 #include "platform/core/message_box.h"
 #include "platform/core/window_message.h"
+#include "sim/scenario.h"
+#include "sim/sim_host.h"
+#include "sim/sim_protocol_driver.h"
+#include "support/test_world.h"
 
 class LinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        driver = std::make_shared<FakeDriver>();
-        DeviceManager::Instance().InstallModule(RAD4_DRIVER_FILE,
-                                                DriverModule{u"RAD", [this] { return driver; }});
+        ResetWorld();
         SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
             messages.push_back(text);
             return IDOK;
@@ -34,25 +35,31 @@ class LinkTest : public ::testing::Test {
         });
     }
     void TearDown() override {
-        driver->JoinWorkers();
         UnregisterWindowProc(chooser);
         SetMessageBoxHandler(nullptr);
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
+        host.reset();
+        ResetWorld();
     }
-    // Registers the device as another process would have, before the utility starts.
-    HANDLE PreloadDriver() {
-        return RegisterDevice(u"PCA", 4, RAD4_DRIVER_FILE, RAD4_REGISTRATION_CONTEXT);
-    }
-    void AnswerWireless(const std::u16string& name, bool wireless = true) {
-        driver->openable.push_back(name);
-        if (wireless) {
-            driver->answers[{name, OID_802_11_NETWORK_TYPE_IN_USE}] =
-                FakeOidAnswer{0, {1, 0, 0, 0}};
+    static void ResetWorld() { ResetTestWorld(); }
+
+    // Adapters bound in this order; the names in `wired` do not answer the wireless OID.
+    static Scenario WithAdapters(const std::vector<std::u16string>& names,
+                                 const std::vector<std::u16string>& wired = {}) {
+        Scenario scenario = Scenario::Default();
+        scenario.adapters.clear();
+        for (const auto& name : names) {
+            AdapterSpec adapter;
+            adapter.name = name;
+            adapter.wireless = std::find(wired.begin(), wired.end(), name) == wired.end();
+            scenario.adapters.push_back(adapter);
         }
+        return scenario;
+    }
+    void Start(Scenario scenario = Scenario::Default()) {
+        host = std::make_unique<SimHost>(std::move(scenario));
     }
 
-    std::shared_ptr<FakeDriver> driver;
+    std::unique_ptr<SimHost> host;
     std::vector<std::string> messages;
     HWND chooser = 0;
     std::vector<std::string> entries;

@@ -1,19 +1,49 @@
+#include <cstddef>
 #include <cstring>
 
 #include "link/adapter_channel.h"
 #include "link/adapter_handle.h"
 #include "link_fixture.h"
+#include "platform/core/caller_pointer.h"
+#include "platform/core/last_error.h"
 #include "platform/core/process.h"
+#include "sim/sim_card.h"
 
 namespace {
 
 constexpr DWORD kOid = 0xFFA0C006;
+constexpr const char16_t* kAdapter = u"KESTREL1";
 
-DWORD ReadWord(const std::vector<BYTE>& bytes, std::size_t offset) {
-    DWORD value;
-    std::memcpy(&value, bytes.data() + offset, 4);
-    return value;
-}
+// The answers the simulator never gives: every request completes at once with this status and
+// these counts, whatever the buffer held.
+class OvercountingDriver : public StreamDriver {
+  public:
+    OidRequest answer{};
+
+    DWORD Init(DWORD) override { return 1; }
+    BOOL Deinit(DWORD) override { return TRUE; }
+    DWORD Open(DWORD, DWORD, DWORD) override { return 1; }
+    BOOL Close(DWORD) override { return TRUE; }
+    BOOL IOControl(DWORD, DWORD code, const BYTE*, DWORD, BYTE* out, DWORD outSize,
+                   DWORD* returned) override {
+        if (code != IOCTL_RAD4_SUBMIT_REQUEST) {
+            if (out != nullptr && outSize >= 4) std::memset(out, 0, 4);
+            if (returned != nullptr) *returned = out != nullptr && outSize >= 4 ? 4 : 0;
+            return TRUE;
+        }
+        const auto* name =
+            reinterpret_cast<const char16_t*>(out + offsetof(RequestBlock, eventName));
+        std::string token;
+        for (int i = 21; i < 29; ++i) token.push_back(static_cast<char>(name[i]));
+        auto* block = static_cast<RequestBlock*>(
+            MapCallerPtr(std::stoul(token, nullptr, 16), sizeof(RequestBlock)));
+        block->request.status = answer.status;
+        block->request.bytesTransferred = answer.bytesTransferred;
+        block->request.bytesNeeded = answer.bytesNeeded;
+        std::memset(out + offsetof(RequestBlock, submitStatus), 0, 4);
+        return TRUE;
+    }
+};
 
 }  // namespace
 
@@ -21,17 +51,15 @@ class RequestTest : public LinkTest {
   protected:
     void SetUp() override {
         LinkTest::SetUp();
-        AnswerWireless(u"WLAN1");
-        driver->answers[{u"WLAN1", OID_GEN_MAXIMUM_TOTAL_SIZE}] = {0, {0xDC, 0x05, 0, 0}};
-        driver->answers[{u"WLAN1", OID_802_3_CURRENT_ADDRESS}] = {
-            0, {0, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E}};
+        Start();
     }
+    SimCard& Card() { return *host->Card(kAdapter); }
 };
 
 TEST_F(RequestTest, AdapterHandleReadsItsIdentityAtOpen) {
-    AdapterHandle adapter = OpenAdapterHandle(u"WLAN1");
+    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
     ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
-    EXPECT_EQ(adapter->maxTotalSize, 1500u);
+    EXPECT_EQ(adapter->maxTotalSize, 1514u);
     EXPECT_EQ(adapter->maxTotalSizeKnown, 1);
     EXPECT_EQ(adapter->currentAddressKnown, 1);
     EXPECT_EQ(adapter->currentAddressLength, 6u);
@@ -40,8 +68,11 @@ TEST_F(RequestTest, AdapterHandleReadsItsIdentityAtOpen) {
 }
 
 TEST_F(RequestTest, MaximumTotalSizeFallsBackTo1530) {
-    driver->answers.erase({u"WLAN1", OID_GEN_MAXIMUM_TOTAL_SIZE});
-    AdapterHandle adapter = OpenAdapterHandle(u"WLAN1");
+    FaultSpec fault;
+    fault.oid = OID_GEN_MAXIMUM_TOTAL_SIZE;
+    fault.value = 0xC0000001;
+    Card().AddFault(fault);
+    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
     ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
     EXPECT_EQ(adapter->maxTotalSize, 1530u);
     EXPECT_EQ(adapter->maxTotalSizeKnown, 0);
@@ -53,127 +84,110 @@ TEST_F(RequestTest, UnknownAdapterIsUndoneAndReportsTheDriversError) {
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(OpenAdapterHandle(nullptr), INVALID_ADAPTER_HANDLE);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
-
-TEST_F(RequestTest, ClosingNoAdapterSendsNothing) {
-    std::size_t before = driver->calls.size();
     for (AdapterHandle none : {INVALID_ADAPTER_HANDLE, AdapterHandle{nullptr}}) {
         EXPECT_FALSE(CloseAdapterHandle(none));
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     }
-    EXPECT_EQ(driver->calls.size(), before);
 }
 
-TEST_F(RequestTest, DriverSeesTheExactBlockLayout) {
-    AdapterHandle adapter = OpenAdapterHandle(u"WLAN1");
-    driver->answers[{u"WLAN1", kOid}] = {0, {0xC4, 0xFF, 0xFF, 0xFF}};
-    driver->submittedBlocks.clear();
-    DWORD value = 0, length = 4, status = 1;
-    ASSERT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, &status), 0u);
-    ASSERT_EQ(driver->submittedBlocks.size(), 1u);
-    const auto& block = driver->submittedBlocks[0];
-    EXPECT_EQ(ReadWord(block, 0), GetCurrentProcessId());
-    EXPECT_EQ(ReadWord(block, 4), GetCurrentThreadId());
-    EXPECT_EQ(ReadWord(block, 8), adapter->device);
-    std::string name;
-    for (int i = 0; i < 32; ++i) {
-        char16_t c = static_cast<char16_t>(block[12 + 2 * i] | (block[13 + 2 * i] << 8));
-        if (c == 0) break;
-        name.push_back(static_cast<char>(c));
-    }
-    char expectedPrefix[32];
-    std::snprintf(expectedPrefix, sizeof(expectedPrefix), "RIZOZID4Evt-%8.8X-",
-                  GetCurrentProcessId());
-    EXPECT_EQ(name.substr(0, 21), expectedPrefix);
-    EXPECT_EQ(name.size(), 29u);
-    EXPECT_NE(ReadWord(block, 76), 0u);  // event handle
-    EXPECT_EQ(ReadWord(block, 80), 0u);
-    EXPECT_EQ(ReadWord(block, 84), 0xC0000001u);  // preset submission status
-    for (std::size_t i = 88; i < 124; ++i) EXPECT_EQ(block[i], 0) << i;
-    EXPECT_EQ(ReadWord(block, 124), 0u);  // status not set by the caller
-    EXPECT_EQ(ReadWord(block, 128), 0u);  // query
-    EXPECT_EQ(ReadWord(block, 132), kOid);
-    EXPECT_EQ(ReadWord(block, 136), 4u);
-    EXPECT_NE(ReadWord(block, 140), 0u);  // buffer token
-    EXPECT_EQ(ReadWord(block, 144), 0u);
-    EXPECT_EQ(ReadWord(block, 148), 0u);
-    // Only the first 116 bytes are declared to the device call.
-    EXPECT_EQ(driver->calls.back().input.size(), 116u);
-    EXPECT_EQ(value, 0xFFFFFFC4u);
+TEST_F(RequestTest, BlockCarriesTheCallerAndTheAdapter) {
+    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
+    DWORD value = 0;
+    OidRequest* request = AllocRequest();
+    request->oid = kOid;
+    request->bufferLength = 4;
+    request->buffer = RegisterCallerBuffer(&value, 4);
+    ASSERT_EQ(SubmitRequest(adapter, request), 0u);
+    const auto* block = reinterpret_cast<const RequestBlock*>(
+        reinterpret_cast<const BYTE*>(request) - offsetof(RequestBlock, request));
+    EXPECT_EQ(block->processId, GetCurrentProcessId());
+    EXPECT_EQ(block->threadId, GetCurrentThreadId());
+    EXPECT_EQ(block->device, adapter->device);
+    char prefix[32];
+    std::snprintf(prefix, sizeof(prefix), "RIZOZID4Evt-%8.8X-", GetCurrentProcessId());
+    EXPECT_EQ(std::u16string(block->eventName).substr(0, 21), std::u16string(prefix, prefix + 21));
+    EXPECT_EQ(request->status, 0u);
+    EXPECT_EQ(request->bytesTransferred, 4u);
+    EXPECT_NE(value, 0u);
+    FreeRequest(request);
     CloseAdapterHandle(adapter);
 }
 
-TEST_F(RequestTest, QueryLengthResults) {
-    AdapterHandle adapter = OpenAdapterHandle(u"WLAN1");
-    DWORD value = 0, length = 4, status = 1;
-    FakeOidAnswer lying{0, {1, 2, 3, 4}};
-    lying.bytesTransferred = 6;  // more than the buffer had
-    driver->answers[{u"WLAN1", kOid}] = lying;
-    ASSERT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, &status), 0u);
-    EXPECT_EQ(length, 4u);
-    EXPECT_EQ(status, 0u);
-
-    driver->answers[{u"WLAN1", kOid}] = FakeOidAnswer{0xC0010016, {}, 0, 8};
-    length = 4;
-    ASSERT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, &status), 0u);
-    EXPECT_EQ(length, 8u);
+TEST_F(RequestTest, LengthErrorReportsTheBytesNeeded) {
+    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
+    BYTE ssid[4];
+    DWORD length = sizeof(ssid), status = 1;
+    ASSERT_EQ(QueryAdapterInformation(adapter, 0xFFA0C002, ssid, &length, &status), 0u);
     EXPECT_EQ(status, 0xC0010016u);
-
-    driver->answers[{u"WLAN1", kOid}] = FakeOidAnswer{0xC0000001, {}, 3, 8};
-    length = 4;
-    ASSERT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, &status), 0u);
-    EXPECT_EQ(length, 0u);
-
-    EXPECT_EQ(QueryAdapterInformation(adapter, kOid, &value, nullptr, &status),
+    EXPECT_EQ(length, 36u);
+    EXPECT_EQ(QueryAdapterInformation(adapter, kOid, ssid, nullptr, &status),
               ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, nullptr),
+    EXPECT_EQ(QueryAdapterInformation(adapter, kOid, ssid, &length, nullptr),
               ERROR_INVALID_PARAMETER);
     CloseAdapterHandle(adapter);
 }
 
-TEST_F(RequestTest, PendingRequestIsWaitedForAndImmediateOneIsNot) {
-    AdapterChannel channel(u"WLAN1");
+TEST_F(RequestTest, CountsBeyondTheBufferOrOnFailureAreNotPassedOn) {
+    host.reset();
+    DeviceManager::Instance().Reset();
+    auto driver = std::make_shared<OvercountingDriver>();
+    DeviceManager::Instance().InstallModule(RAD4_DRIVER_FILE,
+                                            DriverModule{u"RAD", [driver] { return driver; }});
+    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
+    ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
+    struct Case {
+        DWORD status, transferred, needed, length;
+    };
+    for (Case c : {Case{0, 6, 0, 4}, Case{0xC0000001, 3, 8, 0}}) {
+        driver->answer.status = c.status;
+        driver->answer.bytesTransferred = c.transferred;
+        driver->answer.bytesNeeded = c.needed;
+        DWORD value = 0, length = 4, status = 1;
+        ASSERT_EQ(QueryAdapterInformation(adapter, kOid, &value, &length, &status), 0u);
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(length, c.length);
+    }
+    CloseAdapterHandle(adapter);
+}
+
+TEST_F(RequestTest, PendingRequestIsWaitedFor) {
+    AdapterChannel channel(kAdapter);
     ASSERT_TRUE(channel.IsOpen());
-    FakeOidAnswer pending{0, {0x2A, 0, 0, 0}};
-    pending.pend = true;
-    driver->answers[{u"WLAN1", kOid}] = pending;
+    FaultSpec pending;
+    pending.oid = kOid;
+    pending.kind = FaultKind::Pending;
+    Card().AddFault(pending);
     DWORD value = 0, status = 7;
     EXPECT_EQ(channel.QueryOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(status, 0u);
-    EXPECT_EQ(value, 0x2Au);
-
-    driver->answers[{u"WLAN1", kOid}] = FakeOidAnswer{0, {0x2B, 0, 0, 0}};
-    status = 7;
-    EXPECT_EQ(channel.QueryOid(kOid, &value, 4, &status), 1);
-    EXPECT_EQ(value, 0x2Bu);
-    driver->JoinWorkers();
+    EXPECT_NE(value, 0u);
 }
 
 TEST_F(RequestTest, SetCarriesItsPayloadAndType) {
-    AdapterChannel channel(u"WLAN1");
-    driver->answers[{u"WLAN1", kOid}] = FakeOidAnswer{0};
-    driver->submittedBlocks.clear();
-    DWORD value = 0x11223344, status = 7;
-    EXPECT_EQ(channel.SetOid(kOid, &value, 4, &status), 1);
+    AdapterChannel channel(kAdapter);
+    Card().ClearRequests();
+    DWORD value = 2346, status = 7;
+    EXPECT_EQ(channel.SetOid(0xFFA0C00A, &value, 4, &status), 1);
     EXPECT_EQ(status, 0u);
-    ASSERT_EQ(driver->submittedBlocks.size(), 1u);
-    EXPECT_EQ(ReadWord(driver->submittedBlocks[0], 128), 1u);
     // A set without data goes with a null buffer and length 0.
-    driver->submittedBlocks.clear();
-    EXPECT_EQ(channel.SetOid(kOid, nullptr, 0, &status), 1);
-    EXPECT_EQ(ReadWord(driver->submittedBlocks[0], 136), 0u);
-    EXPECT_EQ(ReadWord(driver->submittedBlocks[0], 140), 0u);
+    channel.SetOid(kOid, nullptr, 0, &status);
+    std::vector<RecordedRequest> requests = Card().Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].type, 1u);
+    EXPECT_EQ(requests[0].data, (std::vector<BYTE>{0x2A, 0x09, 0, 0}));
+    EXPECT_EQ(requests[1].length, 0u);
+    EXPECT_TRUE(requests[1].data.empty());
 }
 
 TEST_F(RequestTest, ChannelOfUnopenableAdapterLeavesStatusAsPreset) {
     AdapterChannel channel(u"NOPE");
     EXPECT_FALSE(channel.IsOpen());
-    std::size_t before = driver->calls.size();
+    Card().ClearRequests();
     DWORD value = 0, status = 0x55;
     EXPECT_EQ(channel.QueryOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(channel.SetOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(status, 0x55u);
-    EXPECT_EQ(driver->calls.size(), before);
+    EXPECT_TRUE(Card().Requests().empty());
 }
 
 TEST_F(RequestTest, SubmitAndWaitRefuseMissingArguments) {
@@ -188,10 +202,7 @@ TEST_F(RequestTest, SubmitAndWaitRefuseMissingArguments) {
 }
 
 TEST_F(RequestTest, ChannelClosesItsAdapterOnce) {
-    {
-        AdapterChannel channel(u"WLAN1");
-        EXPECT_EQ(channel.Close(), TRUE);
-        EXPECT_FALSE(channel.IsOpen());
-    }
-    EXPECT_EQ(driver->CountCalls(IOCTL_RAD4_CLOSE_ADAPTER), 1u);
+    AdapterChannel channel(kAdapter);
+    EXPECT_EQ(channel.Close(), TRUE);
+    EXPECT_FALSE(channel.IsOpen());
 }

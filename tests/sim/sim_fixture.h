@@ -19,56 +19,34 @@
 #include "platform/core/ip_helper.h"
 #include "platform/core/last_error.h"
 #include "platform/registry/registry_store.h"
+#include "sim/le_bytes.h"
 #include "sim/scenario.h"
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
+#include "sim/sim_oids.h"
 #include "sim/sim_protocol_driver.h"
+#include "support/test_world.h"
 
-// The OIDs the tests use.
-inline constexpr DWORD kLinkSpeed = 0x00010107;
-inline constexpr DWORD kMaxTotalSize = 0x00010111;
-inline constexpr DWORD kConnectStatus = 0x00010114;
-inline constexpr DWORD kVendorVersion = 0x00010116;
-inline constexpr DWORD kXmitOk = 0x00020101;
-inline constexpr DWORD kRcvOk = 0x00020102;
-inline constexpr DWORD kCurrentAddress = 0x01010102;
-inline constexpr DWORD kNetworkTypeInUse = 0x0D010204;
-inline constexpr DWORD kBssid = 0xFFA0C001;
-inline constexpr DWORD kSsid = 0xFFA0C002;
-inline constexpr DWORD kRssi = 0xFFA0C006;
-inline constexpr DWORD kInfrastructure = 0xFFA0C008;
-inline constexpr DWORD kTxRates = 0xFFA0C00F;
-inline constexpr DWORD kConfiguration = 0xFFA0C010;
-inline constexpr DWORD kStatistics = 0xFFA0C011;
-inline constexpr DWORD kDisassociate = 0xFFA0C014;
-inline constexpr DWORD kPowerMode = 0xFFA0C015;
-inline constexpr DWORD kBssidList = 0xFFA0C016;
-inline constexpr DWORD kScan = 0xFFA0C019;
-inline constexpr DWORD kWepStatus = 0xFFA0C01A;
-inline constexpr DWORD kWepDisable = 0xFFA0C01C;
-inline constexpr DWORD kLinkQuality = 0xFFA0C503;
-inline constexpr DWORD kKeyEntry = 0xFFA0C505;
-inline constexpr DWORD kTxBytes = 0xFFA0C508;
-inline constexpr DWORD kRxBytes = 0xFFA0C509;
-inline constexpr DWORD kScanState = 0xFFA0C50A;
-inline constexpr DWORD kApMode = 0xFFA0C511;
-inline constexpr DWORD kApInfo = 0xFFA0C512;
-inline constexpr DWORD kRadio = 0xFFA0C516;
-inline constexpr DWORD kMacRegister = 0xFFA0C801;
-inline constexpr DWORD kBaseband = 0xFFA0C802;
-inline constexpr DWORD kEeprom = 0xFFA0C803;
-inline constexpr DWORD kDiag805 = 0xFFA0C805;
-inline constexpr DWORD kInvalidData = 0xC0010015;
+// The OIDs the tests use: the simulator's names, and the short names the tests grew up with.
+using namespace oids;
+using ndis::kInvalidData;
+inline constexpr DWORD kMaxTotalSize = kMaximumTotalSize;
+inline constexpr DWORD kConnectStatus = kMediaConnectStatus;
+inline constexpr DWORD kVendorVersion = kVendorDriverVersion;
+inline constexpr DWORD kInfrastructure = kInfrastructureMode;
+inline constexpr DWORD kScan = kBssidListScan;
+inline constexpr DWORD kTxBytes = kTxByteCount;
+inline constexpr DWORD kRxBytes = kRxByteCount;
+inline constexpr DWORD kRadio = kRadioState;
+inline constexpr DWORD kBaseband = kBasebandRegister;
+inline constexpr DWORD kDiag805 = kDiagCounters805;
 
-inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<DWORD>(b[at + 3]) << 24;
-}
-inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) {
-    return Word(b, at) | static_cast<ULONGLONG>(Word(b, at + 4)) << 32;
-}
+inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) { return GetLe32(b, at); }
+inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) { return GetLe(b, at, 8); }
 inline std::vector<BYTE> Bytes32(DWORD value) {
-    return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
-            static_cast<BYTE>(value >> 24)};
+    std::vector<BYTE> bytes(4);
+    PutLe32(bytes, 0, value);
+    return bytes;
 }
 // An SSID record: length word, then up to 32 bytes.
 inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
@@ -112,13 +90,7 @@ class SimTest : public ::testing::Test {
         SetPlatformClock(nullptr);
     }
 
-    static void ResetWorld() {
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        RegistryStore::Instance().Reset();
-        ClockScheduler::Instance().Clear();
-        ClearAdapterAddresses();
-    }
+    static void ResetWorld() { ResetTestWorld(); }
 
     // The default scenario with a wired adapter "NE20001" after the card.
     static Scenario WithWiredAdapter() {

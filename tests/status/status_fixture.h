@@ -29,13 +29,14 @@
 #include "res/resource_ids.h"
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
+#include "support/test_world.h"
 
 class StatusTest : public ::testing::Test {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
     static constexpr const char* NAME_TEXT = "SDW1";
-    static constexpr MacAddress STATION{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
-    static constexpr MacAddress HOME_AP{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+    static constexpr MacAddress STATION = kHomeStation;
+    static constexpr MacAddress HOME_AP = kHomeAp;
     static constexpr MacAddress OFFICE_AP{0x00, 0x66, 0x77, 0x88, 0x99, 0xAA};
     static constexpr const char* HOME_BSSID = "00-11-22-33-44-55";
     static constexpr const char* OFFICE_BSSID = "00-66-77-88-99-AA";
@@ -43,9 +44,7 @@ class StatusTest : public ::testing::Test {
 
     void SetUp() override {
         SetPlatformClock(&clock);
-        RegistryStore::Instance().Reset();
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
+        ResetTestWorld();
         SetUiHost(&ui);
         ClearShellRequests();
         scenario = MakeScenario();
@@ -53,31 +52,14 @@ class StatusTest : public ::testing::Test {
     void TearDown() override {
         host.reset();
         SetUiHost(nullptr);
-        ClearAdapterAddresses();
         ClearShellRequests();
-        DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
-        RegistryStore::Instance().Reset();
+        ResetTestWorld();
         SetPlatformClock(nullptr);
     }
 
     static Scenario MakeScenario() {
-        Scenario world;
-        NetworkSpec& home = world.networks.emplace_back();
-        home.ssid = "home";
-        home.bssid = HOME_AP;
-        home.channel = 6;
-        home.rates = {0x82, 0x84, 0x0B, 0x16};
-        AdapterSpec& desc = world.adapters.emplace_back();
-        desc.name = NAME;
-        desc.mac = STATION;
-        desc.link.connected = true;
-        desc.link.ssid = "home";
-        desc.link.bssid = HOME_AP;
-        desc.link.channel = 6;
-        desc.link.signalDbm = -60;  // 50 %, quality 70
-        desc.link.linkSpeed = 110000;
-        desc.ipAddress = "";  // the IP helper lists only what a test declares
+        Scenario world = HomeScenario(NAME);
+        world.adapters[0].ipAddress = "";  // the IP helper lists only what a test declares
         return world;
     }
     AdapterSpec& Desc() { return scenario.adapters[0]; }
@@ -120,13 +102,7 @@ class StatusTest : public ::testing::Test {
     int MeterPosition(int id) const { return FindControl(*page, id)->Describe().position; }
     bool TimerRuns(UINT_PTR id) const { return TimerTable::Instance().IsSet(page->Handle(), id); }
     // Queries of `oid` the card received.
-    int Queries(DWORD oid) const {
-        int count = 0;
-        for (const RecordedRequest& request : card->Requests()) {
-            if (request.type == 0 && request.oid == oid) ++count;
-        }
-        return count;
-    }
+    int Queries(DWORD oid) const { return static_cast<int>(Received(*card, oid, 0).size()); }
     void SetRegistrySsid(const std::string& ssid) {
         main->Adapter()->WriteRegistryString("Ssid", ssid, 0);
     }
