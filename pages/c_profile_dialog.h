@@ -4,7 +4,6 @@
 
 #include "platform/ui/dialog.h"
 
-class MainDialog;
 class WlanAdapter;
 
 class CProfileDialog : public Dialog {
@@ -12,9 +11,9 @@ class CProfileDialog : public Dialog {
     CProfileDialog(Window* parent, WlanAdapter* adapter);
 
     void SetAdapter(WlanAdapter* adapter) { adapter_ = adapter; }
-    void SetMainDialog(MainDialog* mainDialog) { mainDialog_ = mainDialog; }
+    void SetMainDialog(Dialog* mainDialog) { mainDialog_ = mainDialog; }
     WlanAdapter* Adapter() const { return adapter_; }
-    MainDialog* GetMainDialog() const { return mainDialog_; }
+    Dialog* GetMainDialog() const { return mainDialog_; }
 
     // How many times a window of this dialog has been initialised.
     int InitCount() const { return initCount_; }
@@ -23,6 +22,6 @@ class CProfileDialog : public Dialog {
 
   private:
     WlanAdapter* adapter_;
-    MainDialog* mainDialog_ = nullptr;
+    Dialog* mainDialog_ = nullptr;
     int initCount_ = 0;
 };
