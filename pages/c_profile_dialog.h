@@ -8,7 +8,6 @@
 
 #include "platform/ui/dialog.h"
 
-class MainDialog;
 class WlanAdapter;
 
 class CProfileDialog : public Dialog {
@@ -25,9 +24,9 @@ class CProfileDialog : public Dialog {
     CProfileDialog(Window* parent, WlanAdapter* adapter);
 
     void SetAdapter(WlanAdapter* adapter) { adapter_ = adapter; }
-    void SetMainDialog(MainDialog* mainDialog) { mainDialog_ = mainDialog; }
+    void SetMainDialog(Dialog* mainDialog) { mainDialog_ = mainDialog; }
     WlanAdapter* Adapter() const { return adapter_; }
-    MainDialog* GetMainDialog() const { return mainDialog_; }
+    Dialog* GetMainDialog() const { return mainDialog_; }
 
     // Set by the opener before a run.
     void SetMode(int mode) { mode_ = mode; }
@@ -65,7 +64,7 @@ class CProfileDialog : public Dialog {
     void Show(int id, bool show);
 
     WlanAdapter* adapter_;
-    MainDialog* mainDialog_ = nullptr;
+    Dialog* mainDialog_ = nullptr;
     int mode_ = 0;
     std::string profileName_;
     std::string initialName_;

@@ -1,6 +1,6 @@
 #include "pages/utility_page.h"
 
-#include "app/main_dialog.h"
+#include "platform/ui/dialog.h"
 
 UtilityPage::UtilityPage(int templateId, OnDestroyAction onDestroy)
     : PropertyPage(templateId), onDestroy_(onDestroy) {}

@@ -5,7 +5,7 @@
 
 #include "platform/ui/property_page.h"
 
-class MainDialog;
+class Dialog;
 class WlanAdapter;
 
 class UtilityPage : public PropertyPage {
@@ -16,9 +16,9 @@ class UtilityPage : public PropertyPage {
     UtilityPage(int templateId, OnDestroyAction onDestroy);
 
     void SetAdapter(WlanAdapter* adapter) { adapter_ = adapter; }
-    void SetMainDialog(MainDialog* mainDialog) { mainDialog_ = mainDialog; }
+    void SetMainDialog(Dialog* mainDialog) { mainDialog_ = mainDialog; }
     WlanAdapter* Adapter() const { return adapter_; }
-    MainDialog* GetMainDialog() const { return mainDialog_; }
+    Dialog* GetMainDialog() const { return mainDialog_; }
 
     // How many times a window of this page has been initialised.
     int InitCount() const { return initCount_; }
@@ -31,7 +31,7 @@ class UtilityPage : public PropertyPage {
 
   private:
     WlanAdapter* adapter_ = nullptr;
-    MainDialog* mainDialog_ = nullptr;
+    Dialog* mainDialog_ = nullptr;
     OnDestroyAction onDestroy_;
     int initCount_ = 0;
 };
