@@ -31,15 +31,15 @@ int OidAdapter::GetBssidList(NdisBssidList& list) {
 
 // Statistics.
 
-// In this order: Q OID_PRIV_TX_BYTES, 8; Q OID_PRIV_RX_BYTES, 8; Q OID_GEN_XMIT_OK,
+// In this order: Q OID_PRIV_TX_BYTE_COUNT, 8; Q OID_PRIV_RX_BYTE_COUNT, 8; Q OID_GEN_XMIT_OK,
 // OID_GEN_XMIT_ERROR, OID_GEN_RCV_OK, OID_GEN_RCV_ERROR, 4 each; Q OID_PRIV_STATISTICS, 104
 // (checked: else 0 with `goodCrc` untouched); GetDiagCounters805 (zeros when it fails).
 // `goodCrc` = the three diagnostic counters + frame duplicates + received fragments, wrapping.
 int OidAdapter::GetStatistics(ULONGLONG& txBytes, ULONGLONG& rxBytes, DWORD& framesSent,
                               DWORD& sendErrors, DWORD& framesReceived, DWORD& goodCrc,
                               DWORD& rxErrors) {
-    QueryRecord(OID_PRIV_TX_BYTES, txBytes);
-    QueryRecord(OID_PRIV_RX_BYTES, rxBytes);
+    QueryRecord(OID_PRIV_TX_BYTE_COUNT, txBytes);
+    QueryRecord(OID_PRIV_RX_BYTE_COUNT, rxBytes);
     QueryRecord(OID_GEN_XMIT_OK, framesSent);
     QueryRecord(OID_GEN_XMIT_ERROR, sendErrors);
     QueryRecord(OID_GEN_RCV_OK, framesReceived);

@@ -22,16 +22,16 @@ std::string HexBytes(const BYTE* bytes, std::size_t count) {
 
 }  // namespace
 
-// Q OID_PRIV_AUTH_MODE, 4: 0, 1, 2 as read, anything else -1.
+// Q OID_PRIV_AUTH_TYPE, 4: 0, 1, 2 as read, anything else -1.
 int OidAdapter::GetAuthType(int& type) {
     return Checked(
-        QueryWord(OID_PRIV_AUTH_MODE, [&](DWORD v) { type = v <= 2 ? static_cast<int>(v) : -1; }));
+        QueryWord(OID_PRIV_AUTH_TYPE, [&](DWORD v) { type = v <= 2 ? static_cast<int>(v) : -1; }));
 }
 
-// S OID_PRIV_AUTH_MODE, 4. Registry "AuthType".
+// S OID_PRIV_AUTH_TYPE, 4. Registry "AuthType".
 int OidAdapter::SetAuthType(int type) {
     if (type < 0 || type > 2) return 0;
-    return SetAndStore(OID_PRIV_AUTH_MODE, static_cast<DWORD>(type), "AuthType", type);
+    return SetAndStore(OID_PRIV_AUTH_TYPE, static_cast<DWORD>(type), "AuthType", type);
 }
 
 // Q OID_PRIV_WEP_STATUS, 4: 0 gives 1 (encryption on), 1 or 2 give 0, else -1.
@@ -41,9 +41,9 @@ int OidAdapter::GetWepStatus(int& status) {
     }));
 }
 
-// S OID_PRIV_WEP_ENABLE, 4: 0 for a non-zero flag, 1 for zero.
+// S OID_PRIV_WEP_DISABLE, 4: 0 for a non-zero flag, 1 for zero.
 int OidAdapter::SetWepEnabled(int enabled) {
-    return SendValue(OID_PRIV_WEP_ENABLE, enabled != 0 ? 0 : 1) ? 1 : 0;
+    return SendValue(OID_PRIV_WEP_DISABLE, enabled != 0 ? 0 : 1) ? 1 : 0;
 }
 
 // S then Q OID_PRIV_WEP_KEY, 17: the first `keyBytes` (at most 16) bytes of the parsed hex

@@ -46,18 +46,18 @@ int OidAdapter::ReadEepromWord(int address, WORD& value) {
 
 // Diagnostics.
 
-// S OID_PRIV_DIAG_806, no payload.
-int OidAdapter::DiagCommand806() { return SendCommand(OID_PRIV_DIAG_806) ? 1 : 0; }
+// S OID_PRIV_DIAG_COMMAND_806, no payload.
+int OidAdapter::DiagCommand806() { return SendCommand(OID_PRIV_DIAG_COMMAND_806) ? 1 : 0; }
 
 // S OID_PRIV_OPTION_50D, 4.
 int OidAdapter::SetOption50D(int value) {
     return SendValue(OID_PRIV_OPTION_50D, static_cast<DWORD>(value)) ? 1 : 0;
 }
 
-// S OID_PRIV_DIAG_80E, 8: a, b.
+// S OID_PRIV_DIAG_SET_80E, 8: a, b.
 int OidAdapter::DiagSet80E(int a, int b) {
     Diag80ERequest request{static_cast<DWORD>(a), static_cast<DWORD>(b)};
-    return SendRecord(OID_PRIV_DIAG_80E, request) ? 1 : 0;
+    return SendRecord(OID_PRIV_DIAG_SET_80E, request) ? 1 : 0;
 }
 
 // S OID_PRIV_DIAG_804, 8: the low byte of a, three zero bytes, b.
@@ -76,19 +76,19 @@ int OidAdapter::DiagGet804(int a, int skip) {
     return Unchecked(Query(OID_PRIV_DIAG_804, &request, sizeof request));
 }
 
-// S OID_PRIV_DIAG_80B, OID_PRIV_DIAG_80A and OID_PRIV_DIAG_809, no payload.
-int OidAdapter::DiagCommand80B() { return SendCommand(OID_PRIV_DIAG_80B) ? 1 : 0; }
-int OidAdapter::DiagCommand80A() { return SendCommand(OID_PRIV_DIAG_80A) ? 1 : 0; }
-int OidAdapter::DiagCommand809() { return SendCommand(OID_PRIV_DIAG_809) ? 1 : 0; }
+// S OID_PRIV_DIAG_COMMAND_80B, OID_PRIV_DIAG_COMMAND_80A and OID_PRIV_DIAG_COMMAND_809, no payload.
+int OidAdapter::DiagCommand80B() { return SendCommand(OID_PRIV_DIAG_COMMAND_80B) ? 1 : 0; }
+int OidAdapter::DiagCommand80A() { return SendCommand(OID_PRIV_DIAG_COMMAND_80A) ? 1 : 0; }
+int OidAdapter::DiagCommand809() { return SendCommand(OID_PRIV_DIAG_COMMAND_809) ? 1 : 0; }
 
 // Q OID_PRIV_DIAG_808, 48.
 int OidAdapter::DiagGet808(DiagBlock808& block) {
     return Unchecked(QueryRecord(OID_PRIV_DIAG_808, block));
 }
 
-// S OID_PRIV_DIAG_906 and OID_PRIV_DIAG_901, no payload.
-int OidAdapter::DiagCommand906() { return SendCommand(OID_PRIV_DIAG_906) ? 1 : 0; }
-int OidAdapter::DiagCommand901() { return SendCommand(OID_PRIV_DIAG_901) ? 1 : 0; }
+// S OID_PRIV_DIAG_COMMAND_906 and OID_PRIV_DIAG_COMMAND_901, no payload.
+int OidAdapter::DiagCommand906() { return SendCommand(OID_PRIV_DIAG_COMMAND_906) ? 1 : 0; }
+int OidAdapter::DiagCommand901() { return SendCommand(OID_PRIV_DIAG_COMMAND_901) ? 1 : 0; }
 
 // S OID_PRIV_DIAG_WRITE_807, 2360: length at 0, the data at 4, d at 2352, c at 2356. A length
 // outside 0..2348, or data missing: 0, no request.

@@ -42,7 +42,7 @@ int OidAdapter::SetAndStore(DWORD oid, DWORD value, const char* name, int regist
 // Network type.
 
 // Q OID_PRIV_AP_MODE, 4: access point gives type 2, result 2. Otherwise
-// Q OID_PRIV_INFRASTRUCTURE, 4: ad hoc gives 1, infrastructure 0. Result bits: 8 when the
+// Q OID_PRIV_INFRASTRUCTURE_MODE, 4: ad hoc gives 1, infrastructure 0. Result bits: 8 when the
 // second query was made, 4 when not, +1 when the first could not be made.
 int OidAdapter::GetBssType(int& type) {
     DWORD apMode = 0;
@@ -51,7 +51,7 @@ int OidAdapter::GetBssType(int& type) {
         type = 2;
         return 2;
     }
-    Reply second = QueryWord(OID_PRIV_INFRASTRUCTURE, [&](DWORD v) {
+    Reply second = QueryWord(OID_PRIV_INFRASTRUCTURE_MODE, [&](DWORD v) {
         if (v == AD_HOC) type = 1;
         if (v == INFRASTRUCTURE) type = 0;
     });
@@ -60,7 +60,7 @@ int OidAdapter::GetBssType(int& type) {
 }
 
 // S OID_PRIV_AP_MODE, 4 (station, or access point for type 2), then
-// S OID_PRIV_INFRASTRUCTURE, 4 (ad hoc for type 1). Registry "BssType" (by GetDeviceClass) and
+// S OID_PRIV_INFRASTRUCTURE_MODE, 4 (ad hoc for type 1). Registry "BssType" (by GetDeviceClass) and
 // "DeviceType" (1 station, 2 access point), with messages. A first set that went out stays in
 // effect when the second fails.
 int OidAdapter::SetBssType(int type) {
@@ -68,7 +68,8 @@ int OidAdapter::SetBssType(int type) {
     DWORD apMode = type == 2 ? AP_MODE_ACCESS_POINT : AP_MODE_STATION;
     DWORD infrastructure = type == 1 ? AD_HOC : INFRASTRUCTURE;
     int deviceCode = type == 2 ? 2 : 1;
-    if (!SendValue(OID_PRIV_AP_MODE, apMode) || !SendValue(OID_PRIV_INFRASTRUCTURE, infrastructure))
+    if (!SendValue(OID_PRIV_AP_MODE, apMode) ||
+        !SendValue(OID_PRIV_INFRASTRUCTURE_MODE, infrastructure))
         return 0;
     int deviceClass = 0;
     GetDeviceClass(deviceClass);
@@ -188,14 +189,15 @@ int OidAdapter::GetPowerMode(int& mode) {
     }));
 }
 
-// S OID_PRIV_PREAMBLE, 4. Registry "PreambleType".
+// S OID_PRIV_PREAMBLE_TYPE, 4. Registry "PreambleType".
 int OidAdapter::SetPreambleType(int value) {
-    return SetAndStore(OID_PRIV_PREAMBLE, static_cast<DWORD>(value), "PreambleType", value);
+    return SetAndStore(OID_PRIV_PREAMBLE_TYPE, static_cast<DWORD>(value), "PreambleType", value);
 }
 
-// Q OID_PRIV_PREAMBLE, 4: as read.
+// Q OID_PRIV_PREAMBLE_TYPE, 4: as read.
 int OidAdapter::GetPreambleType(int& value) {
-    return Checked(QueryWord(OID_PRIV_PREAMBLE, [&](DWORD v) { value = static_cast<int>(v); }));
+    return Checked(
+        QueryWord(OID_PRIV_PREAMBLE_TYPE, [&](DWORD v) { value = static_cast<int>(v); }));
 }
 
 // S OID_PRIV_FRAG_THRESHOLD, 4. Registry "FragThreshold".

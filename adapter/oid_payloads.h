@@ -48,7 +48,7 @@ struct DiagCountersRecord {
 static_assert(sizeof(DiagCountersRecord) == 16);
 static_assert(offsetof(DiagCountersRecord, counters) == 4);
 
-// OID_PRIV_DIAG_80E payload: a, then b.
+// OID_PRIV_DIAG_SET_80E payload: a, then b.
 struct Diag80ERequest {
     DWORD a;
     DWORD b;

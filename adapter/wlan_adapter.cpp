@@ -177,17 +177,17 @@ int WlanAdapter::GetFlagPair(int& first, int& second) {
     return 1;
 }
 
-// S OID_PRIV_BB_REGISTER, 3: read, the index's low byte, 0 (else "Failed to set
-// configuration"); then Q OID_PRIV_BB_REGISTER, 3 into the same record (else "Failed to read
+// S OID_PRIV_BASEBAND_REGISTER, 3: read, the index's low byte, 0 (else "Failed to set
+// configuration"); then Q OID_PRIV_BASEBAND_REGISTER, 3 into the same record (else "Failed to read
 // configuration"); `value` = its byte 2.
 int WlanAdapter::ReadBbRegister(int index, BYTE& value) {
     BbRegisterRequest request{REGISTER_READ, static_cast<BYTE>(index), 0};
-    if (!SendRecord(OID_PRIV_BB_REGISTER, request)) {
+    if (!SendRecord(OID_PRIV_BASEBAND_REGISTER, request)) {
         ShowMessage("Failed to set configuration");
         return 0;
     }
     // The driver takes the register index from the query's record, so the query reuses it.
-    if (Query(OID_PRIV_BB_REGISTER, &request, sizeof request) != Reply::Answered) {
+    if (Query(OID_PRIV_BASEBAND_REGISTER, &request, sizeof request) != Reply::Answered) {
         ShowMessage("Failed to read configuration");
         return 0;
     }
@@ -195,11 +195,11 @@ int WlanAdapter::ReadBbRegister(int index, BYTE& value) {
     return 1;
 }
 
-// S OID_PRIV_BB_REGISTER, 3: write, the index's and the value's low bytes (else "Failed to
+// S OID_PRIV_BASEBAND_REGISTER, 3: write, the index's and the value's low bytes (else "Failed to
 // set configuration").
 int WlanAdapter::WriteBbRegister(int index, int value) {
     BbRegisterRequest request{REGISTER_WRITE, static_cast<BYTE>(index), static_cast<BYTE>(value)};
-    if (SendRecord(OID_PRIV_BB_REGISTER, request)) return 1;
+    if (SendRecord(OID_PRIV_BASEBAND_REGISTER, request)) return 1;
     ShowMessage("Failed to set configuration");
     return 0;
 }
@@ -257,9 +257,9 @@ int WlanAdapter::GetApInfo(ApInfoRecord& record) {
     return Checked(QueryRecord(OID_PRIV_AP_INFO, record));
 }
 
-// S OID_PRIV_RADIO, 4: 0 off, 1 on.
+// S OID_PRIV_RADIO_STATE, 4: 0 off, 1 on.
 int WlanAdapter::SetRadioState(int on) {
-    return SendValue(OID_PRIV_RADIO, static_cast<DWORD>(on)) ? 1 : 0;
+    return SendValue(OID_PRIV_RADIO_STATE, static_cast<DWORD>(on)) ? 1 : 0;
 }
 
 int WlanAdapter::ParseHexBytes(std::string text, std::span<BYTE> bytes) {
