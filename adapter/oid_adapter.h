@@ -1,6 +1,7 @@
 // The concrete adapter: every operation is one or two OID requests on the AdapterChannel of
-// the adapter chosen at start-up. What each operation sends and returns is documented once, at
-// its declaration in adapter/wlan_adapter.h. Slots 11, 47, 48, 55 and 56 keep the base bodies.
+// the adapter chosen at start-up. What an operation means is said at its declaration in
+// adapter/wlan_adapter.h; the request it makes is described at its body, one file per group
+// below. SetStringOption, the flag pair and the baseband registers keep the base bodies.
 #pragma once
 
 #include <array>
@@ -15,10 +16,13 @@ class OidAdapter : public WlanAdapter {
     // none and every request fails.
     explicit OidAdapter(const WString& adapterName);
 
-    // Identity and link state.
+    // Identity and link state (oid_adapter.cpp).
     void NoOperation() override;
+    int GetInfoBlock(InfoBlock& block) override;
     int GetStatusWord(DWORD& value) override;
     int GetDeviceClass(int& deviceClass) override;
+    int GetEepromWord19(WORD& value) override;
+    int GetMacFlag(int& flag) override;
     int GetScanState(std::string& text, int& code) override;
     int GetConnectStatus(int& state) override;
     int GetBssidText(std::string& text) override;
@@ -28,15 +32,13 @@ class OidAdapter : public WlanAdapter {
     int GetSignalStrength(int& percent) override;
     int GetLinkQuality(int& quality) override;
 
-    // Network type, rates and configuration.
+    // Network type, rates, configuration and radio settings (oid_adapter_settings.cpp).
     int GetBssType(int& type) override;
     int SetBssType(int type) override;
     int GetTxRate(int& rate) override;
     int GetSupportedRates(int& rates) override;
     int SetTxRate(int rate) override;
     int SetConfiguration(NdisConfiguration config, int channelNumber, int beaconPeriod) override;
-
-    // Radio settings.
     int Disassociate() override;
     int SetOption510(int value) override;
     int SetPowerMode(int mode) override;
@@ -53,7 +55,7 @@ class OidAdapter : public WlanAdapter {
     int GetRxAntenna(int& choice) override;
     int GetOption50C(int& value) override;
 
-    // Security and keys.
+    // Security and keys (oid_adapter_keys.cpp).
     int GetAuthType(int& type) override;
     int SetAuthType(int type) override;
     int GetWepStatus(int& status) override;
@@ -63,28 +65,21 @@ class OidAdapter : public WlanAdapter {
     int SetKeyEntry(const KeyEntry& entry) override;
     int GetKeyEntry(int index, KeyEntry& entry) override;
 
-    // Scan list and card identity.
+    // Scan list and statistics (oid_adapter_counters.cpp).
     int StartScan() override;
     int GetBssidList(NdisBssidList& list) override;
-    int GetInfoBlock(InfoBlock& block) override;
-    int GetEepromWord19(WORD& value) override;
-    int GetMacFlag(int& flag) override;
-
-    // Statistics.
     int GetStatistics(ULONGLONG& txBytes, ULONGLONG& rxBytes, DWORD& framesSent, DWORD& sendErrors,
                       DWORD& framesReceived, DWORD& goodCrc, DWORD& rxErrors) override;
     int GetStatisticsDetail(StatisticsDetail& counters) override;
     int GetDiagCounters805(DWORD& a, DWORD& b, DWORD& c) override;
     int GetDiagCounters80D(DWORD& a, DWORD& b, DWORD& c) override;
 
-    // MAC registers and EEPROM.
+    // MAC registers, EEPROM and diagnostics (oid_adapter_registers.cpp).
     int ReadMacRegister(int address, DWORD& value) override;
     int WriteMacRegister(int address, const DWORD& value) override;
     int GetEepromSize(WORD& size) override;
     int WriteEepromWord(int address, int value) override;
     int ReadEepromWord(int address, WORD& value) override;
-
-    // Diagnostics.
     int DiagCommand806() override;
     int SetOption50D(int value) override;
     int DiagSet80E(int a, int b) override;
@@ -103,7 +98,12 @@ class OidAdapter : public WlanAdapter {
 
     // A 4-byte query converted by `convert` when answered.
     template <class Convert>
-    Reply QueryWord(DWORD oid, Convert convert);
+    Reply QueryWord(DWORD oid, Convert convert) {
+        DWORD value = 0;
+        Reply reply = Query(oid, &value, sizeof value);
+        if (reply == Reply::Answered) convert(value);
+        return reply;
+    }
     // A 4-byte set followed, when sent, by the registry value `name` = `registryValue`.
     int SetAndStore(DWORD oid, DWORD value, const char* name, int registryValue);
     int QueryCounters(DWORD oid, DWORD& a, DWORD& b, DWORD& c);

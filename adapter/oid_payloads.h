@@ -48,14 +48,14 @@ struct DiagCountersRecord {
 static_assert(sizeof(DiagCountersRecord) == 16);
 static_assert(offsetof(DiagCountersRecord, counters) == 4);
 
-// 0xFFA0C80E payload.
+// OID_PRIV_DIAG_SET_80E payload: a, then b.
 struct Diag80ERequest {
     DWORD a;
     DWORD b;
 };
 static_assert(sizeof(Diag80ERequest) == 8);
 
-// 0xFFA0C804 payload.
+// OID_PRIV_DIAG_804 payload: a selector byte, then a value.
 struct Diag804Request {
     BYTE a;
     BYTE reserved[3];
@@ -66,7 +66,7 @@ static_assert(offsetof(Diag804Request, b) == 4);
 
 constexpr DWORD DIAG_807_DATA_MAX = 2348;
 
-// 0xFFA0C807 payload: length, data, then d and c.
+// OID_PRIV_DIAG_WRITE_807 payload: length, data, then d and c.
 struct Diag807Request {
     DWORD length;
     BYTE data[DIAG_807_DATA_MAX];

@@ -87,7 +87,7 @@ std::string WlanAdapter::MacText(const MacAddress& mac) {
                      mac[5]);
 }
 
-// Base bodies: a harmless adapter on which every operation succeeds.
+// Base bodies: a harmless adapter on which every operation succeeds and writes nothing.
 int WlanAdapter::GetInfoBlock(InfoBlock&) { return 1; }
 void WlanAdapter::NoOperation() {}
 int WlanAdapter::GetStatusWord(DWORD&) { return 1; }
@@ -162,11 +162,13 @@ int WlanAdapter::DiagCommand901() { return 1; }
 int WlanAdapter::DiagWrite807(const BYTE*, int, int, int) { return 1; }
 
 // Real bodies shared by every adapter.
+// S OID_PRIV_FLAG_PAIR, 8: two words, 1 for each non-zero argument, else 0.
 int WlanAdapter::SetFlagPair(int first, int second) {
     FlagPairPayload flags{first != 0 ? 1u : 0u, second != 0 ? 1u : 0u};
     return SendRecord(OID_PRIV_FLAG_PAIR, flags) ? 1 : 0;
 }
 
+// Q OID_PRIV_FLAG_PAIR, 8: each output 1 when its word is non-zero, else 0.
 int WlanAdapter::GetFlagPair(int& first, int& second) {
     FlagPairPayload flags{};
     if (QueryRecord(OID_PRIV_FLAG_PAIR, flags) != Reply::Answered) return 0;
@@ -175,14 +177,17 @@ int WlanAdapter::GetFlagPair(int& first, int& second) {
     return 1;
 }
 
+// S OID_PRIV_BASEBAND_REGISTER, 3: read, the index's low byte, 0 (else "Failed to set
+// configuration"); then Q OID_PRIV_BASEBAND_REGISTER, 3 into the same record (else "Failed to read
+// configuration"); `value` = its byte 2.
 int WlanAdapter::ReadBbRegister(int index, BYTE& value) {
     BbRegisterRequest request{REGISTER_READ, static_cast<BYTE>(index), 0};
-    if (!SendRecord(OID_PRIV_BB_REGISTER, request)) {
+    if (!SendRecord(OID_PRIV_BASEBAND_REGISTER, request)) {
         ShowMessage("Failed to set configuration");
         return 0;
     }
     // The driver takes the register index from the query's record, so the query reuses it.
-    if (Query(OID_PRIV_BB_REGISTER, &request, sizeof request) != Reply::Answered) {
+    if (Query(OID_PRIV_BASEBAND_REGISTER, &request, sizeof request) != Reply::Answered) {
         ShowMessage("Failed to read configuration");
         return 0;
     }
@@ -190,13 +195,16 @@ int WlanAdapter::ReadBbRegister(int index, BYTE& value) {
     return 1;
 }
 
+// S OID_PRIV_BASEBAND_REGISTER, 3: write, the index's and the value's low bytes (else "Failed to
+// set configuration").
 int WlanAdapter::WriteBbRegister(int index, int value) {
     BbRegisterRequest request{REGISTER_WRITE, static_cast<BYTE>(index), static_cast<BYTE>(value)};
-    if (SendRecord(OID_PRIV_BB_REGISTER, request)) return 1;
+    if (SendRecord(OID_PRIV_BASEBAND_REGISTER, request)) return 1;
     ShowMessage("Failed to set configuration");
     return 0;
 }
 
+// Q OID_802_3_CURRENT_ADDRESS, 6: "%02X-%02X-%02X-%02X-%02X-%02X".
 int WlanAdapter::GetMacAddress(std::string& text) {
     MacAddress mac{};
     if (QueryRecord(OID_802_3_CURRENT_ADDRESS, mac) != Reply::Answered) return 0;
@@ -204,6 +212,8 @@ int WlanAdapter::GetMacAddress(std::string& text) {
     return 1;
 }
 
+// S OID_PRIV_SSID, 36: the length, then the low byte of each UTF-16 unit (at most 32; longer
+// texts are cut). Not sent: "Failed to set SSID", 0. `persist` 1 stores "Ssid".
 int WlanAdapter::SetSsid(std::string ssid, int persist) {
     WString wide = Utf8ToWide(ssid);
     if (wide.size() > NDIS_SSID_MAX) wide.resize(NDIS_SSID_MAX);
@@ -218,6 +228,8 @@ int WlanAdapter::SetSsid(std::string ssid, int persist) {
     return 1;
 }
 
+// Q OID_PRIV_CONFIGURATION, 32: copies beacon period, ATIM window and DS frequency (the
+// length and hopping fields stay); the channel is the first table channel of that frequency.
 int WlanAdapter::GetConfiguration(NdisConfiguration& config, int& ch) {
     NdisConfiguration reply{};
     if (Query(OID_PRIV_CONFIGURATION, &reply, sizeof reply) != Reply::Answered) return 0;
@@ -228,6 +240,8 @@ int WlanAdapter::GetConfiguration(NdisConfiguration& config, int& ch) {
     return 1;
 }
 
+// Q OID_GEN_VENDOR_DRIVER_VERSION, 4: "major.minor" from the high and low 16 bits. Not
+// answered: "Failed to read driver version", 0.
 int WlanAdapter::GetDriverVersion(std::string& text) {
     DWORD version = 0;
     if (QueryRecord(OID_GEN_VENDOR_DRIVER_VERSION, version) != Reply::Answered) {
@@ -238,12 +252,14 @@ int WlanAdapter::GetDriverVersion(std::string& text) {
     return 1;
 }
 
+// Q OID_PRIV_AP_INFO, 20.
 int WlanAdapter::GetApInfo(ApInfoRecord& record) {
     return Checked(QueryRecord(OID_PRIV_AP_INFO, record));
 }
 
+// S OID_PRIV_RADIO_STATE, 4: 0 off, 1 on.
 int WlanAdapter::SetRadioState(int on) {
-    return SendValue(OID_PRIV_RADIO, static_cast<DWORD>(on)) ? 1 : 0;
+    return SendValue(OID_PRIV_RADIO_STATE, static_cast<DWORD>(on)) ? 1 : 0;
 }
 
 int WlanAdapter::ParseHexBytes(std::string text, std::span<BYTE> bytes) {

@@ -1,5 +1,5 @@
-// The card's key store: four 48-byte key entries (0xFFA0C505) and the WEP key record
-// (0xFFA0C507), each written by a set and read back by a set that selects, then a query.
+// The card's key store: four 48-byte key entries (kKeyEntry) and the WEP key record
+// (kWepKey), each written by a set and read back by a set that selects, then a query.
 #pragma once
 
 #include <array>

@@ -44,7 +44,7 @@ class CardModel {
     // Connected again to the scenario's network; when the scenario's link names none, to the
     // strongest network in range with the configured SSID. False when there is none.
     bool LinkUp(DWORD tick);
-    // The BSSID 0xFFA0C001 reports (the connected one, or the one a scan state refers to).
+    // The BSSID kBssid reports (the connected one, or the one a scan state refers to).
     void SetBssid(const MacAddress& bssid) { link_.bssid = bssid; }
     void SetRadio(bool on, DWORD tick);
     void SetSignal(int dbm, DWORD tick);
@@ -74,9 +74,9 @@ class CardModel {
     CardKeys keys;
     SimEeprom eeprom;
     std::vector<BYTE> eepromReply;      // reply to the next EEPROM query
-    std::map<BYTE, DWORD> diag804;      // 0xFFA0C804 values by selector byte
-    std::vector<BYTE> diagWrite807;     // the last 0xFFA0C807 payload
-    std::pair<DWORD, DWORD> diag80E{};  // the last 0xFFA0C80E pair
+    std::map<BYTE, DWORD> diag804;      // kDiag804 values by selector byte
+    std::vector<BYTE> diagWrite807;     // the last kDiagWrite807 payload
+    std::pair<DWORD, DWORD> diag80E{};  // the last kDiagSet80E pair
 
   private:
     void CompleteScan(DWORD tick);

@@ -7,9 +7,9 @@ class OidTable;
 
 // Published general, 802.3 and 802.11 OIDs.
 void AddGeneralOids(OidTable& table, CardModel& model);
-// 0xFFA0C000 to 0xFFA0C01C: station settings and state.
+// kStatusWord to kWepDisable: station settings and state.
 void AddStationOids(OidTable& table, CardModel& model);
-// 0xFFA0C502 to 0xFFA0C516: link, keys, counters, access point and radio.
+// kPreambleType to kRadioState: link, keys, counters, access point and radio.
 void AddLinkOids(OidTable& table, CardModel& model);
-// 0xFFA0C801 to 0xFFA0C80E, 0xFFA0C901 and 0xFFA0C906: registers, EEPROM and diagnostics.
+// kMacRegister to kDiagSet80E, kDiagCommand901, kDiagCommand906: registers, EEPROM, diagnostics.
 void AddDiagnosticOids(OidTable& table, CardModel& model);

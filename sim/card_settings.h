@@ -8,30 +8,30 @@
 #include "platform/core/win_types.h"
 
 struct CardSettings {
-    std::string ssid;              // 0xFFA0C002: desired network name, bytes (at most 32)
-    DWORD infrastructureMode = 1;  // 0xFFA0C008: 0 ad hoc, 1 infrastructure
-    DWORD apMode = 1;              // 0xFFA0C511: 1 station, 2 access point
-    DWORD powerMode = 0;           // 0xFFA0C015: 0 off, 2 maximum saving, 1 fast
-    bool radioOn = true;           // 0xFFA0C516
-    // Configuration record (0xFFA0C010); joining a network moves the DS frequency to its channel.
+    std::string ssid;              // kSsid: desired network name, bytes (at most 32)
+    DWORD infrastructureMode = 1;  // kInfrastructureMode: 0 ad hoc, 1 infrastructure
+    DWORD apMode = 1;              // kApMode: 1 station, 2 access point
+    DWORD powerMode = 0;           // kPowerMode: 0 off, 2 maximum saving, 1 fast
+    bool radioOn = true;           // kRadioState
+    // kConfiguration record; joining a network moves the DS frequency to its channel.
     DWORD beaconPeriod = 100;  // kilomicroseconds
     DWORD atimWindow = 0;
     DWORD dsFrequency = 2412000;                        // kHz
     std::array<BYTE, 16> hopping{};                     // frequency-hopping fields, kept as set
-    std::vector<BYTE> txRates{0x02, 0x04, 0x0B, 0x16};  // 0xFFA0C00F, 500 kbit/s units
-    std::vector<BYTE> supportedRates{0x02, 0x04, 0x0B, 0x16};  // 0xFFA0C00E
-    DWORD rtsThreshold = 2347;                                 // 0xFFA0C00A, bytes
-    DWORD fragThreshold = 2346;                                // 0xFFA0C009, bytes
-    DWORD preambleType = 0;                                    // 0xFFA0C502
-    DWORD authType = 0;                                        // 0xFFA0C017
-    bool wepEnabled = false;      // 0xFFA0C01C sets 0 to enable; 0xFFA0C01A reads 0 when on
-    DWORD antenna = 0xFFFFFFFFu;  // 0xFFA0C00C: 0, 1 or -1 (diversity)
-    DWORD environment = 0;        // 0xFFA0C50B
-    DWORD option50C = 0;          // 0xFFA0C50C
-    DWORD option50D = 0;          // 0xFFA0C50D
-    DWORD option510 = 0;          // 0xFFA0C510
-    DWORD statusWord = 0;         // 0xFFA0C000
+    std::vector<BYTE> txRates{0x02, 0x04, 0x0B, 0x16};  // kDesiredRates, 500 kbit/s units
+    std::vector<BYTE> supportedRates{0x02, 0x04, 0x0B, 0x16};  // kSupportedRates
+    DWORD rtsThreshold = 2347;                                 // kRtsThreshold, bytes
+    DWORD fragThreshold = 2346;                                // kFragThreshold, bytes
+    DWORD preambleType = 0;                                    // kPreambleType
+    DWORD authType = 0;                                        // kAuthType
+    bool wepEnabled = false;      // kWepDisable sets 0 to enable; kWepStatus reads 0 when on
+    DWORD antenna = 0xFFFFFFFFu;  // kRxAntenna: 0, 1 or -1 (diversity)
+    DWORD environment = 0;        // kEnvironment
+    DWORD option50C = 0;          // kOption50C
+    DWORD option50D = 0;          // kOption50D
+    DWORD option510 = 0;          // kOption510
+    DWORD statusWord = 0;         // kStatusWord
     DWORD networkTypeInUse = 1;   // OID_802_11_NETWORK_TYPE_IN_USE: 1 DS, 3 OFDM 2.4 GHz
-    DWORD flagFirst = 0;          // 0xFFA0C504, two words
+    DWORD flagFirst = 0;          // kFlagPair, two words
     DWORD flagSecond = 0;
 };

@@ -67,7 +67,7 @@ void AddRegisters(OidTable& table, CardModel& model) {
         [&model](const std::vector<BYTE>& r) { return EepromRequest(model, r); });
 }
 
-// 0xFFA0C804: a value per selector byte; the query names the selector in its first byte.
+// kDiag804: a value per selector byte; the query names the selector in its first byte.
 void AddSelectorValues(OidTable& table, CardModel& model) {
     OidHandler handler;
     handler.queryLength = 8;

@@ -1,4 +1,4 @@
-// The network list reply of 0xFFA0C016: a 32-bit count, then 104-byte entries in the published
+// The network list reply of kBssidList: a 32-bit count, then 104-byte entries in the published
 // BSSID-list layout, as many as fit the caller's buffer.
 #pragma once
 

@@ -44,8 +44,8 @@ struct LinkSpec {
     int signalDbm = -100;
     SignalWander wander;
     DWORD linkSpeed = 0;                 // OID_GEN_LINK_SPEED, 100 bit/s units
-    std::optional<DWORD> quality;        // 0xFFA0C503; derived from the signal when absent
-    DWORD scanState = 0;                 // 0xFFA0C50A while disconnected
+    std::optional<DWORD> quality;        // kLinkQuality; derived from the signal when absent
+    DWORD scanState = 0;                 // kScanState while disconnected
     std::optional<DWORD> connectStatus;  // overrides 0 connected / 1 disconnected
 };
 
@@ -91,7 +91,7 @@ struct AdapterSpec {
     MacAddress mac{};
     DWORD maxTotalSize = 1514;
     bool apModeSupported = true;
-    DWORD apInfoMode = 1;  // second word of 0xFFA0C512: 1 mixed, 2 802.11g only, else 802.11b
+    DWORD apInfoMode = 1;  // second word of kApInfo: 1 mixed, 2 802.11g only, else 802.11b
     std::string parametersKey = "Comm\\KESTREL1\\Parms";
     // The card's device name in "Drivers\Active"; "KES1:", "KES2:", ... by default.
     std::string deviceName;
@@ -134,8 +134,8 @@ struct SimEvent {
     DWORD atMs = 0;                   // world time of a scenario event
     WString adapter;                  // the wireless adapter it concerns; empty: the first one
     std::string deviceName;           // RemoveDevice
-    DWORD scanState = 0;              // ScanState: the code 0xFFA0C50A reports
-    std::optional<MacAddress> bssid;  // ScanState: the BSSID 0xFFA0C001 reports from now on
+    DWORD scanState = 0;              // ScanState: the code kScanState reports
+    std::optional<MacAddress> bssid;  // ScanState: the BSSID kBssid reports from now on
     int signalDbm = 0;                // Signal: the link's new base level
 };
 

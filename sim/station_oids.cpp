@@ -73,7 +73,7 @@ void AddRates(OidTable& table, CardModel& model) {
         return OidTable::Reply(RateList(model.settings.txRates));
     };
     tx.set = [&model](const std::vector<BYTE>& list) { return SetTxRates(model, list); };
-    table.Add(oids::kTxRates, std::move(tx));
+    table.Add(oids::kDesiredRates, std::move(tx));
 }
 
 void AddConfiguration(OidTable& table, CardModel& model) {
@@ -138,7 +138,7 @@ void AddRadioSettings(OidTable& table, CardModel& model) {
                     2);
     SettingOid::Add(table, model, oids::kFragThreshold, &CardSettings::fragThreshold, 256, 2346);
     SettingOid::Add(table, model, oids::kRtsThreshold, &CardSettings::rtsThreshold, 0, 2347);
-    SettingOid::AddChoice(table, model, oids::kAntenna, &CardSettings::antenna,
+    SettingOid::AddChoice(table, model, oids::kRxAntenna, &CardSettings::antenna,
                           [](DWORD a) { return a <= 1 || a == 0xFFFFFFFFu; });
     SettingOid::Add(table, model, oids::kPowerMode, &CardSettings::powerMode, 0, 2);
     SettingOid::Add(table, model, oids::kAuthType, &CardSettings::authType, 0, 2);

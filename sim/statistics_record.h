@@ -1,5 +1,5 @@
 // Counter records derived from the traffic counters: the 104-byte 802.11 statistics record
-// (0xFFA0C011) and the two 16-byte diagnostic counter records (0xFFA0C805, 0xFFA0C80D).
+// (kStatistics) and the 16-byte diagnostic counter records (kDiagCounters805, kDiagCounters80D).
 #pragma once
 
 #include <vector>

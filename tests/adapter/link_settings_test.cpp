@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         C{"WepOn", OID_PRIV_WEP_STATUS, Le32(0), Wep, "1"},
         C{"WepOff", OID_PRIV_WEP_STATUS, Le32(2), Wep, "0"},
         C{"WepUnknown", OID_PRIV_WEP_STATUS, Le32(3), Wep, "-1"},
-        C{"AuthUnknown", OID_PRIV_AUTH_MODE, Le32(9), IntGetter(&OidAdapter::GetAuthType), "-1"},
+        C{"AuthUnknown", OID_PRIV_AUTH_TYPE, Le32(9), IntGetter(&OidAdapter::GetAuthType), "-1"},
         C{"Version", OID_GEN_VENDOR_DRIVER_VERSION, Le32(0x00020001),
           TextGetter(&OidAdapter::GetDriverVersion), "2.1"},
         C{"SsidEmpty", SSID, SsidReply(0, 'a'), Ssid, ""},
@@ -157,7 +157,7 @@ TEST_F(AdapterTest, SetBssTypePayloadsAndRegistry) {
         card->ClearRequests();
         EXPECT_EQ(adapter->SetBssType(c.type), 1);
         EXPECT_EQ(SetPayload(OID_PRIV_AP_MODE), Le32(c.apMode));
-        EXPECT_EQ(SetPayload(OID_PRIV_INFRASTRUCTURE), Le32(c.infrastructure));
+        EXPECT_EQ(SetPayload(OID_PRIV_INFRASTRUCTURE_MODE), Le32(c.infrastructure));
         EXPECT_EQ(Stored("BssType"), c.bssType);
         EXPECT_EQ(Stored("DeviceType"), c.deviceType);
         int type = 9;
@@ -167,7 +167,7 @@ TEST_F(AdapterTest, SetBssTypePayloadsAndRegistry) {
 }
 
 TEST_F(AdapterTest, SetBssTypeWhoseSecondSetFailsStoresNothing) {
-    Refuse(OID_PRIV_INFRASTRUCTURE, RequestMatch::Set);
+    Refuse(OID_PRIV_INFRASTRUCTURE_MODE, RequestMatch::Set);
     EXPECT_EQ(adapter->SetBssType(2), 0);
     EXPECT_EQ(card->Settings().apMode, 2u);  // the first set stays in effect
     EXPECT_FALSE(Stored("BssType"));
@@ -223,10 +223,11 @@ const std::vector<Operation> kSettings = {
       "2347"},
     O{"Frag", Call(&A::SetFragThreshold, 512), OID_PRIV_FRAG_THRESHOLD, Le32(512), "FragThreshold",
       "512"},
-    O{"Preamble", Call(&A::SetPreambleType, 1), OID_PRIV_PREAMBLE, Le32(1), "PreambleType", "1"},
+    O{"Preamble", Call(&A::SetPreambleType, 1), OID_PRIV_PREAMBLE_TYPE, Le32(1), "PreambleType",
+      "1"},
     O{"Environment", Call(&A::SetEnvironmentCondition, 3), OID_PRIV_ENVIRONMENT, Le32(3),
       "EnvironmentCondition", "3"},
-    O{"Auth", Call(&A::SetAuthType, 2), OID_PRIV_AUTH_MODE, Le32(2), "AuthType", "2"},
+    O{"Auth", Call(&A::SetAuthType, 2), OID_PRIV_AUTH_TYPE, Le32(2), "AuthType", "2"},
     O{"RateAll", Call(&A::SetTxRate, 0), RATES, Rates({2, 4, 11, 22}), "Rate", "15"},
     O{"Rate1", Call(&A::SetTxRate, 1), RATES, Rates({2}), "Rate", "1"},
     O{"Rate55", Call(&A::SetTxRate, 3), RATES, Rates({11}), "Rate", "4"},
@@ -253,13 +254,13 @@ T& Sink() {
 
 const std::vector<Operation> kRequests = {
     O{"Scan", [](A& a) { return a.StartScan(); }, OID_PRIV_BSSID_LIST_SCAN, Bytes{}},
-    O{"WepOn", Call(&A::SetWepEnabled, 5), OID_PRIV_WEP_ENABLE, Le32(0)},
-    O{"Radio", Call(&A::SetRadioState, 0), OID_PRIV_RADIO, Le32(0)},
+    O{"WepOn", Call(&A::SetWepEnabled, 5), OID_PRIV_WEP_DISABLE, Le32(0)},
+    O{"Radio", Call(&A::SetRadioState, 0), OID_PRIV_RADIO_STATE, Le32(0)},
     O{"FlagPair", [](A& a) { return a.SetFlagPair(5, 0); }, OID_PRIV_FLAG_PAIR,
       Concat({Le32(1), Le32(0)})},
-    O{"BbRead", [](A& a) { return a.ReadBbRegister(0x112, Sink<BYTE>()); }, OID_PRIV_BB_REGISTER,
-      Bytes{0x01, 0x12, 0x00}},
-    O{"BbWrite", [](A& a) { return a.WriteBbRegister(3, 0x1A7); }, OID_PRIV_BB_REGISTER,
+    O{"BbRead", [](A& a) { return a.ReadBbRegister(0x112, Sink<BYTE>()); },
+      OID_PRIV_BASEBAND_REGISTER, Bytes{0x01, 0x12, 0x00}},
+    O{"BbWrite", [](A& a) { return a.WriteBbRegister(3, 0x1A7); }, OID_PRIV_BASEBAND_REGISTER,
       Bytes{0x00, 0x03, 0xA7}},
     O{"MacWrite", [](A& a) { return a.WriteMacRegister(0x4FC, 0x12345678); }, OID_PRIV_MAC_REGISTER,
       Concat({{REGISTER_WRITE, 0, 0, 0}, Le32(0x4FC), Le32(0x12345678)})},

@@ -77,16 +77,17 @@ TEST_F(StatisticsTest, QueriesInOrderAndSumsGoodFrames) {
     ReplyStatistics(0xFFFFFFF0, 0x20);
     Reply(OID_PRIV_DIAG_COUNTERS_805, Concat({Le32(99), Le32(1), Le32(2), Le32(3)}));
     Reply(OID_GEN_XMIT_OK, Le32(40));
-    Reply(OID_PRIV_TX_BYTES, Concat({Le32(5), Le32(1)}));
+    Reply(OID_PRIV_TX_BYTE_COUNT, Concat({Le32(5), Le32(1)}));
     EXPECT_EQ(Get(), 1);
     EXPECT_EQ(goodCrc, 0x16u);  // 1 + 2 + 3 + 0xFFFFFFF0 + 0x20, wrapped
     EXPECT_EQ(sent, 40u);
     EXPECT_EQ(txBytes, 0x100000005ull);
     std::vector<DWORD> order;
     for (const RecordedRequest& r : card->Requests()) order.push_back(r.oid);
-    EXPECT_EQ(order, (std::vector<DWORD>{OID_PRIV_TX_BYTES, OID_PRIV_RX_BYTES, OID_GEN_XMIT_OK,
-                                         OID_GEN_XMIT_ERROR, OID_GEN_RCV_OK, OID_GEN_RCV_ERROR,
-                                         OID_PRIV_STATISTICS, OID_PRIV_DIAG_COUNTERS_805}));
+    EXPECT_EQ(order,
+              (std::vector<DWORD>{OID_PRIV_TX_BYTE_COUNT, OID_PRIV_RX_BYTE_COUNT, OID_GEN_XMIT_OK,
+                                  OID_GEN_XMIT_ERROR, OID_GEN_RCV_OK, OID_GEN_RCV_ERROR,
+                                  OID_PRIV_STATISTICS, OID_PRIV_DIAG_COUNTERS_805}));
 }
 
 TEST_F(StatisticsTest, FailingStatisticsRecordReturnsZeroAfterTheCounters) {

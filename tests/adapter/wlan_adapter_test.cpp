@@ -111,10 +111,10 @@ INSTANTIATE_TEST_SUITE_P(Frequencies, FrequencyTableTest,
 
 TEST_F(AdapterTest, BasebandRegisterFailuresNameTheirStep) {
     BYTE value = 9;
-    Refuse(OID_PRIV_BB_REGISTER, RequestMatch::Query);
+    Refuse(OID_PRIV_BASEBAND_REGISTER, RequestMatch::Query);
     EXPECT_EQ(adapter->ReadBbRegister(1, value), 0);
     card->ClearFaults();
-    Refuse(OID_PRIV_BB_REGISTER, RequestMatch::Set);
+    Refuse(OID_PRIV_BASEBAND_REGISTER, RequestMatch::Set);
     EXPECT_EQ(adapter->ReadBbRegister(1, value), 0);
     EXPECT_EQ(adapter->WriteBbRegister(1, 1), 0);
     EXPECT_EQ(value, 9);

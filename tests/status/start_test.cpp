@@ -52,9 +52,9 @@ TEST_F(StatusTest, ConnectionStatusTwoReadsScanningUntilATimedRefreshWritesTheLi
 }
 
 struct NetworkTypeCase {
-    DWORD apMode;          // 0xFFA0C511: 2 access point
-    DWORD infrastructure;  // 0xFFA0C008: 0 ad hoc
-    DWORD apInfoMode;      // second word of 0xFFA0C512
+    DWORD apMode;          // OID_PRIV_AP_MODE: 2 access point
+    DWORD infrastructure;  // OID_PRIV_INFRASTRUCTURE_MODE: 0 ad hoc
+    DWORD apInfoMode;      // second word of OID_PRIV_AP_INFO
     const char* first;
     const char* timed;
 };
