@@ -10,7 +10,7 @@ seconds=${1:-60}
 shift || true
 build=${FUZZ_BUILD:-build-fuzz}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(scenario registry_file script binding_list network_list oid_reply)
+[ ${#targets[@]} -gt 0 ] || targets=(scenario registry_file script binding_list network_list oid_reply eeprom_image)
 
 mkdir -p "$build/artifacts"
 for t in "${targets[@]}"; do
