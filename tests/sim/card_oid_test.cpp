@@ -57,9 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
         WordSet(0xFFA0C00C, 2, kInvalidData), WordSet(kApMode, 0, kInvalidData),
         WordSet(kRadio, 2, kInvalidData), WordSet(0xFFA0C009, 100, kInvalidData),
         Setting{kWepDisable, Bytes32(0), 0, kWepStatus},  // enabled reads as 0, off as 1
-        Setting{kTxRates, {0x0B, 0, 0, 0, 0, 0, 0, 0}},   // half-megabit units: 5.5 Mbit/s
-        Setting{kTxRates, {0x6C, 0, 0, 0, 0, 0, 0, 0}, kInvalidData},  // 54 Mbit/s
-        Setting{kTxRates, std::vector<BYTE>(8), kInvalidData},
+        Setting{kDesiredRates, {0x0B, 0, 0, 0, 0, 0, 0, 0}},   // half-megabit units: 5.5 Mbit/s
+        Setting{kDesiredRates, {0x6C, 0, 0, 0, 0, 0, 0, 0}, kInvalidData},  // 54 Mbit/s
+        Setting{kDesiredRates, std::vector<BYTE>(8), kInvalidData},
         Setting{kConfiguration, ConfigurationRecord()},
         Setting{kSsid, OverlongSsid(), kInvalidData}));
 
@@ -140,7 +140,7 @@ TEST_F(CardOidTest, DriverReadsItsRegistryParametersWhenItLoads) {
     EXPECT_EQ(QueryWord(0xFFA0C00A), 1500u);
     EXPECT_EQ(QueryWord(0xFFA0C009), 2346u);  // not understood: the default stays
     std::vector<BYTE> rates(8);
-    Query(kTxRates, rates);
+    Query(kDesiredRates, rates);
     EXPECT_EQ(rates[0], 0x0B);
     EXPECT_EQ(rates[1], 0);
 }

@@ -66,7 +66,7 @@ TEST_F(SettingsPagesTest, RadioSwitchActsAtOnceAndTheListsAtTheNextDriverLoad) {
     Run([this] {
         std::vector<std::optional<std::string>> storedAtRequest;
         card->SetRequestWatcher([&storedAtRequest](const RecordedRequest& request) {
-            if (request.type == 1 && request.oid == OID_PRIV_RADIO) {
+            if (request.type == 1 && request.oid == OID_PRIV_RADIO_STATE) {
                 storedAtRequest.push_back(Stored("RadioOn"));
             }
         });
