@@ -52,7 +52,8 @@ std::string KeyPathProblem(const RegistryPath& path) {
     }
     for (const auto& name : path) {
         if (Utf8ToWide(name).size() > kMaxKeyNameUnits) {
-            return "expected key names of at most " + std::to_string(kMaxKeyNameUnits) + " characters";
+            return "expected key names of at most " + std::to_string(kMaxKeyNameUnits) +
+                   " characters";
         }
     }
     return {};

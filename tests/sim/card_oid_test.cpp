@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         WordSet(kNetworkTypeInUse, 3), WordSet(kPowerMode, 3, kInvalidData),
         WordSet(0xFFA0C00C, 2, kInvalidData), WordSet(kApMode, 0, kInvalidData),
         WordSet(kRadio, 2, kInvalidData), WordSet(0xFFA0C009, 100, kInvalidData),
-        Setting{kWepDisable, Bytes32(0), 0, kWepStatus},  // enabled reads as 0, off as 1
-        Setting{kDesiredRates, {0x0B, 0, 0, 0, 0, 0, 0, 0}},   // half-megabit units: 5.5 Mbit/s
+        Setting{kWepDisable, Bytes32(0), 0, kWepStatus},      // enabled reads as 0, off as 1
+        Setting{kDesiredRates, {0x0B, 0, 0, 0, 0, 0, 0, 0}},  // half-megabit units: 5.5 Mbit/s
         Setting{kDesiredRates, {0x6C, 0, 0, 0, 0, 0, 0, 0}, kInvalidData},  // 54 Mbit/s
         Setting{kDesiredRates, std::vector<BYTE>(8), kInvalidData},
         Setting{kConfiguration, ConfigurationRecord()},
