@@ -1,10 +1,10 @@
-// A FakeDriver from the link tests installed and registered as the protocol driver, once per
+// The fuzz targets' FakeDriver installed and registered as the protocol driver, once per
 // fuzzer process, with message boxes answered and a chooser window that takes any message.
 #pragma once
 
 #include <memory>
 
-#include "link/fake_driver.h"
+#include "fuzz/fake_driver.h"
 #include "platform/core/message_box.h"
 #include "platform/core/window_message.h"
 
