@@ -37,7 +37,7 @@ sanitize: deps
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The libFuzzer targets (fuzz/) in their own build with clang, ASan and UBSan; `make fuzz` runs
-# each for FUZZ_SECONDS, `make fuzz-ci` each for 10 seconds.
+# each for FUZZ_SECONDS (or FUZZ_RUNS executions), `make fuzz-ci` each for 10 seconds.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
