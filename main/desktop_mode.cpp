@@ -8,7 +8,6 @@
 #include "platform/ui/ui_host.h"
 
 #ifdef SDWLAN_HAVE_FLTK
-#include "frontend/fltk/display_probe.h"
 #include "frontend/fltk/fltk_host.h"
 #include "frontend/headless/stop_signal.h"
 #include "main/desktop_script.h"
@@ -78,7 +77,7 @@ int RunHosted(FltkHost& host, const Options& options, const std::function<void()
 
 bool DesktopAvailable() {
 #ifdef SDWLAN_HAVE_FLTK
-    return DesktopDisplayAvailable();
+    return FltkHost::DisplayAvailable();
 #else
     return false;
 #endif
@@ -91,7 +90,7 @@ int RunDesktop(const Options& options, const std::function<void()>& application,
         err << "sdwlan: the desktop window needs the real clock\n";
         return 1;
     }
-    if (!DesktopDisplayAvailable()) {
+    if (!FltkHost::DisplayAvailable()) {
         err << NoDisplayMessage(options) << "\n";
         return 1;
     }

@@ -6,7 +6,7 @@
 #include "main/options.h"
 #include "main/request_trace.h"
 #include "main/script_source.h"
-#include "main/sim_commands.h"
+#include "sim/sim_command.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
     {
         ScriptRunner runner(host, clock, script.Stream(), script.Name(), err);
         runner.AddCommand("sim", [&sim](const std::vector<std::string>& args) {
-            return RunSimCommand(sim, args);
+            return SimCommand::Run(sim, args);
         });
         runner.AddCommand("trace", [&err](const std::vector<std::string>& args) {
             return RunTraceCommand(args, err);

@@ -1,7 +1,6 @@
 // sdwlan: main() is the only place that knows all layers; the wiring is in program.cpp.
 #include <iostream>
 
-#include "main/guarded_run.h"
 #include "main/program.h"
 
 int main(int argc, char** argv) {

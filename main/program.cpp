@@ -2,20 +2,25 @@
 // the registry gets its file, and the utility runs on top with the front end the mode asks for.
 #include "main/program.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <memory>
+#include <new>
 
 #include "app/utility_app.h"
+#include "frontend/headless/headless_host.h"
+#include "frontend/headless/real_clock_loop.h"
+#include "frontend/headless/stop_signal.h"
+#include "frontend/headless/text_view.h"
 #include "main/card_report.h"
 #include "main/desktop_mode.h"
 #include "main/headless_run.h"
 #include "main/options.h"
 #include "main/request_trace.h"
-#include "main/sim_commands.h"
-#include "main/text_run.h"
 #include "platform/core/clock.h"
 #include "platform/core/message_box.h"
 #include "platform/registry/registry_store.h"
@@ -24,6 +29,7 @@
 #include "res/utility_resources.h"
 #include "sim/scenario.h"
 #include "sim/scenario_error.h"
+#include "sim/sim_command.h"
 #include "sim/sim_host.h"
 
 namespace {
@@ -80,6 +86,12 @@ int RunScripted(const Options& options, const Scenario& scenario, std::istream& 
     return result;
 }
 
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
 // The version the utility's own resources carry (shown on its About page).
 std::string UtilityVersion() {
     RegisterUtilityResources();
@@ -95,18 +107,31 @@ void RunApplication() { theApp.InitInstance(); }
 int RunWindow(const Options& options, const Scenario& scenario, std::istream& in, std::ostream& out,
               std::ostream& err) {
     SimHost sim(scenario);
-    const DesktopScriptIo io{
-        in, out, [&sim](const std::vector<std::string>& args) { return RunSimCommand(sim, args); }};
+    const DesktopScriptIo io{in, out, [&sim](const std::vector<std::string>& args) {
+                                 return SimCommand::Run(sim, args);
+                             }};
     return RunDesktop(options, RunApplication, io, err);
 }
 
+// The text mode (--text, and the default without a display): on the real clock, printing the
+// window in front (the Status page) as its fields change, until SIGINT or SIGTERM close the
+// main window.
 int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
             std::ostream& err) {
     // Without a display (or without the desktop window in this build) the default is the
     // text mode.
     if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
     SimHost sim(scenario);
-    return RunTextMode(out);
+    HeadlessHost host(out);
+    StopSignal stop;
+    TextView view(out);
+    RealClockLoop loop(view, stop);
+    host.SetModalLoop([&loop](Dialog& dialog) { loop.RunModalLoop(dialog); });
+    SetUiHost(&host);
+    theApp.InitInstance();
+    SetUiHost(nullptr);
+    view.Ended();
+    return 0;
 }
 
 // Starts the trace on the --trace destination; false (with a message) when the file cannot be
@@ -175,4 +200,18 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
 
 int RunProgram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return RunProgram(args, std::cin, out, err);
+}
+
+int RunGuarded(const std::function<int()>& body, std::ostream& err) {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        err << "sdwlan: out of memory\n";
+        return kExitOutOfMemory;
+    } catch (const std::exception& error) {
+        err << "sdwlan: internal error: " << OneLine(error.what()) << "\n";
+    } catch (...) {
+        err << "sdwlan: internal error: an unknown exception\n";
+    }
+    return kExitInternalError;
 }

@@ -1,9 +1,13 @@
 #include "main/request_trace.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <utility>
 
+#include "adapter/oid_codes.h"
+#include "link/adapter_handle.h"
 #include "link/driver_contract.h"
-#include "main/oid_names.h"
 #include "platform/core/caller_pointer.h"
 #include "platform/core/clock.h"
 #include "platform/core/device_manager.h"
@@ -50,9 +54,79 @@ std::u16string_view NameInInput(const void* in, DWORD inSize) {
     return length == kNameUnits ? std::u16string_view{} : std::u16string_view{units, length};
 }
 
+// Names of the OIDs the utility sends; any other is written in hex.
+#define OID_ENTRY(name) \
+    std::pair<DWORD, const char*> { name, #name }
+
+constexpr std::array kOidNames = {
+    OID_ENTRY(OID_GEN_MAXIMUM_TOTAL_SIZE),
+    OID_ENTRY(OID_802_3_CURRENT_ADDRESS),
+    OID_ENTRY(OID_802_11_NETWORK_TYPE_IN_USE),
+    OID_ENTRY(OID_GEN_LINK_SPEED),
+    OID_ENTRY(OID_GEN_MEDIA_CONNECT_STATUS),
+    OID_ENTRY(OID_GEN_VENDOR_DRIVER_VERSION),
+    OID_ENTRY(OID_GEN_XMIT_OK),
+    OID_ENTRY(OID_GEN_RCV_OK),
+    OID_ENTRY(OID_GEN_XMIT_ERROR),
+    OID_ENTRY(OID_GEN_RCV_ERROR),
+    OID_ENTRY(OID_PRIV_STATUS_WORD),
+    OID_ENTRY(OID_PRIV_BSSID),
+    OID_ENTRY(OID_PRIV_SSID),
+    OID_ENTRY(OID_PRIV_RSSI),
+    OID_ENTRY(OID_PRIV_INFRASTRUCTURE_MODE),
+    OID_ENTRY(OID_PRIV_FRAG_THRESHOLD),
+    OID_ENTRY(OID_PRIV_RTS_THRESHOLD),
+    OID_ENTRY(OID_PRIV_RX_ANTENNA),
+    OID_ENTRY(OID_PRIV_SUPPORTED_RATES),
+    OID_ENTRY(OID_PRIV_DESIRED_RATES),
+    OID_ENTRY(OID_PRIV_CONFIGURATION),
+    OID_ENTRY(OID_PRIV_STATISTICS),
+    OID_ENTRY(OID_PRIV_DISASSOCIATE),
+    OID_ENTRY(OID_PRIV_POWER_MODE),
+    OID_ENTRY(OID_PRIV_BSSID_LIST),
+    OID_ENTRY(OID_PRIV_AUTH_TYPE),
+    OID_ENTRY(OID_PRIV_BSSID_LIST_SCAN),
+    OID_ENTRY(OID_PRIV_WEP_STATUS),
+    OID_ENTRY(OID_PRIV_WEP_DISABLE),
+    OID_ENTRY(OID_PRIV_PREAMBLE_TYPE),
+    OID_ENTRY(OID_PRIV_LINK_QUALITY),
+    OID_ENTRY(OID_PRIV_FLAG_PAIR),
+    OID_ENTRY(OID_PRIV_KEY_ENTRY),
+    OID_ENTRY(OID_PRIV_WEP_KEY),
+    OID_ENTRY(OID_PRIV_TX_BYTE_COUNT),
+    OID_ENTRY(OID_PRIV_RX_BYTE_COUNT),
+    OID_ENTRY(OID_PRIV_SCAN_STATE),
+    OID_ENTRY(OID_PRIV_ENVIRONMENT),
+    OID_ENTRY(OID_PRIV_OPTION_50C),
+    OID_ENTRY(OID_PRIV_OPTION_50D),
+    OID_ENTRY(OID_PRIV_INFO_BLOCK),
+    OID_ENTRY(OID_PRIV_OPTION_510),
+    OID_ENTRY(OID_PRIV_AP_MODE),
+    OID_ENTRY(OID_PRIV_AP_INFO),
+    OID_ENTRY(OID_PRIV_RADIO_STATE),
+    OID_ENTRY(OID_PRIV_MAC_REGISTER),
+    OID_ENTRY(OID_PRIV_BASEBAND_REGISTER),
+    OID_ENTRY(OID_PRIV_EEPROM),
+    OID_ENTRY(OID_PRIV_DIAG_804),
+    OID_ENTRY(OID_PRIV_DIAG_COUNTERS_805),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_806),
+    OID_ENTRY(OID_PRIV_DIAG_WRITE_807),
+    OID_ENTRY(OID_PRIV_DIAG_808),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_809),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_80A),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_80B),
+    OID_ENTRY(OID_PRIV_DIAG_COUNTERS_80D),
+    OID_ENTRY(OID_PRIV_DIAG_SET_80E),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_901),
+    OID_ENTRY(OID_PRIV_DIAG_COMMAND_906),
+};
+
+#undef OID_ENTRY
+
 std::string OidText(DWORD oid) {
-    const char* name = OidName(oid);
-    return name != nullptr ? name : StrFormat("0x%08X", oid);
+    auto it = std::find_if(kOidNames.begin(), kOidNames.end(),
+                           [oid](const auto& entry) { return entry.first == oid; });
+    return it != kOidNames.end() ? it->second : StrFormat("0x%08X", oid);
 }
 
 // The bytes that travelled: a set's input, a query's answer when it succeeded.

@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "main/guarded_run.h"
 #include "main/options.h"
 #include "main/program.h"
 
