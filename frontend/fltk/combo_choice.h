@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/widget_geometry.h"
 
 class ComboChoice : public Fl_Choice {
   public:

@@ -10,7 +10,6 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
 
-#include "frontend/fltk/desktop_font.h"
 #include "frontend/fltk/input_sink.h"
 #include "frontend/fltk/widget_geometry.h"
 #include "platform/ui/window.h"

@@ -7,9 +7,9 @@
 #include <FL/Fl_File_Chooser.H>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
-#include "frontend/fltk/loop_timing.h"
 #include "frontend/fltk/message_box_window.h"
 #include "frontend/fltk/screenshot.h"
 #include "frontend/fltk/text_mapping.h"
@@ -30,6 +30,16 @@ bool IsTopLevel(HWND hwnd) {
 }
 
 }  // namespace
+
+bool FltkHost::DisplayAvailable() {
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || *name == '\0') return false;
+    // The toolkit ends the process when it cannot open its display; ask first.
+    Display* display = XOpenDisplay(name);
+    if (display == nullptr) return false;
+    XCloseDisplay(display);
+    return true;
+}
 
 FltkHost::FltkHost() : FltkHost(Config{}) {}
 
@@ -154,7 +164,8 @@ void FltkHost::Turn() {
     PumpMessages();
     Sync();
     if (quitting_) return;
-    DWORD waitMs = WaitBeforeNextEvent(NextEventDue(), GetTickCount(), kMaxWaitMs);
+    const std::optional<DWORD> due = NextEventDue();
+    DWORD waitMs = due ? std::min(TicksUntil(*due, GetTickCount()), kMaxWaitMs) : kMaxWaitMs;
     if (turnWork_) {
         waitMs = std::min(waitMs, turnWork_());
         Sync();

@@ -30,6 +30,9 @@ class FltkHost : public UiHost, private InputSink {
     };
     enum class ScreenshotState { None, Pending, Written, Failed };
 
+    // Whether the host can run here: an X display is named and answers.
+    static bool DisplayAvailable();
+
     FltkHost();
     explicit FltkHost(Config config);
     ~FltkHost() override;

@@ -4,7 +4,7 @@
 
 #include <FL/Fl_Widget.H>
 
-#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/widget_geometry.h"
 
 class GroupFrame : public Fl_Widget {
   public:

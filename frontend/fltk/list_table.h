@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "frontend/fltk/desktop_font.h"
 #include "frontend/fltk/widget_geometry.h"
 
 class ListTable : public Fl_Table_Row {

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "frontend/fltk/desktop_font.h"
 #include "frontend/fltk/text_mapping.h"
+#include "frontend/fltk/widget_geometry.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int kButtonHeight = 20;
 MessageBoxWindow::MessageBoxWindow(const std::string& text, const std::string& caption, UINT type,
                                    const WidgetGeometry& geometry)
     : text_(EscapeLabel(text)), hasCancel_((type & 0xF) == kOkCancel) {
-    const DesktopFont font = FontForTemplate("System", 8, geometry);
+    const DesktopFont font = geometry.Font("System", 8);
     const int margin = geometry.Length(kMargin);
     const int buttonW = geometry.Length(kButtonWidth);
     const int buttonH = geometry.Length(kButtonHeight);

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/widget_geometry.h"
 
 class MultiLineEdit : public Fl_Text_Editor {
   public:

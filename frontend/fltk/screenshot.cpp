@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Image_Surface.H>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -23,6 +24,25 @@
 #define STBI_ONLY_PNG
 #include <stb/stb_image.h>
 #pragma GCC diagnostic pop
+
+Rgb ToRgb(COLORREF color) { return Rgb{GetRValue(color), GetGValue(color), GetBValue(color)}; }
+
+std::vector<std::uint8_t> SurfaceToRgb(const Surface& surface, int scale) {
+    scale = std::max(scale, 1);
+    const int width = surface.Width() * scale;
+    const int height = surface.Height() * scale;
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    std::size_t out = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            Rgb pixel = ToRgb(surface.Pixel(x / scale, y / scale));
+            rgb[out++] = pixel.r;
+            rgb[out++] = pixel.g;
+            rgb[out++] = pixel.b;
+        }
+    }
+    return rgb;
+}
 
 Rgb RgbImage::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return Rgb{};

@@ -1,4 +1,5 @@
-// Pictures of desktop windows, for tests and documentation.
+// Pictures as packed 8-bit RGB: the model's surfaces for the toolkit's images, and desktop
+// windows for tests and documentation.
 #pragma once
 
 #include <FL/Fl_Window.H>
@@ -8,7 +9,21 @@
 #include <string>
 #include <vector>
 
-#include "frontend/fltk/color_conversion.h"
+#include "platform/gdi/surface.h"
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// A colour of the drawing model (0x00BBGGRR).
+Rgb ToRgb(COLORREF color);
+
+// The surface's pixels as packed RGB rows, each pixel repeated `scale` times across and down
+// (nearest neighbour). A non-positive scale counts as 1.
+std::vector<std::uint8_t> SurfaceToRgb(const Surface& surface, int scale);
 
 struct RgbImage {
     int width = 0;

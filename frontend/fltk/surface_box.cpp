@@ -4,10 +4,15 @@
 
 #include <algorithm>
 
-#include "frontend/fltk/color_conversion.h"
+#include "frontend/fltk/screenshot.h"
 #include "frontend/fltk/text_mapping.h"
 
 namespace {
+
+Fl_Color ToFlColor(COLORREF color) {
+    Rgb rgb = ToRgb(color);
+    return fl_rgb_color(rgb.r, rgb.g, rgb.b);
+}
 
 // Where a measured text of w x h lands inside the box for the alignment.
 void PlaceText(Fl_Align align, int bx, int by, int bw, int bh, int& w, int& h, int& x, int& y) {

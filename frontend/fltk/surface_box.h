@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "frontend/fltk/desktop_font.h"
+#include "frontend/fltk/widget_geometry.h"
 #include "platform/gdi/surface.h"
 
 class SurfaceBox : public Fl_Widget {

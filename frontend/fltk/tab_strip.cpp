@@ -8,6 +8,7 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <numeric>
 
 #include "platform/ui/property_sheet.h"
 #include "platform/ui/ui_input.h"
@@ -24,7 +25,7 @@ std::vector<WidgetBox> LayoutWithFont(const std::vector<std::string>& captions,
     for (const std::string& caption : captions) {
         widths.push_back(static_cast<int>(fl_width(caption.c_str())));
     }
-    return LayoutTabs(widths, strip, kTabPadding * scale);
+    return TabStrip::Place(widths, strip, kTabPadding * scale);
 }
 
 int TextWidthSum(const std::vector<std::string>& captions, const DesktopFont& font, int padding) {
@@ -109,4 +110,25 @@ int TabStrip::handle(int event) {
         return 1;
     }
     return 1;
+}
+
+std::vector<WidgetBox> TabStrip::Place(const std::vector<int>& textWidths, const WidgetBox& strip,
+                                       int padding) {
+    std::vector<int> widths;
+    widths.reserve(textWidths.size());
+    for (int text : textWidths) widths.push_back(std::max(text, 0) + 2 * padding);
+    const long long total = std::accumulate(widths.begin(), widths.end(), 0LL);
+    if (total > strip.w && total > 0) {
+        for (int& width : widths) {
+            width = std::max(1, static_cast<int>(width * static_cast<long long>(strip.w) / total));
+        }
+    }
+    std::vector<WidgetBox> tabs;
+    tabs.reserve(widths.size());
+    int x = strip.x;
+    for (int width : widths) {
+        tabs.push_back(WidgetBox{x, strip.y, width, strip.h});
+        x += width;
+    }
+    return tabs;
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "frontend/fltk/desktop_font.h"
 #include "frontend/fltk/input_sink.h"
 #include "frontend/fltk/widget_geometry.h"
 
@@ -25,6 +24,10 @@ class TabStrip : public Fl_Widget {
     // The tabs for the captions in a strip (the font must be measurable: a display is open).
     static Tabs Layout(const std::vector<std::string>& captions, const WidgetBox& strip,
                        DesktopFont font, int scale);
+    // Tabs side by side from the strip's left edge, each as wide as its text plus `padding`
+    // on both sides and as high as the strip. When they do not fit, all shrink in proportion.
+    static std::vector<WidgetBox> Place(const std::vector<int>& textWidths, const WidgetBox& strip,
+                                        int padding);
 
   private:
     WidgetBox VisibleStrip() const;

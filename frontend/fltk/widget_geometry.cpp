@@ -1,7 +1,7 @@
 #include "frontend/fltk/widget_geometry.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cctype>
 
 WidgetGeometry::WidgetGeometry(int scale) : scale_(std::max(scale, 1)) {}
 
@@ -21,23 +21,12 @@ int WidgetGeometry::FontSize(int templatePoints) const {
     return std::max(templatePoints, 1) * 11 * scale_ / 8;
 }
 
-std::vector<WidgetBox> LayoutTabs(const std::vector<int>& textWidths, const WidgetBox& strip,
-                                  int padding) {
-    std::vector<int> widths;
-    widths.reserve(textWidths.size());
-    for (int text : textWidths) widths.push_back(std::max(text, 0) + 2 * padding);
-    const long long total = std::accumulate(widths.begin(), widths.end(), 0LL);
-    if (total > strip.w && total > 0) {
-        for (int& width : widths) {
-            width = std::max(1, static_cast<int>(width * static_cast<long long>(strip.w) / total));
-        }
-    }
-    std::vector<WidgetBox> tabs;
-    tabs.reserve(widths.size());
-    int x = strip.x;
-    for (int width : widths) {
-        tabs.push_back(WidgetBox{x, strip.y, width, strip.h});
-        x += width;
-    }
-    return tabs;
+DesktopFont WidgetGeometry::Font(const std::string& templateName, int points) const {
+    std::string lower(templateName);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    DesktopFont font;
+    font.face = lower.find("courier") != std::string::npos ? FL_COURIER : FL_HELVETICA;
+    font.size = FontSize(points);
+    return font;
 }

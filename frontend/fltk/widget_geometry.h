@@ -6,8 +6,9 @@
 // changes, so a pixel of a painted surface becomes a scale x scale block.
 #pragma once
 
+#include <FL/Enumerations.H>
+
 #include <string>
-#include <vector>
 
 #include "platform/gdi/gdi_types.h"
 
@@ -19,6 +20,12 @@ struct WidgetBox {
     int h = 0;
     bool operator==(const WidgetBox&) const = default;
     bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+
+// The desktop face and size that stand for a template's font.
+struct DesktopFont {
+    Fl_Font face = FL_HELVETICA;
+    int size = 11;
 };
 
 class WidgetGeometry {
@@ -38,12 +45,10 @@ class WidgetGeometry {
     // Pixel size of a template font: the system font of 8 points is 12 pixels high on the
     // handheld; the desktop face of that line height is a little smaller in points.
     int FontSize(int templatePoints) const;
+    // Fixed-pitch template faces ("Courier...") become the toolkit's courier, every other one
+    // its sans-serif face; the size is FontSize(points).
+    DesktopFont Font(const std::string& templateName, int points) const;
 
   private:
     int scale_;
 };
-
-// Tabs side by side from the strip's left edge, each as wide as its text plus `padding` on
-// both sides and as high as the strip. When they do not fit, all shrink in proportion.
-std::vector<WidgetBox> LayoutTabs(const std::vector<int>& textWidths, const WidgetBox& strip,
-                                  int padding);

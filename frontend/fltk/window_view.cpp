@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "frontend/fltk/color_conversion.h"
+#include "frontend/fltk/screenshot.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/resources.h"
 #include "platform/ui/window_manager.h"
@@ -99,9 +99,9 @@ DesktopFont WindowView::FontOf(const Window& window, const DesktopFont& inherite
     const auto* dialog = dynamic_cast<const Dialog*>(&window);
     const DialogTemplate* dialogTemplate = dialog != nullptr ? dialog->Template() : nullptr;
     if (dialogTemplate == nullptr) {
-        return inherited.size > 0 ? inherited : FontForTemplate("System", 8, geometry_);
+        return inherited.size > 0 ? inherited : geometry_.Font("System", 8);
     }
-    return FontForTemplate(dialogTemplate->fontName, dialogTemplate->fontSize, geometry_);
+    return geometry_.Font(dialogTemplate->fontName, dialogTemplate->fontSize);
 }
 
 void WindowView::Update(const std::set<HWND>& changed) {

@@ -1,4 +1,4 @@
-// The desktop widgets of the other control kinds: a sorted drop-down list, a check box, a
+// The desktop widgets of the choosing control kinds: a sorted drop-down list, a check box, a
 // radio group, a report list view, a read-only multi-line edit and a group box. The model's
 // state shows in them, and what the user does in them reaches the model as the OS would send
 // it.
@@ -14,88 +14,16 @@
 #include "frontend/fltk/combo_choice.h"
 #include "frontend/fltk/list_table.h"
 #include "frontend/fltk/multi_line_edit.h"
-#include "platform/ui/button.h"
-#include "platform/ui/combo_box.h"
-#include "platform/ui/dialog.h"
 #include "platform/ui/edit_control.h"
-#include "platform/ui/list_view.h"
-#include "platform/ui/resources.h"
 
 namespace {
-
-constexpr int kChoicesDialog = 9003;
-constexpr int kComboId = 3001;
-constexpr int kCheckId = 3002;
-constexpr int kFirstRadioId = 3003;
-constexpr int kSecondRadioId = 3004;
-constexpr int kListId = 3005;
-constexpr int kLinesId = 3006;
-constexpr int kGroupId = 3007;
-
-void RegisterChoicesTemplate() {
-    DialogTemplate dialog = TestTemplate(kChoicesDialog, "Choices", 150, 170,
-                                         WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT);
-    ControlTemplate combo =
-        TestControl(kComboId, ControlKind::ComboBox, "", {6, 6, 80, 50}, CBS_SORT);
-    combo.items = {"beta", "alpha", "gamma@home"};
-    dialog.controls = {
-        combo,
-        TestControl(kCheckId, ControlKind::CheckBox, "Check", {6, 22, 60, 10}),
-        TestControl(kFirstRadioId, ControlKind::RadioButton, "One", {6, 36, 40, 10}, WS_GROUP),
-        TestControl(kSecondRadioId, ControlKind::RadioButton, "Two", {50, 36, 40, 10}),
-        TestControl(kListId, ControlKind::ListView, "", {6, 50, 138, 50}, LVS_REPORT),
-        TestControl(kLinesId, ControlKind::Edit, "", {6, 104, 138, 26},
-                    ES_MULTILINE | ES_READONLY | WS_BORDER),
-        TestControl(kGroupId, ControlKind::GroupBox, "Group", {2, 134, 146, 30}),
-    };
-    Resources::Instance().AddDialog(dialog);
-}
-
-class ChoicesDialog : public Dialog {
-  public:
-    ChoicesDialog() : Dialog(kChoicesDialog) {}
-
-    struct Notice {
-        int id = 0;
-        int code = 0;
-        int item = -1;
-    };
-    std::vector<Notice> notices;
-
-    ListView& List() { return *dynamic_cast<ListView*>(GetDlgItem(kListId)); }
-    ComboBox& Combo() { return *dynamic_cast<ComboBox*>(GetDlgItem(kComboId)); }
-    Button& ButtonAt(int id) { return *dynamic_cast<Button*>(GetDlgItem(id)); }
-
-  protected:
-    BOOL OnInitDialog() override {
-        Dialog::OnInitDialog();
-        List().InsertColumn(0, "SSID", LVCFMT_LEFT, 80);
-        List().InsertColumn(1, "Channel", LVCFMT_LEFT, 50);
-        List().InsertItem(0, "Harbor");
-        List().SetItemText(0, 1, "6");
-        List().InsertItem(1, "Lighthouse");
-        List().SetItemText(1, 1, "11");
-        SetDlgItemText(kLinesId, "one\r\ntwo\r\nthree");
-        return TRUE;
-    }
-
-    bool OnCommand(int id, int code, HWND control) override {
-        if (id != kLinesId) notices.push_back(Notice{id, code});
-        return Dialog::OnCommand(id, code, control);
-    }
-
-    LRESULT OnNotify(int id, int code, const NMHDR& header) override {
-        notices.push_back(Notice{id, code, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem});
-        return 0;
-    }
-};
 
 class DesktopControlsTest : public HostedDesktopTest {
   protected:
     void SetUp() override {
         HostedDesktopTest::SetUp();
         if (IsSkipped()) return;
-        RegisterChoicesTemplate();
+        RegisterTestDialogs();
         ASSERT_TRUE(dialog_.Create(nullptr));
         Host().Sync();
         view_ = Host().ViewOf(dialog_.Handle());
@@ -112,7 +40,7 @@ class DesktopControlsTest : public HostedDesktopTest {
         return dynamic_cast<T*>(view_->MirrorOf(dialog_.GetDlgItem(id)->Handle())->Widget());
     }
 
-    ChoicesDialog dialog_;
+    ControlsDialog dialog_;
     WindowView* view_ = nullptr;
 };
 

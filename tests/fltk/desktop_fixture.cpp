@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "frontend/fltk/tab_strip.h"
+#include "platform/ui/resources.h"
 #include "platform/ui/ui_host.h"
 #include "platform/ui/window_manager.h"
 #include "xvfb_server.h"
@@ -49,16 +50,50 @@ std::string DesktopTest::TempFile(const std::string& name) {
     return files_.back();
 }
 
-ControlTemplate TestControl(int id, ControlKind kind, std::string text, RECT du, DWORD style) {
+const std::vector<std::string> kTestCaptions{"Status", "Statistics", "Site Survey", "Radio",
+                                             "About"};
+
+namespace {
+
+constexpr int kControlsDialog = 9001;
+constexpr int kSheetDialog = 9002;
+constexpr int kFirstPage = 9010;
+constexpr DWORD kPopup =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+
+struct TestControlSpec {
+    int id;
+    ControlKind kind;
+    const char* text;
+    RECT du;
+    DWORD style;
+};
+
+constexpr TestControlSpec kTestControls[] = {
+    {kStaticId, ControlKind::Static, "Ready", {6, 6, 60, 10}, 0},
+    {kEditId, ControlKind::Edit, "", {6, 20, 80, 12}, WS_BORDER | ES_UPPERCASE},
+    {kButtonId, ControlKind::PushButton, "Push", {90, 20, 40, 14}, 0},
+    {kStockBarId, ControlKind::ProgressBar, "", {6, 40, 120, 10}, 0},
+    {kPaintedBarId, ControlKind::ProgressBar, "", {6, 56, 120, 14}, 0},
+    {kComboId, ControlKind::ComboBox, "", {6, 74, 80, 50}, CBS_SORT},
+    {kCheckId, ControlKind::CheckBox, "Check", {90, 74, 50, 10}, 0},
+    {kFirstRadioId, ControlKind::RadioButton, "One", {6, 90, 40, 10}, WS_GROUP},
+    {kSecondRadioId, ControlKind::RadioButton, "Two", {50, 90, 40, 10}, 0},
+    {kListId, ControlKind::ListView, "", {6, 104, 138, 50}, LVS_REPORT},
+    {kLinesId, ControlKind::Edit, "", {6, 158, 138, 26}, ES_MULTILINE | ES_READONLY | WS_BORDER},
+    {kGroupId, ControlKind::GroupBox, "Group", {2, 188, 146, 30}, 0},
+};
+
+ControlTemplate TestControl(const TestControlSpec& spec) {
     ControlTemplate control;
-    control.id = id;
-    control.kind = kind;
-    control.text = std::move(text);
-    control.x = du.left;
-    control.y = du.top;
-    control.cx = du.right;
-    control.cy = du.bottom;
-    control.style = style | WS_CHILD | WS_VISIBLE;
+    control.id = spec.id;
+    control.kind = spec.kind;
+    control.text = spec.text;
+    control.x = spec.du.left;
+    control.y = spec.du.top;
+    control.cx = spec.du.right;
+    control.cy = spec.du.bottom;
+    control.style = spec.style | WS_CHILD | WS_VISIBLE;
     return control;
 }
 
@@ -71,6 +106,110 @@ DialogTemplate TestTemplate(int id, std::string caption, int cx, int cy, DWORD s
     dialog.style = style;
     dialog.exStyle = (style & WS_POPUP) != 0 ? WS_EX_CAPTIONOKBTN : 0;
     return dialog;
+}
+
+// A progress bar that paints itself in one colour with a white, centred text.
+class FilledBar : public ProgressBar {
+  protected:
+    void OnPaint() override {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(&paint);
+        RECT client;
+        GetClientRect(&client);
+        HBRUSH brush = CreateSolidBrush(kFill);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        SetTextColor(dc, kTextColor);
+        SetBkMode(dc, TRANSPARENT);
+        DrawText(dc, "42 %", &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EndPaint(&paint);
+    }
+};
+
+}  // namespace
+
+RECT TestControlPlace(int id) {
+    for (const TestControlSpec& spec : kTestControls) {
+        if (spec.id == id) return spec.du;
+    }
+    return {};
+}
+
+void RegisterTestDialogs() {
+    DialogTemplate controls = TestTemplate(kControlsDialog, "Desktop Test", 150, 222, kPopup);
+    for (const TestControlSpec& spec : kTestControls)
+        controls.controls.push_back(TestControl(spec));
+    controls.controls[5].items = {"beta", "alpha", "gamma@home"};
+    Resources::Instance().AddDialog(controls);
+
+    DialogTemplate sheet = TestTemplate(kSheetDialog, "Sheet Test", 143, 175, kPopup);
+    // Under the sheet once it is created, as the main window's chooser is.
+    sheet.controls = {TestControl(
+        {SheetDialog::kCoveredId, ControlKind::PushButton, "Under", {20, 60, 60, 14}, 0})};
+    Resources::Instance().AddDialog(sheet);
+    for (std::size_t i = 0; i < kTestCaptions.size(); ++i) {
+        DialogTemplate page = TestTemplate(kFirstPage + static_cast<int>(i), kTestCaptions[i], 135,
+                                           152, WS_CHILD | DS_SETFONT);
+        page.controls = {TestControl(kTestControls[0])};
+        Resources::Instance().AddDialog(page);
+    }
+}
+
+ControlsDialog::ControlsDialog()
+    : Dialog(kControlsDialog), paintedBar_(std::make_unique<FilledBar>()) {}
+
+void ControlsDialog::DoDataExchange(DataExchange& dx) { dx.Control(kPaintedBarId, *paintedBar_); }
+
+BOOL ControlsDialog::OnInitDialog() {
+    Dialog::OnInitDialog();
+    SendDlgItemMessage(kStockBarId, PBM_SETPOS, 50);
+    List().InsertColumn(0, "SSID", LVCFMT_LEFT, 80);
+    List().InsertColumn(1, "Channel", LVCFMT_LEFT, 50);
+    List().InsertItem(0, "Harbor");
+    List().SetItemText(0, 1, "6");
+    List().InsertItem(1, "Lighthouse");
+    List().SetItemText(1, 1, "11");
+    SetDlgItemText(kLinesId, "one\r\ntwo\r\nthree");
+    if (boxAtStart) PostMessage(WM_USER);
+    return TRUE;
+}
+
+bool ControlsDialog::OnCommand(int id, int code, HWND control) {
+    if (id != kLinesId) notices.push_back(Notice{id, code});
+    if (id == kButtonId && code == BN_CLICKED) {
+        ++clicks;
+        SetDlgItemText(kStaticId, "Pushed");
+        return true;
+    }
+    if (id == kEditId && code == EN_CHANGE) {
+        typed = GetDlgItemText(kEditId);
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
+LRESULT ControlsDialog::OnNotify(int id, int code, const NMHDR& header) {
+    notices.push_back(Notice{id, code, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem});
+    return 0;
+}
+
+LRESULT ControlsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_USER) return Dialog::WindowProc(message, wParam, lParam);
+    boxAnswer = MessageBox(Handle(), "Hello", "Test", MB_OK);
+    return 0;
+}
+
+SheetDialog::SheetDialog() : Dialog(kSheetDialog) {
+    for (std::size_t i = 0; i < kTestCaptions.size(); ++i) {
+        pages_.push_back(std::make_unique<PropertyPage>(kFirstPage + static_cast<int>(i)));
+    }
+}
+
+BOOL SheetDialog::OnInitDialog() {
+    Dialog::OnInitDialog();
+    for (auto& page : pages_) sheet_.AddPage(page.get());
+    sheet_.Create(this);
+    return TRUE;
 }
 
 namespace {
@@ -134,7 +273,7 @@ RgbImage RenderCaption(const std::string& text, int w, int h, const DesktopFont&
 void ExpectTabCaptions(const RgbImage& image, const std::vector<std::string>& captions,
                        const WidgetBox& strip, const WidgetGeometry& geometry) {
     TabStrip::Tabs layout =
-        TabStrip::Layout(captions, strip, FontForTemplate("System", 8, geometry), geometry.Scale());
+        TabStrip::Layout(captions, strip, geometry.Font("System", 8), geometry.Scale());
     const std::vector<WidgetBox>& tabs = layout.boxes;
     ASSERT_EQ(tabs.size(), captions.size());
     ASSERT_LE(tabs.back().x + tabs.back().w, strip.x + strip.w) << "the tabs fit the strip";

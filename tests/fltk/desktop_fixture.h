@@ -1,5 +1,5 @@
 // What the desktop tests share: the private X server, a desktop host installed for one test,
-// and the picture helpers.
+// the test dialogs and the picture helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,14 @@
 
 #include "frontend/fltk/fltk_host.h"
 #include "frontend/fltk/screenshot.h"
+#include "platform/ui/button.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/dialog_template.h"
+#include "platform/ui/list_view.h"
+#include "platform/ui/progress_bar.h"
+#include "platform/ui/property_page.h"
+#include "platform/ui/property_sheet.h"
 #include "platform/ui/window_constants.h"
 
 // Skipped, with the reason, when no X server can be started.
@@ -40,10 +47,78 @@ class HostedDesktopTest : public DesktopTest {
     std::unique_ptr<FltkHost> host_;
 };
 
-// Test templates. `du`: left, top, width and height in dialog units; a popup dialog gets the
-// caption OK button.
-ControlTemplate TestControl(int id, ControlKind kind, std::string text, RECT du, DWORD style = 0);
-DialogTemplate TestTemplate(int id, std::string caption, int cx, int cy, DWORD style);
+// The controls dialog's controls: one of each kind.
+enum TestControlId {
+    kStaticId = 1001,
+    kEditId,  // upper-cases what is typed
+    kButtonId,
+    kStockBarId,    // at 50 of 100
+    kPaintedBarId,  // painted by the dialog in kFill with kTextColor text
+    kComboId,       // sorted: "alpha", "beta", "gamma@home"
+    kCheckId,
+    kFirstRadioId,
+    kSecondRadioId,
+    kListId,   // two columns, two rows
+    kLinesId,  // read-only, multi-line
+    kGroupId,
+};
+constexpr COLORREF kFill = RGB(0x20, 0xA0, 0x60);
+constexpr COLORREF kTextColor = RGB(0xFF, 0xFF, 0xFF);
+// The sheet dialog's page captions.
+extern const std::vector<std::string> kTestCaptions;
+
+// Where a control of the controls dialog is, in dialog units (left, top, width, height).
+RECT TestControlPlace(int id);
+// Registers the templates of the two test dialogs.
+void RegisterTestDialogs();
+
+// A popup with each kind of control; it notes what the controls tell it.
+class ControlsDialog : public Dialog {
+  public:
+    ControlsDialog();
+
+    struct Notice {
+        int id = 0;
+        int code = 0;
+        int item = -1;
+    };
+    std::vector<Notice> notices;
+    int clicks = 0;
+    std::string typed;
+    bool boxAtStart = false;  // shows a message box as soon as it runs
+    int boxAnswer = 0;
+
+    ListView& List() { return *dynamic_cast<ListView*>(GetDlgItem(kListId)); }
+    ComboBox& Combo() { return *dynamic_cast<ComboBox*>(GetDlgItem(kComboId)); }
+    Button& ButtonAt(int id) { return *dynamic_cast<Button*>(GetDlgItem(id)); }
+
+  protected:
+    void DoDataExchange(DataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    LRESULT OnNotify(int id, int code, const NMHDR& header) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    std::unique_ptr<ProgressBar> paintedBar_;
+};
+
+// A popup with a sheet of five pages (kTestCaptions) over a button (kCoveredId), as the main
+// window's sheet covers its chooser.
+class SheetDialog : public Dialog {
+  public:
+    static constexpr int kCoveredId = 1020;
+
+    SheetDialog();
+    PropertySheet& Sheet() { return sheet_; }
+
+  protected:
+    BOOL OnInitDialog() override;
+
+  private:
+    std::vector<std::unique_ptr<PropertyPage>> pages_;
+    PropertySheet sheet_;
+};
 
 // Pixels in `box` (clipped to the image) of `image` for which `test` holds.
 int CountPixels(const RgbImage& image, const WidgetBox& box, const std::function<bool(Rgb)>& test);

@@ -1,10 +1,9 @@
 // The desktop front end's translations that need no display: colours, geometry, text layout
-// flags, labels, line ends, file filters and the loop's waiting time.
+// flags, labels, line ends and file filters.
 #include <gtest/gtest.h>
 
-#include "frontend/fltk/color_conversion.h"
-#include "frontend/fltk/desktop_font.h"
-#include "frontend/fltk/loop_timing.h"
+#include "frontend/fltk/screenshot.h"
+#include "frontend/fltk/tab_strip.h"
 #include "frontend/fltk/text_mapping.h"
 #include "frontend/fltk/widget_geometry.h"
 #include "platform/ui/window_constants.h"
@@ -16,7 +15,6 @@ TEST(ColorConversion, ModelColoursAreBlueGreenRedFromTheTopByte) {
     EXPECT_EQ(ToRgb(0x00FF0000), (Rgb{0x00, 0x00, 0xFF}));
     EXPECT_EQ(ToRgb(0x000000FF), (Rgb{0xFF, 0x00, 0x00}));
     EXPECT_EQ(ToRgb(0xFF123456), (Rgb{0x56, 0x34, 0x12}));  // the top byte is not a colour
-    EXPECT_EQ(ToFlColor(0x00FF0000), fl_rgb_color(0, 0, 0xFF));
 }
 
 TEST(ColorConversion, SurfaceRowsArePackedRgbInReadingOrder) {
@@ -65,19 +63,20 @@ TEST(WidgetGeometry, ScaleIsAtLeastOne) {
 TEST(WidgetGeometry, SystemFontFollowsTheScale) {
     EXPECT_EQ(WidgetGeometry(1).FontSize(8), 11);
     EXPECT_EQ(WidgetGeometry(2).FontSize(8), 22);
-    EXPECT_EQ(FontForTemplate("System", 8, WidgetGeometry(2)).face, FL_HELVETICA);
-    EXPECT_EQ(FontForTemplate("Courier New", 8, WidgetGeometry(2)).face, FL_COURIER);
+    EXPECT_EQ(WidgetGeometry(2).Font("System", 8).face, FL_HELVETICA);
+    EXPECT_EQ(WidgetGeometry(2).Font("Courier New", 8).face, FL_COURIER);
 }
 
 TEST(TabLayout, TabsFitTheirTextsSideBySide) {
-    std::vector<WidgetBox> tabs = LayoutTabs({30, 50}, WidgetBox{10, 5, 400, 40}, 4);
+    std::vector<WidgetBox> tabs = TabStrip::Place({30, 50}, WidgetBox{10, 5, 400, 40}, 4);
     ASSERT_EQ(tabs.size(), 2u);
     EXPECT_EQ(tabs[0], (WidgetBox{10, 5, 38, 40}));
     EXPECT_EQ(tabs[1], (WidgetBox{48, 5, 58, 40}));
 }
 
 TEST(TabLayout, TabsShrinkInProportionWhenTheStripIsTooNarrow) {
-    std::vector<WidgetBox> tabs = LayoutTabs({90, 190, 90, 190, 90}, WidgetBox{0, 0, 330, 20}, 5);
+    std::vector<WidgetBox> tabs =
+        TabStrip::Place({90, 190, 90, 190, 90}, WidgetBox{0, 0, 330, 20}, 5);
     ASSERT_EQ(tabs.size(), 5u);
     const WidgetBox& last = tabs.back();
     EXPECT_LE(last.x + last.w, 330);
@@ -136,17 +135,6 @@ TEST(FileFilters, PairsBecomeChooserPatterns) {
     EXPECT_EQ(FileChooserFilter({{"Images (hex)", "*.hex; *.txt"}}),
               "Images [hex] ({*.hex,*.txt})");
     EXPECT_EQ(FileChooserFilter({{"Nothing", ""}}), "");
-}
-
-TEST(LoopTiming, WaitsUntilTheNextEventButNoLongerThanTheCap) {
-    EXPECT_EQ(WaitBeforeNextEvent(std::nullopt, 100, 50), 50u);
-    EXPECT_EQ(WaitBeforeNextEvent(130, 100, 50), 30u);
-    EXPECT_EQ(WaitBeforeNextEvent(1000, 100, 50), 50u);
-    EXPECT_EQ(WaitBeforeNextEvent(100, 100, 50), 0u);
-    EXPECT_EQ(WaitBeforeNextEvent(90, 100, 50), 0u);  // overdue
-    // Across the wrap of the tick count.
-    EXPECT_EQ(WaitBeforeNextEvent(5, 0xFFFFFFF0u, 50), 21u);
-    EXPECT_EQ(WaitBeforeNextEvent(0xFFFFFFF0u, 5, 50), 0u);
 }
 
 }  // namespace
