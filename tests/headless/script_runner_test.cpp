@@ -114,7 +114,7 @@ TEST_F(ScriptRunnerTest, InputReachesTheWindowInFront) {
     };
     Run("type 1002 two words\nexpect 1002 two words\nclick 1004\nselect 1005 1\n"
         "expect 1005 beta\nclick 1003\ntype 2001 \" inner \"\nexpect 2001 \" inner \"\n"
-        "key enter\nexpect 1002 two words\n");
+        "key enter\nexpect 1002 two words\nexpect 1007 0\n");
     EXPECT_FALSE(failed) << err.str();
     EXPECT_EQ(events.at(0), "loud 1 @0");
     EXPECT_EQ(nestedResult, IDOK);

@@ -1,11 +1,14 @@
-// The text mode's loop: a stop request (SIGINT, SIGTERM) closes the dialogs as a user would,
-// so that the application's shutdown runs.
+// The text mode: its view prints the window in front once, then the fields that change, each
+// with its label; a stop request (SIGINT, SIGTERM) closes the dialogs as a user would, so that
+// the application's shutdown runs.
 #include <csignal>
 
 #include "frontend/headless/real_clock_loop.h"
 #include "frontend/headless/stop_signal.h"
+#include "frontend/headless/text_fields.h"
 #include "frontend/headless/text_view.h"
 #include "headless_fixture.h"
+#include "platform/ui/progress_bar.h"
 
 namespace {
 
@@ -21,6 +24,31 @@ class TextModeTest : public HeadlessTest {
     TextView view{viewOut};
     RealClockLoop loop{view, stop};
 };
+
+TEST_F(TextModeTest, ViewPrintsTheWindowOnceThenChangedFieldsWithTheirLabels) {
+    TestDialog main(kMainTemplate);
+    ASSERT_TRUE(main.Create(nullptr));
+    WindowManager::Instance().SetMainWindow(&main);
+    view.Refresh();
+    clock.Advance(5300);
+    view.Refresh();  // nothing changed: nothing printed
+    main.SetDlgItemText(1002, "Bo");
+    dynamic_cast<ProgressBar*>(main.GetDlgItem(1007))->SetRange(0, 200);
+    dynamic_cast<ProgressBar*>(main.GetDlgItem(1007))->SetPos(18);
+    view.Refresh();
+    EXPECT_EQ(viewOut.str(),
+              "[0.0 s] Main Test\n"
+              "  Name: \n"
+              "  [ ] Loud\n"
+              "  \n"
+              "  0 rows\n"
+              "  Level: 0 %\n"
+              "  fixed\n"
+              "[5.3 s] Name: Bo\n"
+              "[5.3 s] Level: 9 %\n");
+    EXPECT_EQ(CleanLabel("Save && go:"), "Save & go");
+    main.DestroyWindow();
+}
 
 TEST_F(TextModeTest, SigintClosesTheMainWindowThroughItsOkButton) {
     TestDialog main(kMainTemplate);
