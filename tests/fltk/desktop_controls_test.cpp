@@ -23,7 +23,6 @@ class DesktopControlsTest : public HostedDesktopTest {
     void SetUp() override {
         HostedDesktopTest::SetUp();
         if (IsSkipped()) return;
-        RegisterTestDialogs();
         ASSERT_TRUE(dialog_.Create(nullptr));
         Host().Sync();
         view_ = Host().ViewOf(dialog_.Handle());

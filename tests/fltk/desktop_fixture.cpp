@@ -30,6 +30,7 @@ void DesktopTest::TearDown() {
 void HostedDesktopTest::SetUp() {
     DesktopTest::SetUp();
     if (IsSkipped()) return;
+    RegisterTestDialogs();
     host_ = std::make_unique<FltkHost>();
     SetUiHost(host_.get());
 }

@@ -35,7 +35,8 @@ class DesktopTest : public ::testing::Test {
     std::vector<std::string> files_;
 };
 
-// With a desktop host installed as the window system's host for the test.
+// With a desktop host installed as the window system's host for the test, and the test
+// dialogs' templates registered.
 class HostedDesktopTest : public DesktopTest {
   protected:
     void SetUp() override;
@@ -69,7 +70,7 @@ extern const std::vector<std::string> kTestCaptions;
 
 // Where a control of the controls dialog is, in dialog units (left, top, width, height).
 RECT TestControlPlace(int id);
-// Registers the templates of the two test dialogs.
+// Registers the templates of the two test dialogs (HostedDesktopTest does).
 void RegisterTestDialogs();
 
 // A popup with each kind of control; it notes what the controls tell it.

@@ -18,11 +18,6 @@ namespace {
 
 class DesktopHostTest : public HostedDesktopTest {
   protected:
-    void SetUp() override {
-        HostedDesktopTest::SetUp();
-        RegisterTestDialogs();
-    }
-
     // Runs `dialog` modally with a picture taken as soon as the loop turns.
     std::optional<RgbImage> RunWithPicture(Dialog& dialog, const std::string& name,
                                            INT_PTR* result = nullptr) {
@@ -74,17 +69,6 @@ TEST_F(DesktopHostTest, PictureShowsEachControlAtItsPlace) {
     // The static's text and the button's caption are drawn.
     EXPECT_GT(CountPixels(*image, PlaceOf(kStaticId), IsDark), 5);
     EXPECT_GT(CountPixels(*image, PlaceOf(kButtonId), IsDark), 5);
-}
-
-TEST_F(DesktopHostTest, TabCaptionsAreDrawnInTheSheetOrder) {
-    SheetDialog dialog;
-    std::optional<RgbImage> image = RunWithPicture(dialog, "sheet");
-    ASSERT_TRUE(image);
-    const WidgetGeometry& geometry = Host().Geometry();
-    ExpectTabCaptions(*image, kTestCaptions,
-                      WidgetBox{0, 0, geometry.Length(DialogUnitsToPixelsX(135)),
-                                geometry.Length(PropertySheet::kTabHeight)},
-                      geometry);
 }
 
 TEST_F(DesktopHostTest, InputReachesTheModelAndItsChangesComeBack) {

@@ -17,28 +17,6 @@ TEST(ColorConversion, ModelColoursAreBlueGreenRedFromTheTopByte) {
     EXPECT_EQ(ToRgb(0xFF123456), (Rgb{0x56, 0x34, 0x12}));  // the top byte is not a colour
 }
 
-TEST(ColorConversion, SurfaceRowsArePackedRgbInReadingOrder) {
-    Surface surface(2, 2, 0);
-    surface.SetPixel(0, 0, RGB(1, 2, 3));
-    surface.SetPixel(1, 0, RGB(4, 5, 6));
-    surface.SetPixel(0, 1, RGB(7, 8, 9));
-    surface.SetPixel(1, 1, RGB(10, 11, 12));
-    std::vector<std::uint8_t> expected{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(SurfaceToRgb(surface, 1), expected);
-    EXPECT_EQ(SurfaceToRgb(surface, 0), expected);  // a bad scale counts as 1
-}
-
-TEST(ColorConversion, ScaledSurfaceRepeatsEachPixelAcrossAndDown) {
-    Surface surface(2, 1, 0);
-    surface.SetPixel(0, 0, RGB(0xAA, 0, 0));
-    surface.SetPixel(1, 0, RGB(0, 0xBB, 0));
-    std::vector<std::uint8_t> rgb = SurfaceToRgb(surface, 2);
-    ASSERT_EQ(rgb.size(), 4u * 2u * 3u);
-    const std::vector<std::uint8_t> row{0xAA, 0, 0, 0xAA, 0, 0, 0, 0xBB, 0, 0, 0xBB, 0};
-    EXPECT_EQ(std::vector<std::uint8_t>(rgb.begin(), rgb.begin() + 12), row);
-    EXPECT_EQ(std::vector<std::uint8_t>(rgb.begin() + 12, rgb.end()), row);
-}
-
 TEST(WidgetGeometry, ChildRectanglesAreScaledAndPlacedInTheirParent) {
     WidgetGeometry geometry(2);
     WidgetBox page = geometry.Map(RECT{0, 20, 203, 248}, WidgetBox{0, 0, 430, 526});
