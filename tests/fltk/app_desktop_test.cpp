@@ -1,5 +1,6 @@
 // The utility itself in the desktop window, started as from the command line (simulated card
-// from the built-in scenario), with a picture taken as soon as it runs.
+// from the built-in scenario): with a picture taken as soon as it runs, or driven by a script
+// (the headless commands, a picture of whatever is in front, the script's end closing it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,13 +31,8 @@ class AppDesktopTest : public DesktopTest {
     // The program as started from the command line, with a picture as soon as it runs.
     std::optional<RgbImage> RunUtilityWithPicture() {
         const std::string picture = PicturePath("utility");
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(RunProgram({"--registry", TempFile("registry.reg"), "--screenshot", picture,
-                              "--after", "0"},
-                             out, err),
-                  0);
-        EXPECT_EQ(err.str(), "");
+        EXPECT_EQ(Run({"--screenshot", picture, "--after", "0"}), 0);
+        EXPECT_EQ(err_.str(), "");
         return ReadPng(picture);
     }
 
@@ -63,8 +59,26 @@ class AppDesktopTest : public DesktopTest {
         return geometry_.Length(width);
     }
 
+    // The program with a registry of its own and `script` on standard input.
+    int Run(std::vector<std::string> args, const std::string& script = "") {
+        args.insert(args.end(), {"--registry", TempFile("registry.reg")});
+        std::istringstream in(script);
+        return RunProgram(args, in, out_, err_);
+    }
+
     WidgetGeometry geometry_;  // the desktop mode's scale
+    std::ostringstream out_;
+    std::ostringstream err_;
 };
+
+// Pixels that differ between two pictures of the same size.
+int Differences(const RgbImage& a, const RgbImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) count += a.At(x, y) == b.At(x, y) ? 0 : 1;
+    }
+    return count;
+}
 
 TEST_F(AppDesktopTest, PictureShowsTheFiveTabsAndTheMetersAtZero) {
     std::optional<RgbImage> image = RunUtilityWithPicture();
@@ -93,16 +107,47 @@ TEST_F(AppDesktopTest, PictureWithoutADisplayIsAnErrorNotTheTextMode) {
     const std::string display = std::getenv("DISPLAY");
     unsetenv("DISPLAY");
     const std::string picture = PicturePath("nothing");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status =
-        RunProgram({"--registry", TempFile("registry.reg"), "--screenshot", picture}, out, err);
+    const int status = Run({"--screenshot", picture});
     setenv("DISPLAY", display.c_str(), 1);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(err.str(),
+    EXPECT_EQ(err_.str(),
               "sdwlan: --screenshot needs a display, but DISPLAY is not set; set DISPLAY to a "
               "running X server (or run under xvfb-run)\n");
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_FALSE(ReadPng(picture));
+}
+
+TEST_F(AppDesktopTest, EachTabTappedAndPictured) {
+    std::string script;
+    std::vector<std::string> pictures;
+    for (int tab = 0; tab < 5; ++tab) {
+        pictures.push_back(PicturePath("tab" + std::to_string(tab)));
+        script += "tab " + std::to_string(tab) + "\nscreenshot " + pictures.back() + "\n";
+    }
+    script += "tab 1\nexpect " + std::to_string(IDC_RESET) + " Reset\ndump\n";
+    ASSERT_EQ(Run({"--script", "-"}, script), 0) << err_.str();
+    EXPECT_EQ(err_.str(), "");
+    EXPECT_NE(out_.str().find("tabs \"Status\" [\"Statistics\"] \"Site Survey\""),
+              std::string::npos)
+        << out_.str();
+    std::vector<RgbImage> images;
+    for (const std::string& path : pictures) {
+        std::optional<RgbImage> image = ReadPng(path);
+        ASSERT_TRUE(image) << path;
+        images.push_back(*image);
+    }
+    // The same window each time, with another page in it.
+    for (std::size_t i = 1; i < images.size(); ++i) {
+        EXPECT_EQ(images[i].width, images[0].width);
+        EXPECT_EQ(images[i].height, images[0].height);
+        EXPECT_GT(Differences(images[i], images[i - 1]), 100) << "tab " << i;
+    }
+}
+
+TEST_F(AppDesktopTest, AFailedCommandEndsTheUtilityWithStatusOne) {
+    const std::string picture = PicturePath("late");
+    EXPECT_EQ(Run({"--script", "-"}, "tab 9\nscreenshot " + picture + "\n"), 1);
+    EXPECT_EQ(err_.str(), "<stdin>:1: tab: there is no page 9 (the sheet has 5 pages)\n");
     EXPECT_FALSE(ReadPng(picture));
 }
 
