@@ -1,13 +1,12 @@
-// The desktop widgets of the choosing control kinds: a sorted drop-down list, a check box, a
-// radio group, a report list view, a read-only multi-line edit and a group box. The model's
-// state shows in them, and what the user does in them reaches the model as the OS would send
-// it.
+// The desktop widgets of each control kind in the controls dialog: the model's state shows in
+// them, and what the user does in them reaches the model as the OS would send it.
 // clang-format off
 #include "frontend/fltk/x11_names.h"  // first: see there
 // clang-format on
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Scrollbar.H>
 
 #include "desktop_fixture.h"
@@ -42,6 +41,32 @@ class DesktopControlsTest : public HostedDesktopTest {
     ControlsDialog dialog_;
     WindowView* view_ = nullptr;
 };
+
+TEST_F(DesktopControlsTest, ButtonsAndEditsGoThroughTheModel) {
+    EXPECT_STREQ(view_->Desktop().label(), "Desktop Test");
+    auto* button = WidgetOf<Fl_Widget>(kButtonId);
+    button->do_callback();
+    EXPECT_EQ(dialog_.clicks, 1);
+    Host().Sync();
+    EXPECT_STREQ(WidgetOf<Fl_Widget>(kStaticId)->label(), "Pushed");
+
+    // Typed text goes through the model, which upper-cases it; the widget shows the result.
+    auto* input = WidgetOf<Fl_Input>(kEditId);
+    input->value("abc");
+    input->do_callback();
+    EXPECT_EQ(dialog_.typed, "ABC");
+    Host().Sync();
+    EXPECT_STREQ(input->value(), "ABC");
+
+    // A disabled control ignores the tap, and the widget follows the model.
+    const int builds = view_->BuildCount();
+    dialog_.GetDlgItem(kButtonId)->EnableWindow(false);
+    Host().Sync();
+    ASSERT_EQ(view_->BuildCount(), builds) << "changes of state do not rebuild the window";
+    EXPECT_FALSE(button->active());
+    button->do_callback();
+    EXPECT_EQ(dialog_.clicks, 1);
+}
 
 TEST_F(DesktopControlsTest, WidgetsShowTheModelState) {
     auto* combo = WidgetOf<ComboChoice>(kComboId);

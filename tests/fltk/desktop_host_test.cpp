@@ -1,10 +1,9 @@
 // The desktop host under a private X server with the test dialogs: pictures checked pixel by
-// pixel, input through the widgets into the model and back, tabs, and the ends of loops.
+// pixel, taps on tabs, and the ends of loops.
 // clang-format off
 #include "frontend/fltk/x11_names.h"  // first: see there
 // clang-format on
 #include <FL/Fl.H>
-#include <FL/Fl_Input.H>
 
 #include <sstream>
 
@@ -71,45 +70,6 @@ TEST_F(DesktopHostTest, PictureShowsEachControlAtItsPlace) {
     EXPECT_GT(CountPixels(*image, PlaceOf(kButtonId), IsDark), 5);
 }
 
-TEST_F(DesktopHostTest, InputReachesTheModelAndItsChangesComeBack) {
-    ControlsDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Host().Sync();
-    WindowView* view = Host().ViewOf(dialog.Handle());
-    ASSERT_NE(view, nullptr);
-    EXPECT_STREQ(view->Desktop().label(), "Desktop Test");
-
-    Window* button = dialog.GetDlgItem(kButtonId);
-    view->MirrorOf(button->Handle())->Widget()->do_callback();
-    EXPECT_EQ(dialog.clicks, 1);
-    Host().Sync();
-    Fl_Widget* label = view->MirrorOf(dialog.GetDlgItem(kStaticId)->Handle())->Widget();
-    EXPECT_STREQ(label->label(), "Pushed");
-
-    // Typed text goes through the model, which upper-cases it; the widget shows the result.
-    auto* input =
-        static_cast<Fl_Input*>(view->MirrorOf(dialog.GetDlgItem(kEditId)->Handle())->Widget());
-    input->value("abc");
-    input->do_callback();
-    EXPECT_EQ(dialog.typed, "ABC");
-    Host().Sync();
-    EXPECT_STREQ(input->value(), "ABC");
-
-    // A disabled control ignores the tap, and the widget follows the model.
-    button->EnableWindow(false);
-    Host().Sync();
-    Fl_Widget* buttonWidget = view->MirrorOf(button->Handle())->Widget();
-    EXPECT_FALSE(buttonWidget->active());
-    buttonWidget->do_callback();
-    EXPECT_EQ(dialog.clicks, 1);
-
-    const int builds = view->BuildCount();
-    dialog.DestroyWindow();
-    EXPECT_EQ(view->BuildCount(), builds) << "changes of state do not rebuild the window";
-    Host().Sync();
-    EXPECT_EQ(Host().ViewOf(dialog.Handle()), nullptr);
-}
-
 TEST_F(DesktopHostTest, TapOnATabActivatesThePageThroughTheModel) {
     SheetDialog dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
@@ -149,6 +109,8 @@ TEST_F(DesktopHostTest, TapOnATabActivatesThePageThroughTheModel) {
     EXPECT_FALSE(covered->Widget()->visible());
     EXPECT_TRUE(dialog.GetDlgItem(SheetDialog::kCoveredId)->IsWindowVisible());
     dialog.DestroyWindow();
+    Host().Sync();
+    EXPECT_EQ(Host().ViewOf(dialog.Handle()), nullptr) << "the window goes with the dialog";
 }
 
 TEST_F(DesktopHostTest, PictureEndsEveryOpenLoop) {
