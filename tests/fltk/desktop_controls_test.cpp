@@ -114,8 +114,8 @@ TEST_F(DesktopControlsTest, ChoicesReachTheModelWithTheirNotifications) {
     auto* second = WidgetOf<Fl_Button>(kSecondRadioId);
     second->value(1);
     second->do_callback();
-    EXPECT_EQ(dialog_.ButtonAt(kSecondRadioId).GetCheck(), BST_CHECKED);
-    EXPECT_EQ(dialog_.ButtonAt(kFirstRadioId).GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(dialog_.IsDlgButtonChecked(kSecondRadioId), BST_CHECKED);
+    EXPECT_EQ(dialog_.IsDlgButtonChecked(kFirstRadioId), BST_UNCHECKED);
     Host().Sync();
     EXPECT_EQ(WidgetOf<Fl_Button>(kFirstRadioId)->value(), 0);
     EXPECT_EQ(dialog_.notices.back().code, BN_CLICKED);

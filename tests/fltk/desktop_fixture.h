@@ -11,7 +11,6 @@
 
 #include "frontend/fltk/fltk_host.h"
 #include "frontend/fltk/screenshot.h"
-#include "platform/ui/button.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_template.h"
@@ -91,7 +90,6 @@ class ControlsDialog : public Dialog {
 
     ListView& List() { return *dynamic_cast<ListView*>(GetDlgItem(kListId)); }
     ComboBox& Combo() { return *dynamic_cast<ComboBox*>(GetDlgItem(kComboId)); }
-    Button& ButtonAt(int id) { return *dynamic_cast<Button*>(GetDlgItem(id)); }
 
   protected:
     void DoDataExchange(DataExchange& dx) override;
