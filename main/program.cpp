@@ -86,6 +86,7 @@ int RunScripted(const Options& options, const Scenario& scenario, std::istream& 
     return result;
 }
 
+// An exception's text as one line of the error output.
 std::string OneLine(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
@@ -116,12 +117,7 @@ int RunWindow(const Options& options, const Scenario& scenario, std::istream& in
 // The text mode (--text, and the default without a display): on the real clock, printing the
 // window in front (the Status page) as its fields change, until SIGINT or SIGTERM close the
 // main window.
-int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
-            std::ostream& err) {
-    // Without a display (or without the desktop window in this build) the default is the
-    // text mode.
-    if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
-    SimHost sim(scenario);
+int RunTextLoop(std::ostream& out) {
     HeadlessHost host(out);
     StopSignal stop;
     TextView view(out);
@@ -132,6 +128,15 @@ int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
     SetUiHost(nullptr);
     view.Ended();
     return 0;
+}
+
+int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
+            std::ostream& err) {
+    // Without a display (or without the desktop window in this build) the default is the
+    // text mode.
+    if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
+    SimHost sim(scenario);
+    return RunTextLoop(out);
 }
 
 // Starts the trace on the --trace destination; false (with a message) when the file cannot be

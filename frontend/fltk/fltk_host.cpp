@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "frontend/fltk/message_box_window.h"
@@ -164,6 +165,7 @@ void FltkHost::Turn() {
     PumpMessages();
     Sync();
     if (quitting_) return;
+    // Until the model's next event is due (0 when it is overdue, across the tick count's wrap).
     const std::optional<DWORD> due = NextEventDue();
     DWORD waitMs = due ? std::min(TicksUntil(*due, GetTickCount()), kMaxWaitMs) : kMaxWaitMs;
     if (turnWork_) {

@@ -1,4 +1,4 @@
-// Where the model's windows go on the desktop.
+// Where the model's windows go on the desktop, and the fonts they are drawn in.
 //
 // The model lays windows out in pixels of the handheld's screen (dialog units already
 // converted with the template font). The desktop shows them magnified by an integer scale so
