@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make pkg-config googletest libgtest-dev libgmock-dev
           libbenchmark-dev libfltk1.3-dev fluid nlohmann-json3-dev libstb-dev xvfb xauth
-          fonts-dejavu-core clang-format desktop-file-utils man-db clang libclang-rt-dev)
+          fonts-dejavu-core clang-format desktop-file-utils man-db clang libclang-rt-dev
+          libnl-genl-3-dev)
 
 missing=()
 for p in "${packages[@]}"; do
