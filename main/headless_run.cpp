@@ -3,6 +3,7 @@
 #include "app/utility_app.h"
 #include "frontend/headless/headless_host.h"
 #include "frontend/headless/script_runner.h"
+#include "main/backend.h"
 #include "main/options.h"
 #include "main/request_trace.h"
 #include "main/script_source.h"
@@ -24,7 +25,7 @@ std::string RunTraceCommand(const std::vector<std::string>& args, std::ostream& 
 
 }  // namespace
 
-int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
+int RunHeadless(const Options& options, SimHost* sim, VirtualClock& clock,
                 std::istream& stdinScript, std::ostream& out, std::ostream& err) {
     ScriptSource script;
     if (!script.Open(options, stdinScript, err)) return 1;
@@ -33,8 +34,8 @@ int RunHeadless(const Options& options, SimHost& sim, VirtualClock& clock,
     int status = 0;
     {
         ScriptRunner runner(host, clock, script.Stream(), script.Name(), err);
-        runner.AddCommand("sim", [&sim](const std::vector<std::string>& args) {
-            return SimCommand::Run(sim, args);
+        runner.AddCommand("sim", [sim](const std::vector<std::string>& args) {
+            return sim ? SimCommand::Run(*sim, args) : kNoSimulator;
         });
         runner.AddCommand("trace", [&err](const std::vector<std::string>& args) {
             return RunTraceCommand(args, err);

@@ -39,6 +39,11 @@ bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, Optio
     if (arg == "--script") options.scriptFile = value;
     if (arg == "--screenshot") options.screenshotFile = value;
     if (arg == "--trace") options.traceFile = value;
+    if (arg == "--backend" && value != "simulator" && value != "linux") {
+        error = "--backend takes simulator or linux, not '" + value + "'";
+        return false;
+    }
+    if (arg == "--backend" && value == "linux") options.backend = BackendKind::Linux;
     if (arg == "--after" && !ParseMs(value, options.screenshotAfterMs)) {
         error = "--after takes a number of milliseconds, not '" + value + "'";
         return false;
@@ -52,6 +57,8 @@ bool CheckCombination(const Options& options, std::string& error) {
     bool screenshot = options.screenshotFile || options.screenshotAfterMs != 0;
     if (modes > 1) {
         error = "--report, --headless and --text exclude each other";
+    } else if (options.scenarioFile && options.backend == BackendKind::Linux) {
+        error = "--scenario describes the simulator's world, not --backend linux";
     } else if (options.scriptFile && (options.report || options.text)) {
         error = "--script drives the window or --headless, not --report or --text";
     } else if (options.scriptFile && options.screenshotFile) {
@@ -98,7 +105,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else if (arg == "--version") {
             options.version = true;
         } else if (arg == "--scenario" || arg == "--registry" || arg == "--script" ||
-                   arg == "--screenshot" || arg == "--after" || arg == "--trace") {
+                   arg == "--screenshot" || arg == "--after" || arg == "--trace" ||
+                   arg == "--backend") {
             if (!TakeOptionValue(args, i, options, error)) return std::nullopt;
         } else {
             error = "unknown option '" + arg + "'";
@@ -120,6 +128,9 @@ std::string UsageText() {
            "                    --headless ('-': standard input); --headless without one\n"
            "                    starts the utility and closes it again\n"
            "  --report          print what the utility reads from the card, then exit\n"
+           "  --backend NAME    simulator (default), or linux: the machine's own Wi-Fi\n"
+           "                    through the kernel (nl80211); scanning, joining, power\n"
+           "                    saving and the radio switch need root or CAP_NET_ADMIN\n"
            "  --scenario FILE   simulated world (JSON); default: built-in, one adapter\n"
            "  --registry FILE   registry file; default: $XDG_CONFIG_HOME/sdwlan/registry.reg\n"
            "  --screenshot FILE the desktop window as a PNG after --after MS (default 0),\n"
@@ -133,7 +144,8 @@ std::string UsageText() {
            "  --version         the utility's version\n"
            "  --help            this text\n"
            "Exit status: 0 when the utility ended, 1 on a failed script command, a file that\n"
-           "cannot be read or no display for the window, 2 on bad options.\n"
+           "cannot be read or no display for the window, 2 on bad options, 5 when\n"
+           "--backend linux finds no wireless interface.\n"
            "More: man sdwlan; README.md and docs/ (scripts: docs/script.md, scenarios:\n"
            "docs/scenario.md) in the source tree, or installed in PREFIX/share/doc/sdwlan.\n";
 }

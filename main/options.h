@@ -9,7 +9,11 @@
 // opens the desktop window when it is built in and a display answers, else the text mode.
 enum class RunMode { Text, Headless, Report };
 
+// The driver behind the utility: the simulator, or the machine's own Wi-Fi.
+enum class BackendKind { Simulator, Linux };
+
 struct Options {
+    BackendKind backend = BackendKind::Simulator;
     std::optional<std::string> scenarioFile;
     std::optional<std::string> registryFile;
     bool report = false;

@@ -16,6 +16,7 @@
 #include "frontend/headless/real_clock_loop.h"
 #include "frontend/headless/stop_signal.h"
 #include "frontend/headless/text_view.h"
+#include "main/backend.h"
 #include "main/card_report.h"
 #include "main/desktop_mode.h"
 #include "main/headless_run.h"
@@ -30,7 +31,6 @@
 #include "sim/scenario.h"
 #include "sim/scenario_error.h"
 #include "sim/sim_command.h"
-#include "sim/sim_host.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ std::unique_ptr<Scenario> LoadScenario(const Options& options, std::ostream& err
 }
 
 // The card report on the virtual clock, so that its scan and traffic sample take no time.
-int RunReport(const Scenario& scenario, std::ostream& out) {
+int RunReport(const Options& options, const Scenario& scenario, std::ostream& out,
+              std::ostream& err) {
     SetMessageBoxHandler([&out](const std::string& text, const std::string&, UINT) {
         out << "message: " << text << "\n";
         return IDOK;
@@ -65,7 +66,7 @@ int RunReport(const Scenario& scenario, std::ostream& out) {
     SetPlatformClock(&clock);
     int result;
     {
-        SimHost sim(scenario);
+        Backend backend(options, scenario, err);
         result = RunCardReport(out);
     }
     SetPlatformClock(nullptr);
@@ -79,8 +80,8 @@ int RunScripted(const Options& options, const Scenario& scenario, std::istream& 
     SetPlatformClock(&clock);
     int result;
     {
-        SimHost sim(scenario);
-        result = RunHeadless(options, sim, clock, in, out, err);
+        Backend backend(options, scenario, err);
+        result = RunHeadless(options, backend.Sim(), clock, in, out, err);
     }
     SetPlatformClock(nullptr);
     return result;
@@ -107,9 +108,10 @@ void RunApplication() { theApp.InitInstance(); }
 // The utility in a desktop window, on the real clock, driven by the user or a script.
 int RunWindow(const Options& options, const Scenario& scenario, std::istream& in, std::ostream& out,
               std::ostream& err) {
-    SimHost sim(scenario);
-    const DesktopScriptIo io{in, out, [&sim](const std::vector<std::string>& args) {
-                                 return SimCommand::Run(sim, args);
+    Backend backend(options, scenario, err);
+    SimHost* sim = backend.Sim();
+    const DesktopScriptIo io{in, out, [sim](const std::vector<std::string>& args) {
+                                 return sim ? SimCommand::Run(*sim, args) : kNoSimulator;
                              }};
     return RunDesktop(options, RunApplication, io, err);
 }
@@ -135,7 +137,7 @@ int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
     // Without a display (or without the desktop window in this build) the default is the
     // text mode.
     if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
-    SimHost sim(scenario);
+    Backend backend(options, scenario, err);
     return RunTextLoop(out);
 }
 
@@ -162,7 +164,7 @@ int RunChosenMode(const Options& options, const Scenario& scenario, std::istream
                   std::ostream& out, std::ostream& err) {
     switch (options.Mode()) {
         case RunMode::Report:
-            return RunReport(scenario, out);
+            return RunReport(options, scenario, out, err);
         case RunMode::Headless:
             return RunScripted(options, scenario, in, out, err);
         case RunMode::Text:
@@ -193,6 +195,7 @@ int RunProgram(const std::vector<std::string>& args, std::istream& in, std::ostr
         return 0;
     }
     theApp.SetEngineeringMode(options->engineering);
+    if (!BackendAvailable(*options, err)) return kExitNoWifi;
     if (!OpenRegistry(*options, err)) return 1;
     auto scenario = LoadScenario(*options, err);
     if (!scenario) return 1;
