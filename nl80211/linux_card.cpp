@@ -265,16 +265,34 @@ DWORD LinuxCard::Outcome(int error, const char* what) {
     return ndis_status::kFailure;
 }
 
+int LinuxCard::Join(const std::string& ssid) {
+    std::uint32_t frequency = 0;
+    for (const BssInfo& bss : source_.ScanResults(wifi_)) {
+        if (bss.ssid == ssid) frequency = bss.frequencyMhz;
+    }
+    return source_.Connect(Current(), ssid, frequency);
+}
+
 OidAnswer LinuxCard::SetSsid(const OidExchange& call) {
     if (call.length < ndis_records::kSsidSize) return TooShort(ndis_records::kSsidSize);
     DWORD length = SetWord(call);
     if (length > kMaxSsid) return Status(ndis_status::kInvalidData);
     std::string ssid(call.input.begin() + 4, call.input.begin() + 4 + length);
-    std::uint32_t frequency = 0;
-    for (const BssInfo& bss : source_.ScanResults(wifi_)) {
-        if (bss.ssid == ssid) frequency = bss.frequencyMhz;
+    return Status(Outcome(Join(ssid), "join"));
+}
+
+OidAnswer LinuxCard::SetRadio(DWORD on) {
+    if (on > 1) return Status(ndis_status::kInvalidData);
+    std::string network = on == 1 ? rejoin_ : Current().ssid;
+    DWORD status = Outcome(source_.SetRadio(wifi_, on == 1), "radio switch");
+    if (status != ndis_status::kSuccess) return Status(status);
+    if (on == 0) {
+        rejoin_ = network;
+    } else if (!network.empty()) {
+        rejoin_.clear();
+        Outcome(Join(network), "join");
     }
-    return Status(Outcome(source_.Connect(wifi_, ssid, frequency), "join"));
+    return Status(status);
 }
 
 OidAnswer LinuxCard::Set(const OidExchange& call) {
@@ -292,8 +310,7 @@ OidAnswer LinuxCard::Set(const OidExchange& call) {
             if (value > kPowerMaximum) return Status(ndis_status::kInvalidData);
             return Status(Outcome(source_.SetPowerSave(wifi_, value != kPowerOff), "power saving"));
         case oid::kRadioState:
-            if (value > 1) return Status(ndis_status::kInvalidData);
-            return Status(Outcome(source_.SetRadio(wifi_, value == 1), "radio switch"));
+            return SetRadio(value);
         // What a Linux station already is: accepted as it stands, anything else unsupported.
         case oid::kInfrastructureMode:
             return Status(value == kInfrastructure ? ndis_status::kSuccess

@@ -26,6 +26,9 @@ class LinuxCard {
     OidAnswer QuerySettings(const OidExchange& call);
     OidAnswer Set(const OidExchange& call);
     OidAnswer SetSsid(const OidExchange& call);
+    OidAnswer SetRadio(DWORD on);
+    // Joins `ssid` on the frequency the scan results give it.
+    int Join(const std::string& ssid);
     // Refreshes the interface's association from the kernel.
     const WifiInterface& Current();
     bool Connected();
@@ -37,4 +40,7 @@ class LinuxCard {
     WifiSource& source_;
     WifiInterface wifi_;
     Notice notice_;
+    // The network the radio was switched off on: switching it on joins it again, as a card
+    // goes back to its configured network.
+    std::string rejoin_;
 };

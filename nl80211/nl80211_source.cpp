@@ -1,11 +1,35 @@
 #include "nl80211/nl80211_source.h"
 
 #include <linux/nl80211.h>
+#include <net/if.h>
 #include <netlink/attr.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "nl80211/nl_attributes.h"
+
+namespace {
+
+// Sets the interface up, as `ip link set NAME up` does; 0 or the errno.
+int InterfaceUp(const std::string& name) {
+    int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return errno;
+    ifreq request{};
+    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    int error = ioctl(fd, SIOCGIFFLAGS, &request) == 0 ? 0 : errno;
+    if (error == 0 && (request.ifr_flags & IFF_UP) == 0) {
+        request.ifr_flags = static_cast<short>(request.ifr_flags | IFF_UP);
+        if (ioctl(fd, SIOCSIFFLAGS, &request) != 0) error = errno;
+    }
+    close(fd);
+    return error;
+}
+
+}  // namespace
 
 Nl80211Source::Nl80211Source() = default;
 
@@ -104,5 +128,6 @@ std::optional<bool> Nl80211Source::RadioOn(const WifiInterface& wifi) {
 }
 
 int Nl80211Source::SetRadio(const WifiInterface& wifi, bool on) {
-    return rfkill_.SetRadio(wifi.wiphy, on);
+    int error = rfkill_.SetRadio(wifi.wiphy, on);
+    return error == 0 && on ? InterfaceUp(wifi.name) : error;
 }

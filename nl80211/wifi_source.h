@@ -26,5 +26,7 @@ class WifiSource {
     virtual int SetPowerSave(const WifiInterface& wifi, bool on) = 0;
     // The radio switch: nothing when the radio has no switch.
     virtual std::optional<bool> RadioOn(const WifiInterface& wifi) = 0;
+    // Switching the radio on also brings the interface up again (the kernel takes it down when
+    // the radio goes off).
     virtual int SetRadio(const WifiInterface& wifi, bool on) = 0;
 };

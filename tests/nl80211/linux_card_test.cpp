@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "fake_wifi.h"
 
@@ -23,15 +24,15 @@ constexpr DWORD kConfiguration = 0xFFA0C010;
 
 class LinuxCardTest : public ::testing::Test {
   protected:
-    void SetUp() override { HarborWorld(wifi); }
-    LinuxCard Card() {
-        return LinuxCard(wifi, wifi.interfaces[0],
-                         [this](const std::string& line) { notices.push_back(line); });
+    void SetUp() override {
+        HarborWorld(wifi);
+        card = std::make_unique<LinuxCard>(
+            wifi, wifi.interfaces[0], [this](const std::string& line) { notices.push_back(line); });
     }
-    OidAnswer Query(DWORD oid, DWORD length = 4) { return Card().Handle({0, oid, length, {}}); }
+    OidAnswer Query(DWORD oid, DWORD length = 4) { return card->Handle({0, oid, length, {}}); }
     OidAnswer Set(DWORD oid, std::vector<BYTE> payload) {
         auto length = static_cast<DWORD>(payload.size());
-        return Card().Handle({1, oid, length, std::move(payload)});
+        return card->Handle({1, oid, length, std::move(payload)});
     }
     static std::vector<BYTE> Word(DWORD value) {
         std::vector<BYTE> bytes(4);
@@ -45,6 +46,7 @@ class LinuxCardTest : public ::testing::Test {
     }
 
     FakeWifi wifi;
+    std::unique_ptr<LinuxCard> card;
     std::vector<std::string> notices;
 };
 
@@ -103,6 +105,15 @@ TEST_F(LinuxCardTest, JoiningBySsidTakesTheFrequencyFromTheScanResults) {
     EXPECT_EQ(Set(kPowerMode, Word(2)).status, ndis_status::kSuccess);
     EXPECT_EQ(wifi.changes, (std::vector<std::string>{"connect wlan0 Quay 2462", "scan wlan0",
                                                       "radio off", "power save on"}));
+}
+
+TEST_F(LinuxCardTest, RadioSwitchedOnAgainJoinsTheNetworkItWasOn) {
+    EXPECT_EQ(Set(kRadioState, Word(0)).status, ndis_status::kSuccess);
+    wifi.interfaces[0].ssid.clear();  // the kernel dropped the link
+    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis_status::kSuccess);
+    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis_status::kSuccess);  // once only
+    EXPECT_EQ(wifi.changes, (std::vector<std::string>{"radio off", "radio on",
+                                                      "connect wlan0 Harbor 2437", "radio on"}));
 }
 
 TEST_F(LinuxCardTest, SettingsALinuxStationAlreadyHasAreAcceptedOthersAreNot) {
