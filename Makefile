@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 ARGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build run test install screenshots sanitize bench format clean fuzz-build fuzz \
+.PHONY: deps configure build run test test-hwsim install screenshots sanitize bench format clean fuzz-build fuzz \
         fuzz-ci
 
 deps:
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The utility with --backend linux against the kernel's simulated radios, inside QEMU
+# (tests/hwsim/run.sh); skipped with one line where QEMU cannot start.
+test-hwsim: build
+	@tests/hwsim/run.sh $(BUILD)/main/sdwlan
 
 # The program, desktop entry, icons, manual page and documentation below PREFIX (DESTDIR too).
 install: build

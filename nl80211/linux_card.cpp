@@ -8,6 +8,7 @@
 
 namespace oid {
 constexpr DWORD kLinkSpeed = 0x00010107;
+constexpr DWORD kMaximumTotalSize = 0x00010111;
 constexpr DWORD kMediaConnectStatus = 0x00010114;
 constexpr DWORD kVendorDriverVersion = 0x00010116;
 constexpr DWORD kXmitOk = 0x00020101;
@@ -15,6 +16,7 @@ constexpr DWORD kRcvOk = 0x00020102;
 constexpr DWORD kXmitError = 0x00020103;
 constexpr DWORD kRcvError = 0x00020104;
 constexpr DWORD kCurrentAddress = 0x01010102;
+constexpr DWORD kNetworkTypeInUse = 0x0D010204;
 constexpr DWORD kStatusWord = 0xFFA0C000;
 constexpr DWORD kBssid = 0xFFA0C001;
 constexpr DWORD kSsid = 0xFFA0C002;
@@ -56,6 +58,8 @@ constexpr std::uint32_t kIbssType = 1;  // nl80211 interface type of an ad hoc i
 constexpr DWORD kMaxSsid = 32;
 constexpr DWORD kUnitsPer100Kbit = 1000;  // link speed is counted in 100 bit/s
 constexpr DWORD kDriverVersion = 0x00060000;
+constexpr DWORD kMaximumFrame = 1514;  // Ethernet payload and header
+constexpr DWORD kNetworkTypeOfdm24 = 3;
 
 OidAnswer Reply(std::vector<BYTE> data) {
     OidAnswer answer;
@@ -158,6 +162,8 @@ OidAnswer LinuxCard::Query(const OidExchange& call) {
             return Reply({wifi_.mac.begin(), wifi_.mac.end()});
         case oid::kVendorDriverVersion:
             return Word(kDriverVersion);
+        case oid::kMaximumTotalSize:
+            return Word(kMaximumFrame);
         case oid::kStatusWord:
             return Word(0);
         case oid::kXmitOk:
@@ -191,6 +197,8 @@ OidAnswer LinuxCard::QueryLink(const OidExchange& call) {
             return Word(static_cast<DWORD>(source_.Station(wifi_).signalDbm));
         case oid::kLinkQuality:
             return Word(LinkQuality());
+        case oid::kNetworkTypeInUse:
+            return Word(Connected() ? ndis_records::NetworkType(CurrentBss()) : kNetworkTypeOfdm24);
         case oid::kSsid:
             return Reply(ndis_records::Ssid(Current().ssid));
         case oid::kBssid: {

@@ -18,16 +18,16 @@ void Put(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint64_t val
     }
 }
 
+}  // namespace
+
+namespace ndis_records {
+
 std::uint32_t NetworkType(const BssInfo& bss) {
     if (bss.frequencyMhz >= kFirst5GhzMhz) return kNetworkTypeOfdm5;
     bool ofdm = std::any_of(bss.rates.begin(), bss.rates.end(),
                             [](std::uint8_t rate) { return (rate & 0x7F) > kFastestDsRate; });
     return ofdm ? kNetworkTypeOfdm24 : kNetworkTypeDs;
 }
-
-}  // namespace
-
-namespace ndis_records {
 
 std::vector<std::uint8_t> Le(std::uint64_t value, std::size_t width) {
     std::vector<std::uint8_t> bytes(width);

@@ -23,6 +23,8 @@ std::vector<std::uint8_t> Ssid(const std::string& ssid);
 std::vector<std::uint8_t> Configuration(std::uint32_t frequencyMhz, std::uint32_t beaconPeriod);
 // The 802.11 counters a station reports: transmitted, failed, retried, received, dropped.
 std::vector<std::uint8_t> Statistics(const StationFigures& station);
+// The 802.11 network type a network's band and rates give: 1 DS, 2 OFDM 5 GHz, 3 OFDM 2.4 GHz.
+std::uint32_t NetworkType(const BssInfo& bss);
 // One network-list entry.
 std::vector<std::uint8_t> BssEntry(const BssInfo& bss);
 // The count and as many entries as `capacity` bytes hold (the count says how many there are).

@@ -43,20 +43,24 @@ TEST_P(ProgramOptionsRefused, WithAMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Combinations, ProgramOptionsRefused,
-    ::testing::Values(RefusedOptions{{"--headless", "--text"},
-                                     "--report, --headless and --text exclude each other"},
-                      RefusedOptions{{"--text", "--script", "a.txt"},
-                                     "--script drives the window or --headless, not --report "
-                                     "or --text"},
-                      RefusedOptions{{"--headless", "--script"}, "option --script needs a value"},
-                      RefusedOptions{
-                          {"--headless", "--screenshot", "a.png"},
-                          "--screenshot and --after need the desktop window, not --report, "
-                          "--headless or --text"},
-                      RefusedOptions{{"--after", "100"}, "--after needs --screenshot"},
-                      RefusedOptions{{"--screenshot", "a.png", "--after", "soon"},
-                                     "--after takes a number of milliseconds, not 'soon'"},
-                      RefusedOptions{{"--fast"}, "unknown option '--fast'"}));
+    ::testing::Values(
+        RefusedOptions{{"--headless", "--text"},
+                       "--report, --headless and --text exclude each other"},
+        RefusedOptions{{"--text", "--script", "a.txt"},
+                       "--script drives the window or --headless, not --report "
+                       "or --text"},
+        RefusedOptions{{"--headless", "--script"}, "option --script needs a value"},
+        RefusedOptions{{"--headless", "--screenshot", "a.png"},
+                       "--screenshot and --after need the desktop window, not --report, "
+                       "--headless or --text"},
+        RefusedOptions{{"--after", "100"}, "--after needs --screenshot"},
+        RefusedOptions{{"--screenshot", "a.png", "--after", "soon"},
+                       "--after takes a number of milliseconds, not 'soon'"},
+        RefusedOptions{{"--fast"}, "unknown option '--fast'"},
+        RefusedOptions{{"--backend", "wifi"}, "--backend takes simulator or linux, not 'wifi'"},
+        RefusedOptions{{"--backend", "linux", "--scenario", "w.json"},
+                       "--scenario describes the simulator's world, not --backend "
+                       "linux"}));
 
 TEST(ProgramOptions, AScreenshotNeedsTheDesktopWindowInTheBuild) {
     std::string error;
@@ -92,6 +96,20 @@ class HeadlessProgram : public ::testing::Test {
 TEST_F(HeadlessProgram, WithoutAScriptTheUtilityStartsAndCloses) {
     EXPECT_EQ(Run({"--headless"}), 0);
     EXPECT_EQ(err.str(), "");
+}
+
+// On a machine with wireless interfaces the Linux driver would find them; the hwsim test
+// covers that case.
+TEST_F(HeadlessProgram, LinuxBackendWithoutWifiSaysSoInOneLine) {
+    std::error_code ignored;
+    if (!fs::is_empty("/sys/class/ieee80211", ignored) && !ignored) GTEST_SKIP();
+    EXPECT_EQ(Run({"--backend", "linux", "--report"}), 5);
+    EXPECT_EQ(
+        err.str(),
+        "sdwlan: no Wi-Fi here: the kernel reports no wireless interface (--backend linux)\n");
+    EXPECT_EQ(out.str(), "");
+    std::string error;
+    EXPECT_EQ(ParseOptions({"--backend", "simulator"}, error)->backend, BackendKind::Simulator);
 }
 
 // Each refusal is one line naming the file or option, with what to do; a hostile file is

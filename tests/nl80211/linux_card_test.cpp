@@ -65,6 +65,8 @@ TEST_F(LinuxCardTest, WhatALinuxCardHasNoCounterpartForIsNotSupported) {
 
 TEST_F(LinuxCardTest, AnswersComeFromTheKernelFiguresAndShortBuffersSayWhatIsNeeded) {
     EXPECT_EQ(WordOf(Query(kLinkSpeed)), 540000u);  // 54 Mbit/s in 100 bit/s
+    EXPECT_EQ(WordOf(Query(0x0D010204)), 3u);       // OFDM at 2.4 GHz: the utility binds it
+    EXPECT_EQ(WordOf(Query(0x00010111)), 1514u);
     auto frames = Query(kXmitOk, 8);
     EXPECT_EQ(frames.data.size(), 8u);
     EXPECT_EQ(WordOf(frames), 120u);
