@@ -47,9 +47,11 @@ int ScanWatch::OnEvent(nl_msg* message, void* arg) {
 
 void ScanWatch::Drain() {
     if (sock_ == nullptr) return;
-    // Non-blocking: stops once no event is waiting.
-    while (nl_recvmsgs_default(sock_) >= 0) {
+    // Non-blocking: a read that finds no event waiting gives 0 messages and ends the loop.
+    nl_cb* callbacks = nl_socket_get_cb(sock_);
+    while (nl_recvmsgs_report(sock_, callbacks) > 0) {
     }
+    nl_cb_put(callbacks);
 }
 
 void ScanWatch::Started(std::uint32_t ifindex) {

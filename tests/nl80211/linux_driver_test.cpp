@@ -102,8 +102,11 @@ TEST_F(LinuxDriverTest, ScanListAndJoinTravelTheContract) {
               "Quay");
     EXPECT_EQ(list.bssid[1].configuration.dsConfig, 2462000u);
     EXPECT_EQ(list.bssid[0].supportedRates[0], 0x82);  // basic-rate bit kept
-    ASSERT_EQ(adapter->SetSsid("Quay", 0), 1);
+    // The parameters key is there, as after a driver installation: the SSID is stored too.
+    ASSERT_EQ(adapter->SetSsid("Quay", 1), 1);
     EXPECT_EQ(wifi->changes, (std::vector<std::string>{"scan wlan0", "connect wlan0 Quay 2462"}));
+    EXPECT_EQ(RegistryStore::Instance().GetString("Comm\\KESTREL1\\Parms", "Ssid"), "Quay");
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(LinuxDriverTest, UnsupportedAndRefusedRequestsFailInTheUtility) {
