@@ -25,7 +25,7 @@ test: build
 # The utility with --backend linux against the kernel's simulated radios, inside QEMU
 # (tests/hwsim/run.sh); skipped with one line where QEMU cannot start.
 test-hwsim: build
-	@tests/hwsim/run.sh $(BUILD)/main/sdwlan
+	@tests/hwsim/run.sh $(BUILD)/main/sdwlan $(BUILD)-hwsim
 
 # The program, desktop entry, icons, manual page and documentation below PREFIX (DESTDIR too).
 install: build
@@ -66,4 +66,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-hwsim $(FUZZ_BUILD)

@@ -4,12 +4,12 @@
 # runs guest-init.sh there and checks each run's output against expected.txt.
 #
 # Usage: tests/hwsim/run.sh SDWLAN_BINARY [WORK_DIR]
-# The kernel package is downloaded once into WORK_DIR (default: next to the binary's build
-# tree). Exit status: 0 passed or skipped (QEMU cannot start here, said in one line), 1 failed.
+# The kernel package is downloaded once into WORK_DIR (default: build-hwsim/ in the source
+# tree, outside the build folder, whose programs must be the project's own). Exit status: 0 passed or skipped (QEMU cannot start here, said in one line), 1 failed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 binary=$(realpath "$1")
-work=$(realpath -m "${2:-$(dirname "$binary")/../hwsim}")
+work=$(realpath -m "${2:-$here/../../build-hwsim}")
 timeout_s=${HWSIM_TIMEOUT:-900}
 
 skip() {
@@ -21,7 +21,9 @@ die() {
   exit 1
 }
 
-"$here/../../scripts/ensure-hwsim-deps.sh" || skip "the QEMU and hostapd packages cannot be installed"
+# QEMU on the host; hostapd, iw and busybox are copied into the guest.
+"$here/../../scripts/ensure-deps.sh" qemu-system-x86 hostapd iw busybox-static cpio xz-utils zstd ||
+  skip "the QEMU and hostapd packages cannot be installed"
 command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not installed"
 mkdir -p "$work"
 cd "$work"
