@@ -39,10 +39,12 @@ InterfaceAddresses::~InterfaceAddresses() {
     for (const auto& name : listed_) RemoveAdapterAddress(name);
 }
 
-void InterfaceAddresses::Refresh(const std::vector<std::string>& names) {
+void InterfaceAddresses::Refresh(WifiSource& source) {
+    auto interfaces = source.Interfaces();
     auto current = CurrentAddresses();
     std::lock_guard lock(mutex_);
-    for (const auto& name : names) {
+    for (const WifiInterface& wifi : interfaces) {
+        const std::string& name = wifi.name;
         auto found = current.find(name);
         if (found != current.end()) {
             SetAdapterAddress(name, found->second.first, found->second.second);

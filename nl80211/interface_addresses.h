@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "nl80211/wifi_source.h"
+
 class InterfaceAddresses {
   public:
     ~InterfaceAddresses();
-    // Sets each named interface's current address, and drops the address of one that lost it.
-    void Refresh(const std::vector<std::string>& names);
+    // Sets each wireless interface's current address, and drops the address of one that lost
+    // it.
+    void Refresh(WifiSource& source);
 
   private:
     std::mutex mutex_;

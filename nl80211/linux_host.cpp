@@ -26,21 +26,16 @@ void InstallParameters() {
 }  // namespace
 
 LinuxHost::LinuxHost(std::shared_ptr<WifiSource> source, LinuxCard::Notice notice)
-    : source_(std::move(source)) {
+    : addresses_(std::make_shared<InterfaceAddresses>()) {
     InstallParameters();
-    RefreshAddresses();
-    auto wifi = source_;
+    addresses_->Refresh(*source);
+    auto addresses = addresses_;
     DeviceManager::Instance().InstallModule(
-        kDriverFile, DriverModule{kStreamPrefix, [this, wifi, notice] {
+        kDriverFile, DriverModule{kStreamPrefix, [source, addresses, notice] {
                                       return std::make_shared<LinuxProtocolDriver>(
-                                          wifi, notice, [this] { RefreshAddresses(); });
+                                          source, notice,
+                                          [source, addresses] { addresses->Refresh(*source); });
                                   }});
 }
 
 LinuxHost::~LinuxHost() { DeviceManager::Instance().UninstallModule(kDriverFile); }
-
-void LinuxHost::RefreshAddresses() {
-    std::vector<std::string> names;
-    for (const WifiInterface& wifi : source_->Interfaces()) names.push_back(wifi.name);
-    addresses_.Refresh(names);
-}

@@ -16,10 +16,7 @@ class LinuxHost {
     LinuxHost(const LinuxHost&) = delete;
     LinuxHost& operator=(const LinuxHost&) = delete;
 
-    // Reads the interfaces' addresses again.
-    void RefreshAddresses();
-
   private:
-    std::shared_ptr<WifiSource> source_;
-    InterfaceAddresses addresses_;
+    // Shared with the driver instances, which refresh them and may outlive the host.
+    std::shared_ptr<InterfaceAddresses> addresses_;
 };
