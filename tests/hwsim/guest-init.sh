@@ -10,6 +10,10 @@ mount -t proc proc /proc
 mount -t sysfs sys /sys
 mount -t devtmpfs dev /dev
 mkdir -p /tmp /run /var/run
+chmod 1777 /tmp
+# An unprivileged user for the run that checks the refusals.
+printf 'root:x:0:0::/:/bin/sh\nnobody:x:65534:65534::/tmp:/bin/sh\n' >/etc/passwd
+printf 'root:x:0:\nnogroup:x:65534:\n' >/etc/group
 
 mark() { echo "@@@ $*"; }
 fail() {
@@ -60,6 +64,7 @@ run() {
 }
 run report $S --report --trace /tmp/trace.txt
 run trace grep -m 20 wlan2 /tmp/trace.txt
+run unprivileged su -s /bin/sh -c "sdwlan --backend linux --registry /tmp/nobody.reg --report" nobody
 run status $S --headless --script /etc/sdwlan/status.script
 ping -i 0.2 10.0.0.1 >/dev/null 2>&1 &
 pinger=$!

@@ -67,6 +67,8 @@ for program in /usr/sbin/hostapd /usr/sbin/iw "$binary"; do
     cp -L "$library" "$root$library"
   done
 done
+# The guest calls the utility by its name, whatever the file given here is called.
+[ "$(basename "$binary")" = sdwlan ] || mv "$root/sbin/$(basename "$binary")" "$root/sbin/sdwlan"
 cp "$here/guest-init.sh" "$root/init"
 chmod +x "$root/init"
 cp "$here"/hostapd-*.conf "$root/etc/"
