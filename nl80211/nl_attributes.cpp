@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -20,13 +21,32 @@ struct Parsed {
     bool ok = false;
 };
 
-// Parses with a policy that gives each attribute the smallest length it is read with.
+// An attribute the parse checks: its type (which sets the smallest length for numbers), or the
+// smallest length of a byte string.
+struct Rule {
+    int attr;
+    std::uint16_t type = NLA_UNSPEC;
+    std::uint16_t minlen = 0;
+};
+
+// Parses with a policy that gives each attribute the smallest length it is read with; a reply
+// with a shorter one fails as a whole.
 template <int kMax>
-Parsed<kMax> Parse(nlattr* attrs, int length, nla_policy* policy) {
+Parsed<kMax> Parse(nlattr* attrs, int length, std::initializer_list<Rule> rules) {
     Parsed<kMax> parsed;
     if (attrs == nullptr || length <= 0) return parsed;
+    nla_policy policy[kMax + 1] = {};
+    for (const Rule& rule : rules) {
+        policy[rule.attr].type = rule.type;
+        policy[rule.attr].minlen = rule.minlen;
+    }
     parsed.ok = nla_parse(parsed.at, kMax, attrs, length, policy) == 0;
     return parsed;
+}
+
+template <int kMax>
+Parsed<kMax> ParseNest(nlattr* nest, std::initializer_list<Rule> rules) {
+    return Parse<kMax>(static_cast<nlattr*>(nla_data(nest)), nla_len(nest), rules);
 }
 
 void Copy(nlattr* attr, WifiMac& mac) { std::memcpy(mac.data(), nla_data(attr), mac.size()); }
@@ -40,11 +60,8 @@ std::string Text(nlattr* attr, std::size_t limit) {
 }
 
 std::uint32_t Bitrate(nlattr* nest) {
-    nla_policy policy[NL80211_RATE_INFO_MAX + 1] = {};
-    policy[NL80211_RATE_INFO_BITRATE].type = NLA_U16;
-    policy[NL80211_RATE_INFO_BITRATE32].type = NLA_U32;
-    auto rate =
-        Parse<NL80211_RATE_INFO_MAX>(static_cast<nlattr*>(nla_data(nest)), nla_len(nest), policy);
+    auto rate = ParseNest<NL80211_RATE_INFO_MAX>(
+        nest, {{NL80211_RATE_INFO_BITRATE, NLA_U16}, {NL80211_RATE_INFO_BITRATE32, NLA_U32}});
     if (!rate.ok) return 0;
     if (rate.at[NL80211_RATE_INFO_BITRATE32])
         return nla_get_u32(rate.at[NL80211_RATE_INFO_BITRATE32]);
@@ -61,20 +78,17 @@ std::uint64_t Bytes(nlattr* wide, nlattr* narrow) {
 std::uint32_t U32(nlattr* attr) { return attr ? nla_get_u32(attr) : 0; }
 
 StationFigures StationInfo(nlattr* nest) {
-    nla_policy policy[NL80211_STA_INFO_MAX + 1] = {};
-    for (int k :
-         {NL80211_STA_INFO_RX_BYTES, NL80211_STA_INFO_TX_BYTES, NL80211_STA_INFO_RX_PACKETS,
-          NL80211_STA_INFO_TX_PACKETS, NL80211_STA_INFO_TX_FAILED, NL80211_STA_INFO_TX_RETRIES}) {
-        policy[k].type = NLA_U32;
-    }
-    for (int k : {NL80211_STA_INFO_RX_BYTES64, NL80211_STA_INFO_TX_BYTES64,
-                  NL80211_STA_INFO_RX_DROP_MISC}) {
-        policy[k].type = NLA_U64;
-    }
-    policy[NL80211_STA_INFO_SIGNAL].type = NLA_U8;
-    policy[NL80211_STA_INFO_TX_BITRATE].type = NLA_NESTED;
-    auto info =
-        Parse<NL80211_STA_INFO_MAX>(static_cast<nlattr*>(nla_data(nest)), nla_len(nest), policy);
+    auto info = ParseNest<NL80211_STA_INFO_MAX>(nest, {{NL80211_STA_INFO_RX_BYTES, NLA_U32},
+                                                       {NL80211_STA_INFO_TX_BYTES, NLA_U32},
+                                                       {NL80211_STA_INFO_RX_PACKETS, NLA_U32},
+                                                       {NL80211_STA_INFO_TX_PACKETS, NLA_U32},
+                                                       {NL80211_STA_INFO_TX_FAILED, NLA_U32},
+                                                       {NL80211_STA_INFO_TX_RETRIES, NLA_U32},
+                                                       {NL80211_STA_INFO_RX_BYTES64, NLA_U64},
+                                                       {NL80211_STA_INFO_TX_BYTES64, NLA_U64},
+                                                       {NL80211_STA_INFO_RX_DROP_MISC, NLA_U64},
+                                                       {NL80211_STA_INFO_SIGNAL, NLA_U8},
+                                                       {NL80211_STA_INFO_TX_BITRATE, NLA_NESTED}});
     StationFigures figures;
     if (!info.ok) return figures;
     auto* at = info.at;
@@ -106,14 +120,13 @@ void AppendRates(const std::uint8_t* data, std::size_t size, std::vector<std::ui
 namespace nl_attributes {
 
 std::optional<WifiInterface> Interface(nlattr* attrs, int length) {
-    nla_policy policy[NL80211_ATTR_MAX + 1] = {};
-    policy[NL80211_ATTR_IFINDEX].type = NLA_U32;
-    policy[NL80211_ATTR_WIPHY].type = NLA_U32;
-    policy[NL80211_ATTR_IFTYPE].type = NLA_U32;
-    policy[NL80211_ATTR_WIPHY_FREQ].type = NLA_U32;
-    policy[NL80211_ATTR_IFNAME].type = NLA_STRING;
-    policy[NL80211_ATTR_MAC].minlen = kMacLength;
-    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, policy);
+    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length,
+                                          {{NL80211_ATTR_IFINDEX, NLA_U32},
+                                           {NL80211_ATTR_WIPHY, NLA_U32},
+                                           {NL80211_ATTR_IFTYPE, NLA_U32},
+                                           {NL80211_ATTR_WIPHY_FREQ, NLA_U32},
+                                           {NL80211_ATTR_IFNAME, NLA_STRING},
+                                           {NL80211_ATTR_MAC, NLA_UNSPEC, kMacLength}});
     auto* at = parsed.at;
     if (!parsed.ok || !at[NL80211_ATTR_IFINDEX] || !at[NL80211_ATTR_IFNAME]) return std::nullopt;
     WifiInterface wifi;
@@ -128,10 +141,9 @@ std::optional<WifiInterface> Interface(nlattr* attrs, int length) {
 }
 
 StationFigures Station(nlattr* attrs, int length) {
-    nla_policy policy[NL80211_ATTR_MAX + 1] = {};
-    policy[NL80211_ATTR_STA_INFO].type = NLA_NESTED;
-    policy[NL80211_ATTR_MAC].minlen = kMacLength;
-    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, policy);
+    auto parsed = Parse<NL80211_ATTR_MAX>(
+        attrs, length,
+        {{NL80211_ATTR_STA_INFO, NLA_NESTED}, {NL80211_ATTR_MAC, NLA_UNSPEC, kMacLength}});
     if (!parsed.ok || !parsed.at[NL80211_ATTR_STA_INFO]) return {};
     StationFigures figures = StationInfo(parsed.at[NL80211_ATTR_STA_INFO]);
     if (parsed.at[NL80211_ATTR_MAC]) Copy(parsed.at[NL80211_ATTR_MAC], figures.peer);
@@ -155,20 +167,15 @@ void ReadElements(const std::uint8_t* data, std::size_t size, BssInfo& bss) {
 }
 
 std::optional<BssInfo> Bss(nlattr* attrs, int length) {
-    nla_policy outer[NL80211_ATTR_MAX + 1] = {};
-    outer[NL80211_ATTR_BSS].type = NLA_NESTED;
-    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, outer);
+    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, {{NL80211_ATTR_BSS, NLA_NESTED}});
     if (!parsed.ok || !parsed.at[NL80211_ATTR_BSS]) return std::nullopt;
-    nla_policy policy[NL80211_BSS_MAX + 1] = {};
-    policy[NL80211_BSS_BSSID].minlen = kMacLength;
-    policy[NL80211_BSS_FREQUENCY].type = NLA_U32;
-    policy[NL80211_BSS_SIGNAL_MBM].type = NLA_U32;
-    policy[NL80211_BSS_BEACON_INTERVAL].type = NLA_U16;
-    policy[NL80211_BSS_CAPABILITY].type = NLA_U16;
-    policy[NL80211_BSS_STATUS].type = NLA_U32;
-    nlattr* nest = parsed.at[NL80211_ATTR_BSS];
-    auto bssAttrs =
-        Parse<NL80211_BSS_MAX>(static_cast<nlattr*>(nla_data(nest)), nla_len(nest), policy);
+    auto bssAttrs = ParseNest<NL80211_BSS_MAX>(parsed.at[NL80211_ATTR_BSS],
+                                               {{NL80211_BSS_BSSID, NLA_UNSPEC, kMacLength},
+                                                {NL80211_BSS_FREQUENCY, NLA_U32},
+                                                {NL80211_BSS_SIGNAL_MBM, NLA_U32},
+                                                {NL80211_BSS_BEACON_INTERVAL, NLA_U16},
+                                                {NL80211_BSS_CAPABILITY, NLA_U16},
+                                                {NL80211_BSS_STATUS, NLA_U32}});
     auto* at = bssAttrs.at;
     if (!bssAttrs.ok || !at[NL80211_BSS_BSSID]) return std::nullopt;
     BssInfo bss;
@@ -195,9 +202,7 @@ std::optional<BssInfo> Bss(nlattr* attrs, int length) {
 }
 
 std::optional<bool> PowerSave(nlattr* attrs, int length) {
-    nla_policy policy[NL80211_ATTR_MAX + 1] = {};
-    policy[NL80211_ATTR_PS_STATE].type = NLA_U32;
-    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, policy);
+    auto parsed = Parse<NL80211_ATTR_MAX>(attrs, length, {{NL80211_ATTR_PS_STATE, NLA_U32}});
     if (!parsed.ok || !parsed.at[NL80211_ATTR_PS_STATE]) return std::nullopt;
     return nla_get_u32(parsed.at[NL80211_ATTR_PS_STATE]) == NL80211_PS_ENABLED;
 }
