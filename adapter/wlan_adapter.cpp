@@ -20,13 +20,6 @@ constexpr int BAND5_CHANNELS[] = {16,  34,  36,  38,  40,  42,  44,  46,  48,  5
                                   128, 132, 136, 140, 149, 153, 157, 161};
 constexpr int BAND49_CHANNELS[] = {240, 244, 248, 252};
 
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return -1;
-}
-
 // Up to two characters read as hexadecimal, stopping at the first non-digit.
 BYTE HexPair(const WString& text, std::size_t at) {
     unsigned value = 0;

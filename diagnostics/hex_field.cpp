@@ -3,14 +3,9 @@
 #include <cctype>
 #include <limits>
 
-namespace {
+#include "platform/core/text.h"
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+namespace {
 
 // "0x" or "0X" at `at` followed by a digit; "0x" alone is the digit 0 followed by other text.
 bool HasHexPrefix(std::string_view text, std::size_t at) {

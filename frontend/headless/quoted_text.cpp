@@ -2,14 +2,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "platform/core/text.h"
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+namespace {
 
 // Appends the character an escape stands for; false for an unknown escape.
 bool AppendEscape(std::string_view input, std::size_t& i, std::string& text) {

@@ -17,5 +17,7 @@ std::string WideToUtf8(const WString& text);
 // character outside Latin-1 becomes '?'.
 std::string AnsiToUtf8(const std::string& bytes);
 std::string Utf8ToAnsi(const std::string& text);
+// Value of a hexadecimal digit (either case); -1 for any other character.
+int HexDigit(char32_t c);
 // Length of a NUL-terminated UTF-16 string.
 std::size_t WideLength(const char16_t* text);

@@ -99,6 +99,17 @@ TEST(Text, ConversionsRoundTripAndFormat) {
     EXPECT_EQ(Utf8ToAnsi("\xC3\xA9\xE2\x82\xAC"), "\xE9?");
     EXPECT_EQ(WideToUtf8(Utf8ToWide("\xFF")), "\xEF\xBF\xBD");
     EXPECT_EQ(StrFormat("%02X-%s", 10, "x"), "0A-x");
+    for (auto [c, value] : {std::pair{U'0', 0},
+                            {U'9', 9},
+                            {U'a', 10},
+                            {U'F', 15},
+                            {U'g', -1},
+                            {U'/', -1},
+                            {U':', -1},
+                            {U'@', -1},
+                            {U'`', -1}}) {
+        EXPECT_EQ(HexDigit(c), value) << static_cast<char>(c);
+    }
 }
 
 TEST(IpHelper, ReportsSizeThenFillsTheList) {
