@@ -13,31 +13,14 @@
 #include "link/driver_library.h"
 #include "platform/core/clock.h"
 #include "platform/core/device_manager.h"
-#include "platform/core/message_box.h"
 #include "platform/registry/registry_store.h"
 #include "sim/radio_world.h"
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
+#include "support/bytes.h"
+#include "support/message_capture.h"
 #include "support/test_world.h"
-
-using Bytes = std::vector<BYTE>;
-
-inline Bytes Le32(DWORD value) {
-    return {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)};
-}
-
-inline Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-template <class T>
-Bytes Raw(const T& record) {
-    const BYTE* raw = reinterpret_cast<const BYTE*>(&record);
-    return Bytes(raw, raw + sizeof record);
-}
 
 // Messages and the registry, without a driver.
 class RegistryTest : public ::testing::Test {
@@ -48,13 +31,8 @@ class RegistryTest : public ::testing::Test {
         SetPlatformClock(&clock);
         RegistryStore::Instance().Reset();
         RegistryStore::Instance().SetString(PARMS, "DriverVersion", "2.5.0.17");
-        SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        });
     }
     void TearDown() override {
-        SetMessageBoxHandler(nullptr);
         RegistryStore::Instance().Reset();
         SetPlatformClock(nullptr);
     }
@@ -63,7 +41,8 @@ class RegistryTest : public ::testing::Test {
     }
 
     VirtualClock clock{1000};
-    std::vector<std::string> messages;
+    MessageCapture captured;
+    std::vector<std::string>& messages = captured.texts;
 };
 
 class AdapterTest : public RegistryTest {
@@ -88,7 +67,7 @@ class AdapterTest : public RegistryTest {
         adapter.reset();
         host.reset();
         DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};
+        DriverLibrary() = DriverLibraryState{};  // the registry stays, as across a reload
     }
     void TearDown() override {
         Unload();

@@ -73,15 +73,12 @@ INSTANTIATE_TEST_SUITE_P(Choice, ChooserTest, ::testing::Values(0, 1));
 // The list is read up to its empty name, whatever byte count the driver reports with it.
 TEST_F(AppTest, MiscountedBindingListStillListsEveryAdapter) {
     for (DWORD reported : {0u, 4u}) {
-        Scenario scenario;
-        scenario.adapters = {Adapter(u"SDW1", MAC_1), Adapter(u"SDW2", MAC_2)};
         scenario.driver.reportedBindingBytes = reported;
-        host = std::make_unique<SimHost>(scenario);
+        StartDriver({Adapter(u"SDW1", MAC_1), Adapter(u"SDW2", MAC_2)});
         Run([reported](MainDialog& main) {
             EXPECT_EQ(main.Chooser().Items(), (std::vector<std::string>{"SDW1", "SDW2"}))
                 << "reported " << reported << " bytes";
         });
-        host.reset();
     }
     EXPECT_EQ(mainLoops, 2);
 }

@@ -12,21 +12,17 @@
 #include "link/driver_contract.h"
 #include "link/driver_library.h"
 #include "platform/core/device_manager.h"
-#include "platform/core/message_box.h"
 #include "platform/core/window_message.h"
 #include "sim/scenario.h"
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
+#include "support/message_capture.h"
 #include "support/test_world.h"
 
 class LinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetWorld();
-        SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        });
+        ResetTestWorld();
         chooser = RegisterWindowProc([this](UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == CB_ADDSTRING)
                 entries.emplace_back(reinterpret_cast<const char*>(lParam));
@@ -36,11 +32,9 @@ class LinkTest : public ::testing::Test {
     }
     void TearDown() override {
         UnregisterWindowProc(chooser);
-        SetMessageBoxHandler(nullptr);
         host.reset();
-        ResetWorld();
+        ResetTestWorld();
     }
-    static void ResetWorld() { ResetTestWorld(); }
 
     // Adapters bound in this order; the names in `wired` do not answer the wireless OID.
     static Scenario WithAdapters(const std::vector<std::u16string>& names,
@@ -60,7 +54,8 @@ class LinkTest : public ::testing::Test {
     }
 
     std::unique_ptr<SimHost> host;
-    std::vector<std::string> messages;
+    MessageCapture captured;
+    std::vector<std::string>& messages = captured.texts;
     HWND chooser = 0;
     std::vector<std::string> entries;
     int selected = -1;

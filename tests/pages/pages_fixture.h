@@ -1,6 +1,5 @@
-// The Site Survey and Statistics pages in the whole application on the simulated driver and
-// the virtual clock: one adapter associated with "home", no networks or traffic unless a test
-// adds them, and a hook that acts inside the main dialog's modal loop.
+// The Site Survey and Statistics pages in the whole application on the simulated driver: one
+// adapter associated with "home", no networks or traffic unless a test adds them.
 #pragma once
 
 #include "app/app_fixture.h"
@@ -8,7 +7,6 @@
 #include "platform/ui/list_view.h"
 #include "platform/ui/timer_table.h"
 #include "res/resource_ids.h"
-#include "sim/sim_card.h"
 
 class PagesTest : public AppTest {
   protected:
@@ -22,6 +20,12 @@ class PagesTest : public AppTest {
         desc.name = NAME;
         desc.link.connected = true;
         desc.link.ssid = "home";
+        onOtherModal = [this](Dialog& dialog) {
+            auto* processing = dynamic_cast<CProcessingDialog*>(&dialog);
+            if (processing == nullptr) return;
+            ++processingRuns;
+            if (onProcessing) onProcessing(*processing);
+        };
     }
 
     AdapterSpec& Desc() { return scenario.adapters[0]; }
@@ -32,33 +36,16 @@ class PagesTest : public AppTest {
         return network;
     }
 
-    // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
-    // button ends it. `onProcessing` acts at the start of each processing dialog's loop.
+    // Loads the driver and runs the application; `inside` acts in the main dialog's loop.
     void Run(const std::function<void()>& inside) {
-        host = std::make_unique<SimHost>(scenario);
-        card = host->Card(NAME);
-        ASSERT_NE(card, nullptr);
-        ui.onModal = [this, &inside](Dialog& dialog) {
-            if (auto* processing = dynamic_cast<CProcessingDialog*>(&dialog)) {
-                ++processingRuns;
-                if (onProcessing) onProcessing(*processing);
-                return;
-            }
-            main = dynamic_cast<MainDialog*>(&dialog);
-            if (main == nullptr) return;
-            inside();
-            if (!main->IsEnding()) CloseWindow(*main);
-        };
-        theApp.InitInstance();
-        main = nullptr;
+        AppWorld::StartDriver();
+        RunApp(inside);
     }
 
     void ShowTab(int index) { ASSERT_TRUE(SelectTab(*FindSheet(*main), index)); }
     void Wait(DWORD ms) { AdvanceVirtualClock(clock, ms); }
 
-    Scenario scenario;
-    SimCard* card = nullptr;
-    MainDialog* main = nullptr;
+    // Acts at the start of each processing dialog's loop.
     std::function<void(CProcessingDialog&)> onProcessing;
     int processingRuns = 0;
 };

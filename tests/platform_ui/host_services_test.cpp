@@ -13,12 +13,6 @@ namespace {
 
 using HostTest = UiTest;
 
-TEST_F(HostTest, MessageBoxesGoToTheHost) {
-    EXPECT_EQ(MessageBox(0, "Fail to read", "", MB_OK), IDOK);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Fail to read");
-}
-
 TEST_F(HostTest, BusyCursorIsCountedAndTheHostHearsOnlyTheEdges) {
     BeginWaitCursor();
     BeginWaitCursor();

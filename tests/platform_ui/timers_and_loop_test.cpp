@@ -96,16 +96,6 @@ TEST_F(TimerTest, MissedTicksAreCoalescedWhenNobodyPumps) {
     EXPECT_EQ(NextTimerDue(), clock.Now() + 100);
 }
 
-TEST_F(TimerTest, TimersAndSchedulerCallbacksInterleaveInTimeOrder) {
-    std::vector<std::string> events;
-    window.onTick = [&](UINT_PTR) { events.push_back("timer@" + std::to_string(clock.Now())); };
-    window.SetTimer(1, 1000);
-    ClockScheduler::Instance().Schedule(
-        clock.Now() + 1500, [&] { events.push_back("sim@" + std::to_string(clock.Now())); });
-    AdvanceVirtualClock(clock, 2000);
-    EXPECT_EQ(events, (std::vector<std::string>{"timer@2000", "sim@2500", "timer@3000"}));
-}
-
 // The tick count wraps after 2^32 ms: timers and scheduled callbacks keep their periods and
 // their order through it, from a start just before the wrap and from one long wait.
 TEST_F(TimerTest, TimersAndSchedulerKeepTheirPeriodsAcrossTheTickWrap) {

@@ -1,36 +1,12 @@
-// Shared set-up of the window-system tests: a virtual clock, the default host, clean tables,
-// and small templates.
+// The window-system tests: small templates on top of the clean tables.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include "platform/core/clock.h"
-#include "platform/ui/default_ui_host.h"
-#include "platform/ui/message_queue.h"
-#include "platform/ui/resources.h"
-#include "platform/ui/timer_table.h"
-#include "platform/ui/window_manager.h"
+#include "support/ui_world.h"
 
-class UiTest : public ::testing::Test {
+class UiTest : public UiWorld {
   protected:
-    void SetUp() override {
-        SetPlatformClock(&clock);
-        SetUiHost(&host);
-        TimerTable::Instance().Clear();
-        MessageQueue::Instance().Clear();
-        ClockScheduler::Instance().Clear();
-        Resources::Instance().Clear();
-        WindowManager::Instance().SetMainWindow(nullptr);
-    }
-    void TearDown() override {
-        SetUiHost(nullptr);
-        SetPlatformClock(nullptr);
-        TimerTable::Instance().Clear();
-        MessageQueue::Instance().Clear();
-        ClockScheduler::Instance().Clear();
-        Resources::Instance().Clear();
-    }
-
     static ControlTemplate Control(int id, ControlKind kind, std::string text = "", DWORD style = 0,
                                    int cx = 40, int cy = 12) {
         ControlTemplate control;
@@ -54,7 +30,4 @@ class UiTest : public ::testing::Test {
         dialog.controls = std::move(controls);
         Resources::Instance().AddDialog(std::move(dialog));
     }
-
-    VirtualClock clock{1000};
-    DefaultUiHost host;
 };

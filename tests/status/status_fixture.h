@@ -4,57 +4,38 @@
 // counted from the page's activation, and inside the dialogs it opens.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "adapter/oid_codes.h"
-#include "app/main_dialog.h"
-#include "app/utility_app.h"
-#include "link/driver_library.h"
-#include "platform/core/clock.h"
-#include "platform/core/device_manager.h"
 #include "platform/core/ip_helper.h"
 #include "platform/core/shell.h"
-#include "platform/registry/registry_store.h"
-#include "platform/ui/default_ui_host.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/timer_table.h"
-#include "platform/ui/ui_input.h"
 #include "res/resource_ids.h"
-#include "sim/sim_card.h"
-#include "sim/sim_host.h"
-#include "support/test_world.h"
+#include "support/app_world.h"
 
-class StatusTest : public ::testing::Test {
+class StatusTest : public AppWorld {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
     static constexpr const char* NAME_TEXT = "SDW1";
-    static constexpr MacAddress STATION = kHomeStation;
+    static constexpr const char* MASK = "255.255.255.0";
     static constexpr MacAddress HOME_AP = kHomeAp;
     static constexpr MacAddress OFFICE_AP{0x00, 0x66, 0x77, 0x88, 0x99, 0xAA};
     static constexpr const char* HOME_BSSID = "00-11-22-33-44-55";
     static constexpr const char* OFFICE_BSSID = "00-66-77-88-99-AA";
-    static constexpr const char* MASK = "255.255.255.0";
 
     void SetUp() override {
-        SetPlatformClock(&clock);
-        ResetTestWorld();
-        SetUiHost(&ui);
+        AppWorld::SetUp();
         ClearShellRequests();
         scenario = MakeScenario();
     }
     void TearDown() override {
-        host.reset();
-        SetUiHost(nullptr);
         ClearShellRequests();
-        ResetTestWorld();
-        SetPlatformClock(nullptr);
+        AppWorld::TearDown();
     }
 
     static Scenario MakeScenario() {
@@ -64,30 +45,17 @@ class StatusTest : public ::testing::Test {
     }
     AdapterSpec& Desc() { return scenario.adapters[0]; }
 
-    // Runs the application; `inside` acts in the main dialog's modal loop, then the caption OK
-    // button ends it.
+    // Loads the driver (again, as a restart would) and runs the application; `inside` acts in
+    // the main dialog's modal loop with the Status page in front.
     void Run(const std::function<void()>& inside) {
-        host.reset();  // a second run loads the driver again, as a restart would
-        host = std::make_unique<SimHost>(scenario);
-        card = host->Card(NAME);
+        StartDriver();
         ASSERT_NE(card, nullptr);
         for (const auto& [name, ip] : addresses) SetAdapterAddress(name, ip, MASK);
-        theApp.SetEngineeringMode(engineering);
-        ui.onModal = [this, &inside](Dialog& dialog) {
-            auto* opened = dynamic_cast<MainDialog*>(&dialog);
-            if (opened == nullptr) {
-                if (onOtherModal) onOtherModal(dialog);
-                return;
-            }
-            main = opened;
+        RunApp([this, &inside] {
             page = &main->StatusPage();
             activatedAt = GetTickCount();
             inside();
-            if (!main->IsEnding()) CloseWindow(*main);
-        };
-        theApp.InitInstance();
-        theApp.SetEngineeringMode(false);
-        main = nullptr;
+        });
         page = nullptr;
     }
 
@@ -116,18 +84,8 @@ class StatusTest : public ::testing::Test {
     // The link goes, the card reporting `scanState`.
     void DropLink(DWORD scanState = 0) { card->Disconnect(scanState); }
 
-    Scenario scenario;
-    // Runs the application with --engineering.
-    bool engineering = false;
-    // Acts in a modal dialog the utility opens inside the main dialog's run.
-    std::function<void(Dialog&)> onOtherModal;
     // The IP helper's list: adapter name and address.
     std::vector<std::pair<std::string, std::string>> addresses;
-    VirtualClock clock{1000};
-    DefaultUiHost ui;
-    std::unique_ptr<SimHost> host;
-    SimCard* card = nullptr;
-    MainDialog* main = nullptr;
     CConfig* page = nullptr;
     DWORD activatedAt = 0;
 };
