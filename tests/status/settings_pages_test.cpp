@@ -184,6 +184,7 @@ TEST_F(SettingsPagesTest, ProfileModesAndNetworkTypes) {
                                  dialog.GetDlgItemText(IDC_PROFILE_NAME)),
                       std::tuple("Profile editing", "Save", "Profile1"));
             ASSERT_TRUE(SelectItem(dialog, IDC_PROFILE_RATE, 3));
+            EXPECT_EQ(dialog.GetDlgItemText(IDC_PROFILE_RATE), "5.5 Mbps");
         });
         RunProfile(5, [](CProfileDialog& dialog) {
             EXPECT_TRUE(
