@@ -173,29 +173,6 @@ class ModalTest : public UiTest {
     }
 };
 
-TEST_F(ModalTest, ModalDialogRunsOnTheVirtualClockUntilItEndsItself) {
-    TimedDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.ticks, 30);
-    EXPECT_EQ(dialog.lastPosition, 96);
-    EXPECT_EQ(clock.Now(), 1000u + 3000u);
-    EXPECT_EQ(dialog.Handle(), 0u);
-    EXPECT_TRUE(WindowManager::Instance().ModalStack().empty());
-}
-
-TEST_F(ModalTest, EscapeInsideTheLoopEndsTheDialogWithCancel) {
-    TimedDialog dialog;
-    host.onModal = [&](Dialog& modal) {
-        EXPECT_EQ(&modal, &dialog);
-        EXPECT_EQ(WindowManager::Instance().FrontWindow(), &dialog);
-        AdvanceVirtualClock(clock, 1000);
-        PressEscape(modal);
-    };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.ticks, 10);
-    EXPECT_EQ(clock.Now(), 2000u);
-}
-
 TEST_F(ModalTest, NestedModalLoopsEndInsideOut) {
     TimedDialog outer;
     TimedDialog inner;
