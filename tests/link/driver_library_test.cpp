@@ -33,12 +33,6 @@ INSTANTIATE_TEST_SUITE_P(Versions, VersionRule,
                                            std::pair{0x00000500u, false},
                                            std::pair{0x0400050Eu, false}));
 
-TEST_F(DriverLibraryTest, VersionCompatibilityLooksOnlyAtBitsEightToFifteen) {
-    EXPECT_TRUE(ApiVersionsMatch(0x0400040E, 0xFFFF04FF));
-    EXPECT_FALSE(ApiVersionsMatch(0x0400040E, 0x0400030E));
-    EXPECT_EQ(GetLibraryApiVersion(), 0x0400040Eu);
-}
-
 TEST_F(DriverLibraryTest, LoadingRegistersTheDriverAndHandsTheHandleToEveryOpen) {
     Start();
     HANDLE channel = OpenControlChannel();
