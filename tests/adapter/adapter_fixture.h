@@ -19,6 +19,7 @@
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
 #include "support/bytes.h"
+#include "support/faults.h"
 #include "support/message_capture.h"
 #include "support/test_world.h"
 
@@ -89,21 +90,10 @@ class AdapterTest : public RegistryTest {
         EXPECT_EQ(sets.size(), 1u) << std::hex << oid;
         return sets.size() == 1 ? sets[0].data : Bytes{};
     }
-    void Fault(DWORD oid, RequestMatch match, FaultKind kind, DWORD value, Bytes data = {}) {
-        FaultSpec fault;
-        fault.oid = oid;
-        fault.request = match;
-        fault.kind = kind;
-        fault.value = value;
-        fault.data = std::move(data);
-        card->AddFault(fault);
-    }
     void Refuse(DWORD oid, RequestMatch match = RequestMatch::Any) {
-        Fault(oid, match, FaultKind::Status, 0xC0000001);
+        card->AddFault(Refusal(oid, match));
     }
-    void Reply(DWORD oid, Bytes data) {
-        Fault(oid, RequestMatch::Query, FaultKind::Reply, 0, data);
-    }
+    void Reply(DWORD oid, Bytes data) { card->AddFault(ReplyWith(oid, std::move(data))); }
 
     std::unique_ptr<SimHost> host;
     std::unique_ptr<OidAdapter> adapter;

@@ -8,6 +8,7 @@
 
 #include "res/resource_ids.h"
 #include "support/app_world.h"
+#include "support/faults.h"
 
 class DiagnosticsTest : public AppWorld {
   protected:
@@ -36,11 +37,7 @@ class DiagnosticsTest : public AppWorld {
     std::string Text(int id) const { return page->GetDlgItemText(id); }
     // Every request of `oid` (at `address` when given) fails with an error status.
     void FailAt(DWORD oid, std::optional<DWORD> address) {
-        FaultSpec fault;
-        fault.oid = oid;
-        fault.address = address;
-        fault.value = FAILURE;
-        card->AddFault(fault);
+        card->AddFault(Refusal(oid, RequestMatch::Any, FAILURE, address));
     }
 
     PropertyPage* page = nullptr;

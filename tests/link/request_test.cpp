@@ -8,6 +8,7 @@
 #include "platform/core/last_error.h"
 #include "platform/core/process.h"
 #include "sim/sim_card.h"
+#include "support/faults.h"
 
 namespace {
 
@@ -68,10 +69,7 @@ TEST_F(RequestTest, AdapterHandleReadsItsIdentityAtOpen) {
 }
 
 TEST_F(RequestTest, MaximumTotalSizeFallsBackTo1530) {
-    FaultSpec fault;
-    fault.oid = OID_GEN_MAXIMUM_TOTAL_SIZE;
-    fault.value = 0xC0000001;
-    Card().AddFault(fault);
+    Card().AddFault(Refusal(OID_GEN_MAXIMUM_TOTAL_SIZE));
     AdapterHandle adapter = OpenAdapterHandle(kAdapter);
     ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
     EXPECT_EQ(adapter->maxTotalSize, 1530u);
@@ -153,10 +151,7 @@ TEST_F(RequestTest, CountsBeyondTheBufferOrOnFailureAreNotPassedOn) {
 TEST_F(RequestTest, PendingRequestIsWaitedFor) {
     AdapterChannel channel(kAdapter);
     ASSERT_TRUE(channel.IsOpen());
-    FaultSpec pending;
-    pending.oid = kOid;
-    pending.kind = FaultKind::Pending;
-    Card().AddFault(pending);
+    Card().AddFault(FaultOf(kOid, FaultKind::Pending));
     DWORD value = 0, status = 7;
     EXPECT_EQ(channel.QueryOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(status, 0u);

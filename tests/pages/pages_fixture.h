@@ -7,6 +7,7 @@
 #include "platform/ui/list_view.h"
 #include "platform/ui/timer_table.h"
 #include "res/resource_ids.h"
+#include "support/faults.h"
 
 class PagesTest : public AppTest {
   protected:

@@ -78,8 +78,7 @@ TEST_F(SiteSurveyTest, ThirtyTwoNetworksAreListedAThirtyThirdIsRefused) {
         ASSERT_EQ(List().rows.size(), 32u);
         EXPECT_EQ(List().rows[31][0], "n31");
         EXPECT_TRUE(ui.boxes.empty());
-        card->AddFault(FaultSpec{
-            OID_PRIV_BSSID_LIST, RequestMatch::Query, FaultKind::ListCount, 33, {}, std::nullopt});
+        card->AddFault(FaultOf(OID_PRIV_BSSID_LIST, FaultKind::ListCount, 33));
         ASSERT_TRUE(ClickControl(Page(), IDC_RESCAN));
         EXPECT_TRUE(List().rows.empty());
         ASSERT_EQ(ui.boxes.size(), 1u);

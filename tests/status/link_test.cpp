@@ -128,11 +128,7 @@ TEST_F(StatusTest, ReconnectionStopsThePoll) {
 
 TEST_F(StatusTest, UnansweredConnectionReadChangesNothingOfTheLinkState) {
     Run([this] {
-        FaultSpec refused;
-        refused.oid = OID_GEN_MEDIA_CONNECT_STATUS;
-        refused.kind = FaultKind::Status;
-        refused.value = 0xC0000001;
-        card->AddFault(refused);
+        card->AddFault(Refusal(OID_GEN_MEDIA_CONNECT_STATUS));
         At(3000);
         ASSERT_EQ(Text(IDC_STATUS), "Disconnected.");  // the poll's first tick
         card->ClearRequests();

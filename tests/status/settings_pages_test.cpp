@@ -31,7 +31,7 @@ class SettingsPagesTest : public StatusTest {
         main->ProfileDialog()->DoModal();
     }
     void Refuse(DWORD oid, RequestMatch request) {
-        card->AddFault({oid, request, FaultKind::Status, 0xC0010017, {}, std::nullopt});
+        card->AddFault(Refusal(oid, request, 0xC0010017));
     }
 };
 

@@ -17,6 +17,7 @@
 #include "platform/ui/timer_table.h"
 #include "res/resource_ids.h"
 #include "support/app_world.h"
+#include "support/faults.h"
 
 class StatusTest : public AppWorld {
   protected:
