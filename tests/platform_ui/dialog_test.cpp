@@ -7,16 +7,13 @@
 
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit_control.h"
-#include "platform/ui/message_loop.h"
-#include "platform/ui/progress_bar.h"
 #include "platform/ui/ui_input.h"
 #include "ui_fixture.h"
 
 namespace {
 
 constexpr int kForm = 800;
-constexpr int kName = 10, kNumber = 11, kOff = 12, kOn = 13, kCheck = 14, kCombo = 15, kBar = 16,
-              kSecond = 17;
+constexpr int kName = 10, kNumber = 11, kOff = 12, kOn = 13, kCheck = 14, kCombo = 15, kSecond = 17;
 
 std::vector<std::string> g_log;
 
@@ -67,8 +64,7 @@ class DialogTest : public UiTest {
                      Control(kSecond, ControlKind::Edit),
                      Control(kOff, ControlKind::RadioButton, "Off", WS_GROUP),
                      Control(kOn, ControlKind::RadioButton, "On"),
-                     Control(kCheck, ControlKind::CheckBox, "Check", WS_GROUP), combo,
-                     Control(kBar, ControlKind::ProgressBar)});
+                     Control(kCheck, ControlKind::CheckBox, "Check", WS_GROUP), combo});
         ASSERT_TRUE(form.Create(nullptr));
     }
     void TearDown() override {
@@ -161,68 +157,6 @@ TEST_F(DialogTest, DestroyReachesTheParentFirstWhileChildrenStillExist) {
     EXPECT_EQ(form.Handle(), 0u);
     EXPECT_EQ(form.nameEdit.Handle(), 0u);
     EXPECT_TRUE(form.Children().empty());
-}
-
-// A progress bar class that paints itself, bound like a meter.
-class PaintedBar : public ProgressBar {
-  public:
-    int paints = 0;
-    int paintedPosition = -1;
-
-  protected:
-    void OnPaint() override {
-        PAINTSTRUCT paint;
-        HDC hdc = BeginPaint(&paint);
-        RECT rect;
-        GetClientRect(&rect);
-        HBRUSH brush = CreateSolidBrush(0x000000FF);
-        FillRect(hdc, &rect, brush);
-        DeleteObject(brush);
-        ++paints;
-        paintedPosition = GetPos();
-        EndPaint(&paint);
-    }
-};
-
-class MeterDialog : public FormDialog {
-  public:
-    PaintedBar bar;
-
-  protected:
-    void DoDataExchange(DataExchange& dx) override {
-        FormDialog::DoDataExchange(dx);
-        dx.Control(kBar, bar);
-    }
-};
-
-TEST_F(DialogTest, SubclassedProgressBarRepaintsWhenItsPositionChanges) {
-    MeterDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    dialog.ShowWindow(SW_SHOW);
-    PumpMessages();
-    int initialPaints = dialog.bar.paints;
-    EXPECT_GE(initialPaints, 1);
-
-    dialog.SendDlgItemMessage(kBar, PBM_SETPOS, 40, 0);
-    EXPECT_EQ(dialog.bar.paints, initialPaints);  // painting waits for the loop
-    PumpMessages();
-    EXPECT_EQ(dialog.bar.paints, initialPaints + 1);
-    EXPECT_EQ(dialog.bar.paintedPosition, 40);
-    EXPECT_EQ(dialog.bar.PaintSurface().Pixel(0, 0), 0x000000FFu);
-    EXPECT_TRUE(dialog.bar.Painted());
-
-    dialog.bar.SetPos(40);  // no change, no repaint
-    PumpMessages();
-    EXPECT_EQ(dialog.bar.paints, initialPaints + 1);
-
-    dialog.ShowWindow(SW_HIDE);
-    dialog.bar.SetPos(10);
-    PumpMessages();
-    EXPECT_EQ(dialog.bar.paints, initialPaints + 1);  // hidden windows wait
-    dialog.ShowWindow(SW_SHOW);
-    PumpMessages();
-    EXPECT_EQ(dialog.bar.paintedPosition, 10);
-    dialog.DestroyWindow();
 }
 
 class DeviceWatcher : public Dialog {
