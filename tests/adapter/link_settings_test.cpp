@@ -232,12 +232,6 @@ const std::vector<Operation> kRequests = {
     O{"Radio", Call(&A::SetRadioState, 0), OID_PRIV_RADIO_STATE, Le32(0)},
     O{"FlagPair", [](A& a) { return a.SetFlagPair(5, 0); }, OID_PRIV_FLAG_PAIR,
       Concat({Le32(1), Le32(0)})},
-    O{"BbRead", [](A& a) { return a.ReadBbRegister(0x112, Sink<BYTE>()); },
-      OID_PRIV_BASEBAND_REGISTER, Bytes{0x01, 0x12, 0x00}},
-    O{"BbWrite", [](A& a) { return a.WriteBbRegister(3, 0x1A7); }, OID_PRIV_BASEBAND_REGISTER,
-      Bytes{0x00, 0x03, 0xA7}},
-    O{"MacWrite", [](A& a) { return a.WriteMacRegister(0x4FC, 0x12345678); }, OID_PRIV_MAC_REGISTER,
-      Concat({{REGISTER_WRITE, 0, 0, 0}, Le32(0x4FC), Le32(0x12345678)})},
     O{"MacFlag", [](A& a) { return a.GetMacFlag(Sink<int>()); }, OID_PRIV_MAC_REGISTER,
       Raw(MacRegisterRequest{REGISTER_READ, {}, 0x2F4, 0})},
     O{"EepromSize", [](A& a) { return a.GetEepromSize(Sink<WORD>()); }, OID_PRIV_EEPROM,
@@ -253,7 +247,9 @@ const std::vector<Operation> kRequests = {
     O{"KeyEntry", [](A& a) { return a.GetKeyEntry(3, Sink<KeyEntry>()); }, OID_PRIV_KEY_ENTRY,
       KeyEntryRead()},
     O{"Configuration",
-      [](A& a) { return a.SetConfiguration({0, 100, 2, 2484000, {1, 2, 3, 4}}, 6, 200); },
+      [](A& a) {
+          return a.SetConfiguration({0, 100, 2, 2484000, {1, 2, 3, 4}}, 6, 200);
+      },
       OID_PRIV_CONFIGURATION, Raw(NdisConfiguration{32, 200, 2, 2437000, {}}), "IbssChannel", "6"}};
 
 const auto kName = [](const auto& info) { return std::string(info.param.name); };

@@ -83,30 +83,6 @@ TEST_F(AppTest, MiscountedBindingListStillListsEveryAdapter) {
     EXPECT_EQ(mainLoops, 2);
 }
 
-TEST_F(AppTest, SheetHoldsTheFivePagesInOrderAndEveryPageGetsItsReferences) {
-    StartDriver({Adapter(u"SDW1", MAC_1)});
-    Run([](MainDialog& main) {
-        EXPECT_EQ(
-            main.Sheet().TabCaptions(),
-            (std::vector<std::string>{"Status", "Statistics", "Site Survey", "Radio", "About"}));
-        EXPECT_EQ(main.Sheet().GetPageIndex(main.BasebandPage()), -1);
-        EXPECT_EQ(main.Sheet().GetPageIndex(main.MacPage()), -1);
-        EXPECT_EQ(main.Sheet().GetPageIndex(main.EepromPage()), -1);
-        for (UtilityPage* page :
-             std::vector<UtilityPage*>{&main.StatusPage(), &main.StatisticsPage(),
-                                       &main.SiteSurveyPage(), &main.RadioPage(), &main.AboutPage(),
-                                       main.BasebandPage(), main.MacPage(), main.EepromPage()}) {
-            ASSERT_NE(page, nullptr);
-            EXPECT_EQ(page->Adapter(), main.Adapter());
-            EXPECT_EQ(page->GetMainDialog(), &main);
-        }
-        ASSERT_NE(main.ProfileDialog(), nullptr);
-        EXPECT_EQ(main.ProfileDialog()->Adapter(), main.Adapter());
-        EXPECT_EQ(main.ProfileDialog()->GetMainDialog(), &main);
-        EXPECT_EQ(main.StatusPage().AdapterName(), "SDW1");
-    });
-}
-
 TEST_F(AppTest, FirstFourPagesAreInitialisedOnceAndAboutOnItsFirstSelection) {
     StartDriver({Adapter(u"SDW1", MAC_1)});
     Run([](MainDialog& main) {
