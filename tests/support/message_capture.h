@@ -1,4 +1,5 @@
-// Message boxes shown while the capture lives, by text, answered with OK.
+// Message boxes shown while the capture lives, by text, answered with OK. For tests without a
+// UI host: installing one sends message boxes to the host instead.
 #pragma once
 
 #include <string>
