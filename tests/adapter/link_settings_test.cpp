@@ -113,7 +113,7 @@ TEST_F(AdapterTest, ScanStateTexts) {
     std::string text;
     int code = -1;
     for (DWORD scan : {0u, 5u, 1u}) {
-        card->Disconnect(scan);
+        card->WithCard([&](CardModel& m) { m.Disassociate(scan, GetTickCount()); });
         EXPECT_EQ(adapter->GetScanState(text, code), 1);
         EXPECT_EQ(code, int(scan));
         EXPECT_EQ(text, scan == 1 ? "Disconnected. Scanning..." : "Disconnected.");
@@ -169,7 +169,8 @@ TEST_F(AdapterTest, SetBssTypePayloadsAndRegistry) {
 TEST_F(AdapterTest, SetBssTypeWhoseSecondSetFailsStoresNothing) {
     Refuse(OID_PRIV_INFRASTRUCTURE_MODE, RequestMatch::Set);
     EXPECT_EQ(adapter->SetBssType(2), 0);
-    EXPECT_EQ(card->Settings().apMode, 2u);  // the first set stays in effect
+    EXPECT_EQ(card->WithCard([](CardModel& m) { return m.settings; }).apMode,
+              2u);  // the first set stays in effect
     EXPECT_FALSE(Stored("BssType"));
     EXPECT_FALSE(Stored("DeviceType"));
 }
@@ -316,14 +317,14 @@ TEST_F(AdapterTest, WepKeyReplies) {
 }
 
 TEST_F(AdapterTest, FlagPairAndBasebandReadBack) {
-    card->SetBasebandRegister(0x12, 0x5A);
+    card->WithCard([&](CardModel& m) { m.registers.SetBaseband(0x12, 0x5A); });
     BYTE value = 0;
     int first = 0, second = 1;
     EXPECT_EQ(adapter->SetFlagPair(5, 0) + adapter->GetFlagPair(first, second) +
                   adapter->ReadBbRegister(0x112, value) + adapter->WriteBbRegister(3, 0x1A7),
               4);
     EXPECT_EQ(std::tuple(first, second, value), std::tuple(1, 0, BYTE{0x5A}));
-    EXPECT_EQ(card->BasebandRegister(3), 0xA7);
+    EXPECT_EQ(card->WithCard([&](CardModel& m) { return m.registers.Baseband(3); }), 0xA7);
 }
 
 }  // namespace

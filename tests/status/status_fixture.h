@@ -114,7 +114,9 @@ class StatusTest : public ::testing::Test {
         RegistryStore::Instance().SetString("Comm\\KESTREL1\\Parms", name, value);
     }
     // The link goes, the card reporting `scanState`.
-    void DropLink(DWORD scanState = 0) { card->Disconnect(scanState); }
+    void DropLink(DWORD scanState = 0) {
+        card->WithCard([&](CardModel& m) { m.Disassociate(scanState, GetTickCount()); });
+    }
 
     Scenario scenario;
     // Runs the application with --engineering.
