@@ -201,11 +201,9 @@ void AddDiagnosticRecords(OidTable& table, CardModel& model) {
 }  // namespace
 
 void OidTable::AddDiagnosticOids(CardModel& model) {
-    AddCounters(*this, model);
-    AddKeys(*this, model);
-    AddRegisters(*this, model);
-    AddSelectorValues(*this, model);
-    AddDiagnosticRecords(*this, model);
+    using Family = void (*)(OidTable&, CardModel&);
+    for (Family add : {AddCounters, AddKeys, AddRegisters, AddSelectorValues, AddDiagnosticRecords})
+        add(*this, model);
     // Commands the card accepts without visible effect.
     for (DWORD oid : {oids::kDiagCommand806, oids::kDiagCommand809, oids::kDiagCommand80A,
                       oids::kDiagCommand80B, oids::kDiagCommand901, oids::kDiagCommand906}) {

@@ -237,13 +237,8 @@ void AddLinkValues(OidTable& table, CardModel& model) {
 }  // namespace
 
 void OidTable::AddStationOids(CardModel& model) {
-    AddGeneralOids(*this, model);
-    AddSsid(*this, model);
-    AddRates(*this, model);
-    AddConfiguration(*this, model);
-    AddLinkState(*this, model);
-    AddScan(*this, model);
-    AddRadioSettings(*this, model);
-    AddAccessPoint(*this, model);
-    AddLinkValues(*this, model);
+    using Family = void (*)(OidTable&, CardModel&);
+    for (Family add : {AddGeneralOids, AddSsid, AddRates, AddConfiguration, AddLinkState, AddScan,
+                       AddRadioSettings, AddAccessPoint, AddLinkValues})
+        add(*this, model);
 }
