@@ -14,7 +14,9 @@ struct Setting {
     DWORD readOid = 0;  // where the value reads back; 0: the same OID
 };
 
-Setting WordSet(DWORD oid, DWORD value, DWORD status = 0) { return {oid, Bytes32(value), status}; }
+Setting WordSet(DWORD oid, DWORD value, DWORD status = 0) {
+    return {oid, Le32Bytes(value), status};
+}
 
 std::vector<BYTE> ConfigurationRecord() {
     std::vector<BYTE> record(32);
@@ -57,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordSet(kPowerMode, 3, kInvalidData), WordSet(0xFFA0C00C, 2, kInvalidData),
         WordSet(kApMode, 0, kInvalidData), WordSet(kRadioState, 2, kInvalidData),
         WordSet(0xFFA0C009, 100, kInvalidData),
-        Setting{kWepDisable, Bytes32(0), 0, kWepStatus},      // enabled reads as 0, off as 1
+        Setting{kWepDisable, Le32Bytes(0), 0, kWepStatus},    // enabled reads as 0, off as 1
         Setting{kDesiredRates, {0x0B, 0, 0, 0, 0, 0, 0, 0}},  // half-megabit units: 5.5 Mbit/s
         Setting{kDesiredRates, {0x6C, 0, 0, 0, 0, 0, 0, 0}, kInvalidData},  // 54 Mbit/s
         Setting{kDesiredRates, std::vector<BYTE>(8), kInvalidData},

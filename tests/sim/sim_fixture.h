@@ -32,11 +32,6 @@ using ndis::kInvalidData;
 
 inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) { return GetLe32(b, at); }
 inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) { return GetLe(b, at, 8); }
-inline std::vector<BYTE> Bytes32(DWORD value) {
-    std::vector<BYTE> bytes(4);
-    PutLe32(bytes, 0, value);
-    return bytes;
-}
 // An SSID record: length word, then up to 32 bytes.
 inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
     std::vector<BYTE> record(36);
@@ -174,7 +169,7 @@ class SimTest : public ::testing::Test {
         EXPECT_EQ(outcome.status, 0u) << std::hex << oid;
         return Word(buffer, 0);
     }
-    Outcome SetWord(DWORD oid, DWORD value) { return Set(oid, Bytes32(value)); }
+    Outcome SetWord(DWORD oid, DWORD value) { return Set(oid, Le32Bytes(value)); }
 
     VirtualClock clock{100000};
     std::unique_ptr<SimHost> host;
