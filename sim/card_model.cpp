@@ -1,12 +1,13 @@
 #include "sim/card_model.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "platform/core/clock.h"
 #include "platform/core/text.h"
+#include "platform/registry/registry_store.h"
 #include "sim/channel_plan.h"
-#include "sim/driver_parameters.h"
 
 namespace {
 
@@ -35,6 +36,82 @@ DWORD FastestRate(const std::vector<BYTE>& rates) {
     DWORD fastest = 0;
     for (BYTE rate : rates) fastest = std::max<DWORD>(fastest, rate & 0x7F);
     return fastest * 5000;
+}
+
+constexpr std::size_t kMaxSsid = 32;
+// Bits of the "Rate" mask, lowest first, in 500 kbit/s units.
+constexpr BYTE kRateOfBit[] = {0x02, 0x04, 0x0B, 0x16};
+
+std::optional<long> Number(const std::string& key, const char* name) {
+    auto text = RegistryStore::Instance().GetString(key, name);
+    if (!text || text->empty()) return std::nullopt;
+    long value = 0;
+    auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc{} || end != text->data() + text->size()) return std::nullopt;
+    return value;
+}
+
+void ApplyPowerMode(std::optional<long> mode, CardSettings* settings) {
+    // Interface values 0, 1, 2 are driver values 0, 2, 1.
+    if (mode && *mode >= 0 && *mode <= 2) settings->powerMode = *mode == 0 ? 0 : 3 - *mode;
+}
+
+void ApplyChannel(std::optional<long> channel, CardSettings* settings) {
+    if (channel && *channel >= 1 && *channel <= 14) {
+        settings->dsFrequency = ChannelPlan::FrequencyKhz(static_cast<int>(*channel));
+    }
+}
+
+void ApplyNetworkType(std::optional<long> bssType, std::optional<long> deviceType,
+                      bool apModeSupported, CardSettings* settings) {
+    // "BssType": 1 infrastructure, 2 ad hoc, 3 access point; "DeviceType": 2 access point.
+    if (bssType && *bssType >= 1 && *bssType <= 3) {
+        settings->infrastructureMode = *bssType == 2 ? 0 : 1;
+        if (*bssType == 3 && apModeSupported) settings->apMode = 2;
+    }
+    if (deviceType && (*deviceType == 1 || *deviceType == 2) && apModeSupported) {
+        settings->apMode = static_cast<DWORD>(*deviceType);
+    }
+}
+
+void ApplyRate(std::optional<long> mask, CardSettings* settings) {
+    if (!mask || *mask < 1 || *mask > 15) return;
+    settings->txRates.clear();
+    for (int bit = 0; bit < 4; ++bit) {
+        if (*mask & (1 << bit)) settings->txRates.push_back(kRateOfBit[bit]);
+    }
+}
+
+void ApplyRange(std::optional<long> value, long low, long high, DWORD* setting) {
+    if (value && *value >= low && *value <= high) *setting = static_cast<DWORD>(*value);
+}
+
+// The card driver's registry parameters ("Comm\\KESTREL1\\Parms"), read when the driver loads.
+// Values are decimal texts in the utility's encodings; a value that is absent or not understood
+// leaves the setting alone. Returns the stored "Ssid", if any.
+std::optional<std::string> ApplyDriverParameters(const std::string& key, bool apModeSupported,
+                                                 CardSettings* settings) {
+    ApplyPowerMode(Number(key, "PowerMode"), settings);
+    if (auto radio = Number(key, "RadioOn"); radio && (*radio == 0 || *radio == 1)) {
+        settings->radioOn = *radio == 1;
+    }
+    ApplyChannel(Number(key, "IbssChannel"), settings);
+    ApplyChannel(Number(key, "Channel"), settings);
+    ApplyNetworkType(Number(key, "BssType"), Number(key, "DeviceType"), apModeSupported, settings);
+    ApplyRate(Number(key, "Rate"), settings);
+    ApplyRange(Number(key, "RtsThreshold"), 0, 2347, &settings->rtsThreshold);
+    ApplyRange(Number(key, "FragThreshold"), 256, 2346, &settings->fragThreshold);
+    ApplyRange(Number(key, "PreambleType"), 0, 0xFFFF, &settings->preambleType);
+    ApplyRange(Number(key, "AuthType"), 0, 2, &settings->authType);
+    ApplyRange(Number(key, "EnvironmentCondition"), 0, 0xFFFF, &settings->environment);
+    if (auto antenna = Number(key, "RxAntennaNumber"); antenna && *antenna >= -1 && *antenna <= 1) {
+        settings->antenna = static_cast<DWORD>(*antenna);
+    }
+    auto ssid = RegistryStore::Instance().GetString(key, "Ssid");
+    if (!ssid) return std::nullopt;
+    std::string bytes = Utf8ToAnsi(*ssid);
+    if (bytes.size() > kMaxSsid) bytes.resize(kMaxSsid);
+    return bytes;
 }
 
 }  // namespace
@@ -77,8 +154,7 @@ void CardModel::InitRegisters() {
 void CardModel::LoadDriver(DWORD tick) {
     traffic_.Advance(tick, Connected());
     settings = desc_.settings;
-    auto storedSsid =
-        DriverParameters::Apply(desc_.parametersKey, desc_.apModeSupported, &settings);
+    auto storedSsid = ApplyDriverParameters(desc_.parametersKey, desc_.apModeSupported, &settings);
     if (storedSsid) {
         settings.ssid = *storedSsid;
     } else if (settings.ssid.empty() && link_.connected) {

@@ -1,19 +1,100 @@
 #include "platform/core/clock.h"
 #include "sim/card_model.h"
-#include "sim/card_oids.h"
 #include "sim/le_bytes.h"
 #include "sim/oid_table.h"
-#include "sim/setting_oid.h"
 #include "sim/sim_oids.h"
-#include "sim/statistics_record.h"
 
 namespace {
 
+constexpr bool kGeneral = false;
 constexpr BYTE kRead = 1;
 constexpr BYTE kWrite = 0;
 constexpr BYTE kTargetSize = 0;
 constexpr BYTE kTargetWord = 1;
 constexpr DWORD kMaxDiagWriteData = 2348;
+constexpr DWORD kDiagnosticsSize = 16;
+
+// A frame counter: 32 bits in a 4-byte buffer, 64 bits when the caller offers 8.
+void AddFrameCounter(OidTable& table, CardModel& model, DWORD oid,
+                     ULONGLONG TrafficCounters::*counter) {
+    OidHandler handler;
+    handler.queryLength = 4;
+    handler.wirelessOnly = kGeneral;
+    handler.query = [&model, counter](const OidCall& call) {
+        std::vector<BYTE> reply(call.length >= 8 ? 8 : 4);
+        PutLe64(reply, 0, model.Traffic(GetTickCount()).*counter);
+        return OidTable::Reply(std::move(reply));
+    };
+    table.Add(oid, std::move(handler));
+}
+
+// A 16-byte diagnostic counter record: its length, then three 32-bit counters.
+std::vector<BYTE> Diagnostics(ULONGLONG a, ULONGLONG b, ULONGLONG c) {
+    std::vector<BYTE> record(kDiagnosticsSize);
+    PutLe32(record, 0, kDiagnosticsSize);
+    PutLe32(record, 4, static_cast<DWORD>(a));
+    PutLe32(record, 8, static_cast<DWORD>(b));
+    PutLe32(record, 12, static_cast<DWORD>(c));
+    return record;
+}
+
+// Length 104, then twelve 64-bit counters from offset 8: transmitted fragments, multicast
+// transmitted, failed, retry, multiple retry, RTS success, RTS failure, ACK failure,
+// duplicates, received fragments, multicast received, FCS errors.
+std::vector<BYTE> StatisticsRecord(const TrafficCounters& t) {
+    const ULONGLONG counters[12] = {
+        t.txFrames,
+        t.txFrames / 16,
+        t.txErrors,
+        t.txFrames / 12 + t.txErrors,
+        t.txFrames / 40,
+        0,
+        0,
+        t.txErrors,
+        t.rxFrames / 50,
+        t.rxFrames,
+        t.rxFrames / 10,
+        t.rxErrors,
+    };
+    std::vector<BYTE> record(oids::kStatisticsSize);
+    PutLe32(record, 0, oids::kStatisticsSize);
+    for (std::size_t k = 0; k < 12; ++k) PutLe64(record, 8 + 8 * k, counters[k]);
+    return record;
+}
+
+void AddCounters(OidTable& table, CardModel& model) {
+    AddFrameCounter(table, model, oids::kXmitOk, &TrafficCounters::txFrames);
+    AddFrameCounter(table, model, oids::kRcvOk, &TrafficCounters::rxFrames);
+    AddFrameCounter(table, model, oids::kXmitError, &TrafficCounters::txErrors);
+    AddFrameCounter(table, model, oids::kRcvError, &TrafficCounters::rxErrors);
+    table.AddRecord(oids::kTxByteCount, 8, [&model] {
+        std::vector<BYTE> count(8);
+        PutLe64(count, 0, model.Traffic(GetTickCount()).txBytes);
+        return count;
+    });
+    table.AddRecord(oids::kRxByteCount, 8, [&model] {
+        std::vector<BYTE> count(8);
+        PutLe64(count, 0, model.Traffic(GetTickCount()).rxBytes);
+        return count;
+    });
+
+    OidHandler statistics;
+    statistics.queryLength = oids::kStatisticsSize;
+    statistics.query = [&model](const OidCall&) {
+        return OidTable::Reply(StatisticsRecord(model.Traffic(GetTickCount())));
+    };
+    table.Add(oids::kStatistics, std::move(statistics));
+}
+
+void AddKeys(OidTable& table, CardModel& model) {
+    table.AddWordPair(oids::kFlagPair, model.settings.flagFirst, model.settings.flagSecond);
+    table.AddRecord(
+        oids::kKeyEntry, oids::kKeyEntrySize, [&model] { return model.keys.EntryReply(); },
+        [&model](const std::vector<BYTE>& record) { return model.keys.SetEntry(record); });
+    table.AddRecord(
+        oids::kWepKey, oids::kWepKeySize, [&model] { return model.keys.WepKeyReply(); },
+        [&model](const std::vector<BYTE>& record) { return model.keys.SetWepKey(record); });
+}
 
 std::vector<BYTE> EepromRecord(BYTE target, BYTE address, WORD value) {
     std::vector<BYTE> record{kRead, target, address, 0, 0, 0};
@@ -89,10 +170,14 @@ void AddSelectorValues(OidTable& table, CardModel& model) {
 
 void AddDiagnosticRecords(OidTable& table, CardModel& model) {
     table.AddRecord(oids::kDiagCounters805, 16, [&model] {
-        return StatisticsRecord::ReceiveDiagnostics(model.Traffic(GetTickCount()));
+        TrafficCounters t = model.Traffic(GetTickCount());
+        // Received management, multicast and control frames.
+        return Diagnostics(t.rxFrames / 20, t.rxFrames / 10, t.rxFrames / 25);
     });
     table.AddRecord(oids::kDiagCounters80D, 16, [&model] {
-        return StatisticsRecord::TransmitDiagnostics(model.Traffic(GetTickCount()));
+        TrafficCounters t = model.Traffic(GetTickCount());
+        // Transmit retries, ACK failures and RTS failures.
+        return Diagnostics(t.txFrames / 12, t.txErrors, 0);
     });
     table.AddRecord(oids::kDiag808, oids::kDiag808Size, [&model] {
         TrafficCounters t = model.Traffic(GetTickCount());
@@ -110,18 +195,18 @@ void AddDiagnosticRecords(OidTable& table, CardModel& model) {
                         model.diagWrite807 = payload;
                         return ndis::kSuccess;
                     });
-    SettingOid::AddWordPair(table, oids::kDiagSet80E, model.diag80E.first, model.diag80E.second);
+    table.AddWordPair(oids::kDiagSet80E, model.diag80E.first, model.diag80E.second);
 }
 
 }  // namespace
 
-void AddDiagnosticOids(OidTable& table, CardModel& model) {
-    AddRegisters(table, model);
-    AddSelectorValues(table, model);
-    AddDiagnosticRecords(table, model);
+void OidTable::AddDiagnosticOids(CardModel& model) {
+    using Family = void (*)(OidTable&, CardModel&);
+    for (Family add : {AddCounters, AddKeys, AddRegisters, AddSelectorValues, AddDiagnosticRecords})
+        add(*this, model);
     // Commands the card accepts without visible effect.
     for (DWORD oid : {oids::kDiagCommand806, oids::kDiagCommand809, oids::kDiagCommand80A,
                       oids::kDiagCommand80B, oids::kDiagCommand901, oids::kDiagCommand906}) {
-        table.AddCommand(oid, [] {});
+        AddCommand(oid, [] {});
     }
 }

@@ -13,6 +13,10 @@ class JsonFields {
   public:
     using Json = nlohmann::json;
 
+    // Scenario text to a JSON tree: no NUL bytes, no key given twice in one object, no deep
+    // nesting; every error is a ScenarioError naming the place.
+    static Json ParseText(const std::string& text);
+
     // Throws ScenarioError when `object` is not a JSON object.
     JsonFields(const Json& object, std::string path);
 

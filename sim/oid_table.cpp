@@ -17,6 +17,13 @@ OidResult LengthError(DWORD status, DWORD needed) {
 
 }  // namespace
 
+OidTable OidTable::ForCard(CardModel& model) {
+    OidTable table;
+    table.AddStationOids(model);
+    table.AddDiagnosticOids(model);
+    return table;
+}
+
 void OidTable::Add(DWORD oid, OidHandler handler) { handlers_[oid] = std::move(handler); }
 
 void OidTable::AddValue(DWORD oid, std::function<DWORD()> get, std::function<DWORD(DWORD)> set,
@@ -30,6 +37,36 @@ void OidTable::AddValue(DWORD oid, std::function<DWORD()> get, std::function<DWO
         handler.set = [set](const std::vector<BYTE>& in) { return set(GetLe32(in, 0)); };
     }
     Add(oid, std::move(handler));
+}
+
+void OidTable::AddSetting(DWORD oid, DWORD& field, DWORD low, DWORD high) {
+    AddChoice(oid, field, [low, high](DWORD value) { return value >= low && value <= high; });
+}
+
+void OidTable::AddChoice(DWORD oid, DWORD& field, std::function<bool(DWORD)> accepted) {
+    AddValue(
+        oid, [&field] { return field; },
+        [&field, accepted](DWORD value) {
+            if (!accepted(value)) return ndis::kInvalidData;
+            field = value;
+            return ndis::kSuccess;
+        });
+}
+
+void OidTable::AddWordPair(DWORD oid, DWORD& first, DWORD& second) {
+    AddRecord(
+        oid, 8,
+        [&first, &second] {
+            std::vector<BYTE> pair(8);
+            PutLe32(pair, 0, first);
+            PutLe32(pair, 4, second);
+            return pair;
+        },
+        [&first, &second](const std::vector<BYTE>& pair) {
+            first = GetLe32(pair, 0);
+            second = GetLe32(pair, 4);
+            return ndis::kSuccess;
+        });
 }
 
 void OidTable::AddRecord(DWORD oid, DWORD size, std::function<std::vector<BYTE>()> get,

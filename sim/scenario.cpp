@@ -2,7 +2,6 @@
 
 #include "platform/registry/atomic_file.h"
 #include "sim/scenario_error.h"
-#include "sim/scenario_parser.h"
 
 namespace {
 
@@ -49,9 +48,7 @@ constexpr const char* kDefaultScenario = R"json({
 
 }  // namespace
 
-Scenario Scenario::Default() { return ScenarioParser::Parse(kDefaultScenario); }
-
-Scenario Scenario::Parse(const std::string& jsonText) { return ScenarioParser::Parse(jsonText); }
+Scenario Scenario::Default() { return Parse(kDefaultScenario); }
 
 Scenario Scenario::LoadFile(const std::string& path) {
     std::string text, error;
@@ -59,7 +56,7 @@ Scenario Scenario::LoadFile(const std::string& path) {
         throw ScenarioError("scenario file '" + path + "': " + error);
     }
     try {
-        return ScenarioParser::Parse(text);
+        return Parse(text);
     } catch (const ScenarioError& e) {
         throw ScenarioError("scenario file '" + path + "': " + e.what());
     }

@@ -1,13 +1,15 @@
-#include "sim/scenario_parser.h"
-
 #include <algorithm>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "platform/core/text.h"
 #include "platform/registry/registry_path.h"
 #include "sim/channel_plan.h"
 #include "sim/event_parser.h"
 #include "sim/json_fields.h"
-#include "sim/json_text.h"
+#include "sim/scenario.h"
 #include "sim/scenario_error.h"
 #include "sim/value_text.h"
 
@@ -24,9 +26,48 @@ std::string Item(const std::string& path, std::size_t index) {
     return StrFormat("%s[%zu]", path.c_str(), index);
 }
 
-}  // namespace
+// Turns scenario JSON into a Scenario; every error names the JSON path at fault.
+class ScenarioParser {
+  public:
+    using Json = nlohmann::json;
 
-Scenario ScenarioParser::Parse(const std::string& text) { return FromJson(JsonText::Parse(text)); }
+    static Scenario Parse(const std::string& text);
+    static Scenario FromJson(const Json& root);
+
+  private:
+    static ProtocolDriverSpec Driver(const Json& value, const std::string& path);
+    static AdapterSpec Adapter(const Json& value, const std::string& path);
+    static CardSettings Settings(const Json& value, const std::string& path);
+    static LinkSpec Link(const Json& value, const std::string& path);
+    static TrafficSpec Traffic(const Json& value, const std::string& path);
+    static NetworkSpec Network(const Json& value, const std::string& path);
+    static SignalWander Wander(const Json& value, const std::string& path);
+    static FaultSpec Fault(const Json& value, const std::string& path);
+    static void Hardware(JsonFields& fields, AdapterSpec* desc);
+    static void Eeprom(const Json& value, const std::string& path, AdapterSpec* adapter);
+    static WString AdapterName(const Json* value, const std::string& path);
+    static std::string KeyPath(const Json& value, const std::string& path);
+    static ActiveDeviceSpec ActiveDevice(const Json& value, const std::string& path);
+    // A dotted IPv4 address; an empty text too when mayBeEmpty.
+    static std::string Ipv4(const Json& value, const std::string& path, bool mayBeEmpty);
+    static MacAddress Mac(const Json& value, const std::string& path);
+    static std::vector<BYTE> Rates(const Json& value, const std::string& path);
+    static std::vector<BYTE> HexBytes(const Json& value, const std::string& path);
+    static std::string Ssid(const Json& value, const std::string& path);
+    // "infrastructure" (1), "adhoc" (0) or any number.
+    static DWORD Mode(const Json& value, const std::string& path);
+    static int Channel(JsonFields& fields, const std::string& key, int fallback);
+    template <typename T>
+    static std::vector<T> List(const Json* value, const std::string& path,
+                               T (*item)(const Json&, const std::string&));
+    template <typename V>
+    static std::map<DWORD, V> Map(const Json* value, const std::string& path, DWORD maxKey,
+                                  DWORD maxValue);
+};
+
+Scenario ScenarioParser::Parse(const std::string& text) {
+    return FromJson(JsonFields::ParseText(text));
+}
 
 Scenario ScenarioParser::FromJson(const Json& root) {
     JsonFields fields(root, "$");
@@ -388,3 +429,7 @@ DWORD ScenarioParser::Mode(const Json& value, const std::string& path) {
     // Any other infrastructure mode a driver may report, as a number.
     return JsonFields::AsDword(value, path, 0, 0xFFFFFFFFu);
 }
+
+}  // namespace
+
+Scenario Scenario::Parse(const std::string& jsonText) { return ScenarioParser::Parse(jsonText); }

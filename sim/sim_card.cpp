@@ -1,47 +1,93 @@
 #include "sim/sim_card.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/core/clock.h"
+#include "platform/core/ip_helper.h"
 #include "platform/core/text.h"
-#include "sim/card_address.h"
-#include "sim/card_model.h"
-#include "sim/card_oids.h"
-#include "sim/fault_list.h"
-#include "sim/oid_table.h"
+#include "sim/le_bytes.h"
 #include "sim/radio_world.h"
 #include "sim/sim_oids.h"
+
+namespace {
+
+constexpr DWORD kQuery = 0;
+constexpr DWORD kSet = 1;
+constexpr BYTE kEepromTargetWord = 1;
+
+// The register or EEPROM word a request record names, so that a fault can aim at one of them:
+// the baseband index, the MAC byte address or the EEPROM word address (word requests only).
+// Nothing for other OIDs, the EEPROM size request or a record too short to hold the field.
+std::optional<DWORD> RegisterAddress(DWORD oid, const std::vector<BYTE>& record) {
+    if (oid == oids::kBasebandRegister && record.size() >= oids::kBasebandRegisterSize) {
+        return record[1];
+    }
+    if (oid == oids::kMacRegister && record.size() >= oids::kMacRegisterSize) {
+        return GetLe32(record, 4);
+    }
+    if (oid == oids::kEeprom && record.size() >= oids::kEepromRecordSize &&
+        record[1] == kEepromTargetWord) {
+        return record[2];
+    }
+    return std::nullopt;
+}
+
+// Whether a fault, by OID, register address, request type and times left, applies to a call.
+bool Matches(const FaultSpec& fault, const OidCall& call) {
+    if (fault.oid && *fault.oid != call.oid) return false;
+    if (fault.address && RegisterAddress(call.oid, call.input) != fault.address) return false;
+    if (fault.times && *fault.times == 0) return false;
+    if (fault.kind == FaultKind::Reply && call.type != kQuery) return false;
+    switch (fault.request) {
+        case RequestMatch::Query:
+            return call.type == kQuery;
+        case RequestMatch::Set:
+            return call.type == kSet;
+        case RequestMatch::Any:
+            break;
+    }
+    return true;
+}
+
+}  // namespace
 
 SimCard::SimCard(const AdapterSpec& desc, std::shared_ptr<RadioWorld> world,
                  const Scenario& scenario, const std::string& eepromPath,
                  const std::string& ipAddress)
     : model_(std::make_unique<CardModel>(desc, std::move(world), scenario, eepromPath)),
-      table_(std::make_unique<OidTable>()),
-      faults_(std::make_unique<FaultList>()),
-      address_(std::make_unique<CardAddress>(WideToUtf8(desc.name), ipAddress, desc.ipMask)) {
-    AddGeneralOids(*table_, *model_);
-    AddStationOids(*table_, *model_);
-    AddLinkOids(*table_, *model_);
-    AddDiagnosticOids(*table_, *model_);
-    for (const auto& fault : desc.faults) faults_->Add(fault);
+      table_(OidTable::ForCard(*model_)),
+      faults_(desc.faults),
+      ip_(ipAddress),
+      mask_(desc.ipMask) {
     FollowLink();
 }
 
-SimCard::~SimCard() = default;
+SimCard::~SimCard() { ListAddress(false); }
 
-const WString& SimCard::Name() const { return model_->Desc().name; }
+void SimCard::FollowLink() { ListAddress(!removed_ && !retired_ && model_->Connected()); }
 
-bool SimCard::IsWireless() const { return model_->Desc().wireless; }
-
-const AdapterSpec& SimCard::Desc() const { return model_->Desc(); }
-
-void SimCard::OnDriverLoad() {
-    std::lock_guard lock(mutex_);
-    model_->LoadDriver(GetTickCount());
-    FollowLink();
+void SimCard::ListAddress(bool list) {
+    list = list && !ip_.empty();
+    if (list == listed_) return;
+    if (list) {
+        SetAdapterAddress(WideToUtf8(Name()), ip_, mask_);
+    } else {
+        RemoveAdapterAddress(WideToUtf8(Name()));
+    }
+    listed_ = list;
 }
 
-void SimCard::FollowLink() { address_->Follow(!removed_ && model_->Connected()); }
+std::optional<FaultSpec> SimCard::TakeFault(const OidCall& call,
+                                            std::initializer_list<FaultKind> kinds) {
+    for (auto& fault : faults_) {
+        if (std::find(kinds.begin(), kinds.end(), fault.kind) == kinds.end()) continue;
+        if (!Matches(fault, call)) continue;
+        if (fault.times) --*fault.times;
+        return fault;
+    }
+    return std::nullopt;
+}
 
 SubmitDecision SimCard::Submit(const OidCall& call) {
     std::lock_guard lock(mutex_);
@@ -50,7 +96,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
     if (requests_.size() >= kRequestLogLimit) requests_.erase(requests_.begin());
     requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
     if (watcher_) watcher_(requests_.back());
-    auto fault = faults_->Take(call, {FaultKind::SubmitFailure, FaultKind::Pending});
+    auto fault = TakeFault(call, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};
     if (fault->kind == FaultKind::Pending) return {SubmitDecision::Action::Pend, 0};
     return {SubmitDecision::Action::Fail, fault->value};
@@ -59,7 +105,7 @@ SubmitDecision SimCard::Submit(const OidCall& call) {
 OidResult SimCard::Handle(const OidCall& call) {
     std::lock_guard lock(mutex_);
     if (removed_) return OidTable::Failure(ndis::kAdapterRemoved);
-    auto fault = faults_->Take(call, {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
+    auto fault = TakeFault(call, {FaultKind::Status, FaultKind::Reply, FaultKind::ListCount});
     model_->listCountOverride.reset();
     if (fault && fault->kind == FaultKind::Status) return OidTable::Failure(fault->value);
     if (fault && fault->kind == FaultKind::Reply) {
@@ -69,7 +115,7 @@ OidResult SimCard::Handle(const OidCall& call) {
         return result;
     }
     if (fault && fault->kind == FaultKind::ListCount) model_->listCountOverride = fault->value;
-    OidResult result = table_->Dispatch(call, model_->Desc().wireless);
+    OidResult result = table_.Dispatch(call, model_->Desc().wireless);
     FollowLink();
     return result;
 }
@@ -77,7 +123,7 @@ OidResult SimCard::Handle(const OidCall& call) {
 void SimCard::Remove() {
     std::lock_guard lock(mutex_);
     removed_ = true;
-    address_->Retire();
+    FollowLink();
 }
 
 bool SimCard::Removed() const {
@@ -87,12 +133,13 @@ bool SimCard::Removed() const {
 
 void SimCard::Retire() {
     std::lock_guard lock(mutex_);
-    address_->Retire();
+    retired_ = true;
+    FollowLink();
 }
 
 bool SimCard::AddressListed() const {
     std::lock_guard lock(mutex_);
-    return address_->Listed();
+    return listed_;
 }
 
 std::vector<RecordedRequest> SimCard::Requests() const {
@@ -100,140 +147,22 @@ std::vector<RecordedRequest> SimCard::Requests() const {
     return {requests_.begin(), requests_.end()};
 }
 
-void SimCard::SetRequestWatcher(std::function<void(const RecordedRequest&)> watcher) {
-    std::lock_guard lock(mutex_);
-    watcher_ = std::move(watcher);
-}
-
 void SimCard::ClearRequests() {
     std::lock_guard lock(mutex_);
     requests_.clear();
 }
 
-void SimCard::SetLink(const LinkSpec& link) {
+void SimCard::SetRequestWatcher(std::function<void(const RecordedRequest&)> watcher) {
     std::lock_guard lock(mutex_);
-    model_->SetLink(link, GetTickCount());
-    FollowLink();
-}
-
-LinkSpec SimCard::Link() const {
-    std::lock_guard lock(mutex_);
-    return model_->Link();
-}
-
-void SimCard::Disconnect(DWORD scanState) {
-    std::lock_guard lock(mutex_);
-    model_->Disassociate(scanState, GetTickCount());
-    FollowLink();
-}
-
-void SimCard::LinkDown() {
-    std::lock_guard lock(mutex_);
-    model_->LinkDown(GetTickCount());
-    FollowLink();
-}
-
-bool SimCard::LinkUp() {
-    std::lock_guard lock(mutex_);
-    bool up = model_->LinkUp(GetTickCount());
-    FollowLink();
-    return up;
-}
-
-void SimCard::SetSignal(int dbm) {
-    std::lock_guard lock(mutex_);
-    model_->SetSignal(dbm, GetTickCount());
-}
-
-void SimCard::RestartCounters() {
-    std::lock_guard lock(mutex_);
-    model_->RestartCounters(GetTickCount());
-}
-
-void SimCard::SetScanState(DWORD code, std::optional<MacAddress> bssid) {
-    std::lock_guard lock(mutex_);
-    model_->SetScanState(code);
-    if (bssid) model_->SetBssid(*bssid);
-}
-
-void SimCard::SetConnectStatus(std::optional<DWORD> status) {
-    std::lock_guard lock(mutex_);
-    model_->SetConnectStatus(status);
-}
-
-void SimCard::SetLinkSpeed(DWORD speed) {
-    std::lock_guard lock(mutex_);
-    model_->SetLinkSpeed(speed);
-}
-
-void SimCard::SetTraffic(const TrafficSpec& traffic) {
-    std::lock_guard lock(mutex_);
-    model_->SetTraffic(traffic, GetTickCount());
+    watcher_ = std::move(watcher);
 }
 
 void SimCard::AddFault(const FaultSpec& fault) {
     std::lock_guard lock(mutex_);
-    faults_->Add(fault);
+    faults_.push_back(fault);
 }
 
 void SimCard::ClearFaults() {
     std::lock_guard lock(mutex_);
-    faults_->Clear();
-}
-
-bool SimCard::SetMacRegister(DWORD address, DWORD value) {
-    std::lock_guard lock(mutex_);
-    return model_->registers.SetMac(address, value);
-}
-
-DWORD SimCard::MacRegister(DWORD address) const {
-    std::lock_guard lock(mutex_);
-    return model_->registers.Mac(address);
-}
-
-bool SimCard::SetBasebandRegister(DWORD index, BYTE value) {
-    std::lock_guard lock(mutex_);
-    return model_->registers.SetBaseband(index, value);
-}
-
-BYTE SimCard::BasebandRegister(DWORD index) const {
-    std::lock_guard lock(mutex_);
-    return model_->registers.Baseband(index);
-}
-
-bool SimCard::SetEepromWord(DWORD address, WORD value) {
-    std::lock_guard lock(mutex_);
-    return model_->eeprom.Write(address, value);
-}
-
-WORD SimCard::EepromWord(DWORD address) const {
-    std::lock_guard lock(mutex_);
-    WORD value = 0;
-    model_->eeprom.Read(address, &value);
-    return value;
-}
-
-DWORD SimCard::EepromSize() const {
-    std::lock_guard lock(mutex_);
-    return model_->eeprom.SizeBytes();
-}
-
-std::string SimCard::EepromFileError() const {
-    std::lock_guard lock(mutex_);
-    return model_->eeprom.FileError();
-}
-
-CardSettings SimCard::Settings() const {
-    std::lock_guard lock(mutex_);
-    return model_->settings;
-}
-
-bool SimCard::Scanning() const {
-    std::lock_guard lock(mutex_);
-    return model_->Scanning(GetTickCount());
-}
-
-TrafficCounters SimCard::Traffic() const {
-    std::lock_guard lock(mutex_);
-    return model_->Traffic(GetTickCount());
+    faults_.clear();
 }

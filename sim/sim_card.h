@@ -1,26 +1,23 @@
-// One simulated card behind a bound adapter: its driver settings, link, radio view, traffic,
-// registers and EEPROM, answering OID requests. Thread-safe: the protocol driver's worker and
-// the test or script thread may use it at the same time.
+// One simulated card behind a bound adapter: its model (settings, link, radio view, traffic,
+// registers, EEPROM) behind one lock, answering OID requests, with the faults injected into
+// them and a log of what arrived. Thread-safe: the protocol driver's worker and the test or
+// script thread may use it at the same time.
 #pragma once
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/core/win_types.h"
-#include "sim/oid_call.h"
+#include "sim/card_model.h"
+#include "sim/oid_table.h"
 #include "sim/scenario.h"
-#include "sim/traffic_model.h"
-
-class CardAddress;
-class CardModel;
-class FaultList;
-class OidTable;
-class RadioWorld;
 
 struct RecordedRequest {
     DWORD type;  // 0 query, 1 set
@@ -45,13 +42,26 @@ class SimCard {
     SimCard(const SimCard&) = delete;
     SimCard& operator=(const SimCard&) = delete;
 
-    const WString& Name() const;
-    bool IsWireless() const;
-    const AdapterSpec& Desc() const;
+    const WString& Name() const { return Desc().name; }
+    bool IsWireless() const { return Desc().wireless; }
+    const AdapterSpec& Desc() const { return model_->Desc(); }
 
-    // The driver loads: settings from the scenario and the registry parameters, counters reset,
-    // no scan done yet. Hardware state (registers, EEPROM) and the link stay.
-    void OnDriverLoad();
+    // Runs fn(CardModel&) with the card's lock held and returns its result (by value). The
+    // adapter's address in the IP helper follows the link afterwards. Do not keep references
+    // into the model past the call.
+    template <typename Fn>
+    auto WithCard(Fn&& fn) {
+        std::lock_guard lock(mutex_);
+        if constexpr (std::is_void_v<std::invoke_result_t<Fn&, CardModel&>>) {
+            fn(*model_);
+            FollowLink();
+        } else {
+            auto result = fn(*model_);
+            FollowLink();
+            return result;
+        }
+    }
+
     // Records the request and decides whether it completes, pends or fails. A removed card
     // takes no request: the device call fails with ERROR_DEVICE_REMOVED.
     SubmitDecision Submit(const OidCall& call);
@@ -73,50 +83,27 @@ class SimCard {
     // had happened by then). Null removes it.
     void SetRequestWatcher(std::function<void(const RecordedRequest&)> watcher);
 
-    // State for tests and scripts.
-    void SetLink(const LinkSpec& link);
-    LinkSpec Link() const;
-    void Disconnect(DWORD scanState);
-    // The link drops with the scenario's scan state, or comes back (false: no network to join).
-    void LinkDown();
-    bool LinkUp();
-    // The link's signal: the walk starts again from this level now.
-    void SetSignal(int dbm);
-    // The traffic counters start again from 0 (a driver reload or the card reinserted).
-    void RestartCounters();
-    // The scan-state code; with a BSSID, also the BSSID the card reports from now on.
-    void SetScanState(DWORD code, std::optional<MacAddress> bssid = std::nullopt);
-    void SetConnectStatus(std::optional<DWORD> status);
-    void SetLinkSpeed(DWORD speed);
-    void SetTraffic(const TrafficSpec& traffic);
     void AddFault(const FaultSpec& fault);
     void ClearFaults();
-    // The register and EEPROM setters return false for an address outside the hardware.
-    bool SetMacRegister(DWORD address, DWORD value);
-    DWORD MacRegister(DWORD address) const;
-    bool SetBasebandRegister(DWORD index, BYTE value);
-    BYTE BasebandRegister(DWORD index) const;
-    bool SetEepromWord(DWORD address, WORD value);
-    WORD EepromWord(DWORD address) const;
-    DWORD EepromSize() const;
-    // Empty unless the EEPROM file could not be read (then it is neither used nor overwritten).
-    std::string EepromFileError() const;
-    CardSettings Settings() const;
-    // True while a started scan has not completed on the platform clock.
-    bool Scanning() const;
-    TrafficCounters Traffic() const;
 
   private:
-    // Lists or withdraws the address after a change of the link; called with the lock held.
+    // Lists the address while the card is in, not retired and connected; withdraws it
+    // otherwise. Called with the lock held.
     void FollowLink();
+    void ListAddress(bool list);
+    // The first fault of one of these kinds in force for the request, using up one of its times.
+    std::optional<FaultSpec> TakeFault(const OidCall& call, std::initializer_list<FaultKind> kinds);
 
     mutable std::mutex mutex_;
     static constexpr std::size_t kRequestLogLimit = 4096;
     std::deque<RecordedRequest> requests_;
     std::function<void(const RecordedRequest&)> watcher_;
     std::unique_ptr<CardModel> model_;
-    std::unique_ptr<OidTable> table_;
-    std::unique_ptr<FaultList> faults_;
-    std::unique_ptr<CardAddress> address_;
+    OidTable table_;
+    std::vector<FaultSpec> faults_;
+    std::string ip_;
+    std::string mask_;
+    bool listed_ = false;
+    bool retired_ = false;
     bool removed_ = false;
 };

@@ -8,15 +8,73 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/text.h"
 #include "platform/registry/registry_store.h"
-#include "sim/active_devices.h"
-#include "sim/device_broadcast.h"
-#include "sim/driver_parameters.h"
+#include "platform/ui/window_constants.h"
+#include "platform/ui/window_manager.h"
+#include "sim/le_bytes.h"
 #include "sim/rad4_protocol.h"
 #include "sim/radio_world.h"
 #include "sim/sim_card.h"
 #include "sim/sim_protocol_driver.h"
 
 namespace {
+
+// The registry's "Drivers\Active" entries, kept as the device manager keeps them: one numbered
+// subkey per active device with its device name ("Name") and driver key ("Key"). The card's
+// entry lets the utility tell the card's removal from other devices'.
+constexpr const char* kActive = "Drivers\\Active";
+constexpr int kMaxActiveEntries = 100;
+// Driver key of the SD card client driver of the wireless card.
+constexpr const char* kCardDriverKey =
+    "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1";
+constexpr std::size_t kPortRecordHeader = 12;
+
+std::string ActiveEntryPath(int number) { return StrFormat("%s\\%02d", kActive, number); }
+
+// Adds an entry under the first free number; returns its path, empty when it failed.
+std::string AddActiveDevice(const std::string& deviceName, const std::string& driverKey) {
+    auto& registry = RegistryStore::Instance();
+    for (int number = 1; number < kMaxActiveEntries; ++number) {
+        std::string path = ActiveEntryPath(number);
+        if (registry.KeyExists(path)) continue;
+        if (registry.SetString(path, "Name", deviceName) != 0 ||
+            registry.SetString(path, "Key", driverKey) != 0) {
+            registry.DeleteKey(path);
+            return {};
+        }
+        return path;
+    }
+    return {};
+}
+
+void RemoveActiveDevice(const std::string& path) {
+    if (!path.empty()) RegistryStore::Instance().DeleteKey(path);
+}
+
+// Removes every entry for this device name (also one left behind by an earlier run: the
+// device manager starts with an empty list).
+void RemoveActiveDevicesNamed(const std::string& deviceName) {
+    auto& registry = RegistryStore::Instance();
+    for (int number = 1; number < kMaxActiveEntries; ++number) {
+        std::string path = ActiveEntryPath(number);
+        if (registry.GetString(path, "Name") == deviceName) registry.DeleteKey(path);
+    }
+}
+
+// Sends the removal of a port device to every top-level window, as the OS broadcasts it:
+// WM_DEVICECHANGE with DBT_DEVICEREMOVECOMPLETE and a port record (size, device type
+// DBT_DEVTYP_PORT, reserved 0, then the device name in UTF-16 with its NUL; the size counts
+// it all). GUI thread only.
+void BroadcastPortRemoved(const std::string& deviceName) {
+    WString name = Utf8ToWide(deviceName);
+    std::vector<BYTE> record(kPortRecordHeader + (name.size() + 1) * 2);
+    PutLe32(record, 0, static_cast<DWORD>(record.size()));
+    PutLe32(record, 4, DBT_DEVTYP_PORT);
+    PutLe32(record, 8, 0);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        PutLe16(record, kPortRecordHeader + 2 * i, name[i]);
+    }
+    BroadcastDeviceChange(DBT_DEVICEREMOVECOMPLETE, record);
+}
 
 // "<registry file stem>-eeprom-<adapter>.txt" next to the registry file; empty without one.
 // Letters, digits, '-', '_' and non-ASCII UTF-8 stay as they are; every other byte is written as
@@ -39,7 +97,8 @@ void InstallDriverVersion(const Scenario& scenario) {
     for (const auto& adapter : scenario.adapters) {
         auto stored = RegistryStore::Instance().GetString(adapter.parametersKey, "DriverVersion");
         if (stored != scenario.driverVersion) {
-            DriverParameters::WriteDriverVersion(adapter.parametersKey, scenario.driverVersion);
+            RegistryStore::Instance().SetString(adapter.parametersKey, "DriverVersion",
+                                                scenario.driverVersion);
         }
     }
 }
@@ -72,8 +131,8 @@ SimHost::SimHost(Scenario scenario) : scenario_(std::move(scenario)), startTick_
 SimHost::~SimHost() {
     for (ClockScheduler::Id id : scheduled_) ClockScheduler::Instance().Cancel(id);
     DeviceManager::Instance().UninstallModule(rad4::kDriverFile);
-    for (const auto& entry : active_) ActiveDevices::Remove(entry.path);
-    for (const auto& path : otherDevices_) ActiveDevices::Remove(path);
+    for (const auto& entry : active_) RemoveActiveDevice(entry.path);
+    for (const auto& path : otherDevices_) RemoveActiveDevice(path);
     if (HANDLE present = PresentRegistration(); present != 0) DeregisterDevice(present);
     std::shared_ptr<SimProtocolDriver> driver;
     {
@@ -94,17 +153,16 @@ void SimHost::InsertCards() {
         if (!adapter.wireless) continue;
         std::string name =
             adapter.deviceName.empty() ? StrFormat("KES%d:", ++number) : adapter.deviceName;
-        ActiveDevices::RemoveNamed(name);
-        active_.push_back(
-            {adapter.name, name, ActiveDevices::Add(name, ActiveDevices::kCardDriverKey)});
+        RemoveActiveDevicesNamed(name);
+        active_.push_back({adapter.name, name, AddActiveDevice(name, kCardDriverKey)});
     }
 }
 
 // Other devices the scenario lists, as the device manager would list them.
 void SimHost::ListActiveDevices() {
     for (const auto& device : scenario_.activeDevices) {
-        ActiveDevices::RemoveNamed(device.name);
-        std::string path = ActiveDevices::Add(device.name, device.key);
+        RemoveActiveDevicesNamed(device.name);
+        std::string path = AddActiveDevice(device.name, device.key);
         if (!path.empty()) otherDevices_.push_back(path);
     }
 }
@@ -133,12 +191,12 @@ bool SimHost::RemoveCard(const WString& adapterName) {
                               [&](const ActiveEntry& e) { return e.adapter == card->Name(); });
     std::string deviceName;
     if (entry != active_.end()) {
-        ActiveDevices::Remove(entry->path);
+        RemoveActiveDevice(entry->path);
         deviceName = entry->deviceName;
         active_.erase(entry);
     }
     card->Remove();
-    if (!deviceName.empty()) DeviceBroadcast::PortRemoved(deviceName);
+    if (!deviceName.empty()) BroadcastPortRemoved(deviceName);
     return true;
 }
 
@@ -150,8 +208,8 @@ void SimHost::RemoveDevice(const std::string& deviceName) {
             return;
         }
     }
-    ActiveDevices::RemoveNamed(deviceName);
-    DeviceBroadcast::PortRemoved(deviceName);
+    RemoveActiveDevicesNamed(deviceName);
+    BroadcastPortRemoved(deviceName);
 }
 
 std::string SimHost::Apply(const SimEvent& event) {
@@ -170,29 +228,35 @@ std::string SimHost::Apply(const SimEvent& event) {
 }
 
 std::string SimHost::ApplyToCard(SimCard& card, const SimEvent& event) {
-    switch (event.kind) {
-        case SimEventKind::RemoveCard:
-            RemoveCard(card.Name());
-            break;
-        case SimEventKind::LinkDown:
-            card.LinkDown();
-            break;
-        case SimEventKind::LinkUp:
-            if (!card.LinkUp()) return "no network in range to connect to";
-            break;
-        case SimEventKind::ScanState:
-            card.SetScanState(event.scanState, event.bssid);
-            break;
-        case SimEventKind::Signal:
-            card.SetSignal(event.signalDbm);
-            break;
-        case SimEventKind::RestartCounters:
-            card.RestartCounters();
-            break;
-        case SimEventKind::RemoveDevice:
-            break;
+    if (event.kind == SimEventKind::RemoveCard) {
+        RemoveCard(card.Name());
+        return {};
     }
-    return {};
+    bool done = card.WithCard([&event](CardModel& model) {
+        DWORD now = GetTickCount();
+        switch (event.kind) {
+            case SimEventKind::LinkDown:
+                model.LinkDown(now);
+                break;
+            case SimEventKind::LinkUp:
+                return model.LinkUp(now);
+            case SimEventKind::ScanState:
+                model.SetScanState(event.scanState);
+                if (event.bssid) model.SetBssid(*event.bssid);
+                break;
+            case SimEventKind::Signal:
+                model.SetSignal(event.signalDbm, now);
+                break;
+            case SimEventKind::RestartCounters:
+                model.RestartCounters(now);
+                break;
+            case SimEventKind::RemoveCard:
+            case SimEventKind::RemoveDevice:
+                break;
+        }
+        return true;
+    });
+    return done ? std::string() : "no network in range to connect to";
 }
 
 std::string SimHost::CardDeviceName(const WString& adapterName) const {

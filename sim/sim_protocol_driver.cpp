@@ -1,13 +1,22 @@
 #include "sim/sim_protocol_driver.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <optional>
+#include <string_view>
+#include <thread>
 
+#include "platform/core/caller_pointer.h"
+#include "platform/core/clock.h"
+#include "platform/core/event.h"
+#include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
-#include "sim/pending_completer.h"
 #include "sim/rad4_protocol.h"
 #include "sim/sim_card.h"
-#include "sim/submitted_request.h"
 
 namespace {
 
@@ -23,7 +32,195 @@ void PutUnit(std::vector<BYTE>& bytes, char16_t unit) {
     bytes.push_back(static_cast<BYTE>(unit >> 8));
 }
 
+constexpr std::size_t kHexDigits = 8;
+
+DWORD ReadDword(const BYTE* bytes, DWORD offset) {
+    DWORD value = 0;
+    std::memcpy(&value, bytes + offset, sizeof value);
+    return value;
+}
+
+void WriteDword(BYTE* bytes, DWORD offset, DWORD value) {
+    std::memcpy(bytes + offset, &value, sizeof value);
+}
+
+std::optional<DWORD> ParseHex(std::u16string_view text) {
+    if (text.size() != kHexDigits) return std::nullopt;
+    DWORD value = 0;
+    for (char16_t c : text) {
+        int digit = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
+        if (digit < 0) return std::nullopt;
+        value = value << 4 | static_cast<DWORD>(digit);
+    }
+    return value;
+}
+
+BYTE* Block(DWORD token) { return static_cast<BYTE*>(MapCallerPtr(token, rad4::kBlockSize)); }
+
+bool HasPrefix(std::u16string_view name, std::string_view prefix) {
+    return name.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), name.begin());
+}
+
+// A request block as the driver reads it at submission: the block is found through the token
+// in its event name, the information buffer through the token in the request record. Nothing
+// outside the mapped sizes is ever read or written.
+class SubmittedRequest {
+  public:
+    // Reads the block behind the submit call's input. Nothing when the input is too short, the
+    // event name is not the driver's, or the block or the buffer does not map.
+    static std::optional<SubmittedRequest> Read(const BYTE* in, DWORD inSize);
+
+    const OidCall& Call() const { return call_; }
+    std::u16string_view EventName() const { return {eventName_.data(), nameLength_}; }
+    // Writes the result into the buffer and the request record; false when the block no
+    // longer maps (the caller gave it up).
+    bool Complete(const OidResult& result) const;
+    // Signals the block's named event; false when it no longer exists.
+    bool Signal() const;
+
+  private:
+    static std::optional<DWORD> ParseEventName(std::u16string_view name);
+
+    DWORD blockToken_ = 0;
+    DWORD bufferToken_ = 0;
+    std::array<char16_t, rad4::kEventNameUnits> eventName_{};  // NUL-terminated
+    std::size_t nameLength_ = 0;
+    OidCall call_;
+};
+
+std::optional<DWORD> SubmittedRequest::ParseEventName(std::u16string_view name) {
+    const std::string_view prefix = rad4::kEventPrefix;
+    if (name.size() != prefix.size() + 2 * kHexDigits + 1 || !HasPrefix(name, prefix)) {
+        return std::nullopt;
+    }
+    std::size_t dash = prefix.size() + kHexDigits;
+    if (name[dash] != u'-' || !ParseHex(name.substr(prefix.size(), kHexDigits))) {
+        return std::nullopt;
+    }
+    return ParseHex(name.substr(dash + 1));
+}
+
+std::optional<SubmittedRequest> SubmittedRequest::Read(const BYTE* in, DWORD inSize) {
+    if (in == nullptr || inSize < rad4::kDeclaredSize) return std::nullopt;
+    SubmittedRequest request;
+    auto& units = request.eventName_;
+    std::memcpy(units.data(), in + rad4::kEventNameOffset, sizeof units);
+    auto end = std::find(units.begin(), units.end(), u'\0');
+    if (end == units.end()) return std::nullopt;
+    request.nameLength_ = static_cast<std::size_t>(end - units.begin());
+    auto token = ParseEventName(request.EventName());
+    const BYTE* block = token ? Block(*token) : nullptr;
+    if (block == nullptr) return std::nullopt;
+    request.blockToken_ = *token;
+    const BYTE* record = block + rad4::kRecordOffset;
+    request.call_.type = ReadDword(record, rad4::kTypeField);
+    request.call_.oid = ReadDword(record, rad4::kOidField);
+    request.call_.length = ReadDword(record, rad4::kLengthField);
+    request.bufferToken_ = ReadDword(record, rad4::kBufferField);
+    if (request.call_.length > 0) {
+        auto* buffer =
+            static_cast<const BYTE*>(MapCallerPtr(request.bufferToken_, request.call_.length));
+        if (buffer == nullptr) return std::nullopt;
+        request.call_.input.assign(buffer, buffer + request.call_.length);
+    }
+    return request;
+}
+
+bool SubmittedRequest::Complete(const OidResult& result) const {
+    BYTE* block = Block(blockToken_);
+    if (block == nullptr) return false;
+    DWORD copied = std::min<DWORD>(static_cast<DWORD>(result.data.size()), call_.length);
+    if (copied > 0) {
+        auto* buffer = static_cast<BYTE*>(MapCallerPtr(bufferToken_, call_.length));
+        if (buffer == nullptr) return false;
+        std::memcpy(buffer, result.data.data(), copied);
+    }
+    BYTE* record = block + rad4::kRecordOffset;
+    WriteDword(record, rad4::kStatusField, result.status);
+    WriteDword(record, rad4::kTransferredField, std::min(result.bytesTransferred, call_.length));
+    WriteDword(record, rad4::kNeededField, result.bytesNeeded);
+    return true;
+}
+
+bool SubmittedRequest::Signal() const {
+    HANDLE event = OpenEvent(EVENT_ALL_ACCESS, FALSE, eventName_.data());
+    if (event == 0) return false;
+    BOOL set = SetEvent(event);
+    CloseHandle(event);
+    return set != FALSE;
+}
+
 }  // namespace
+
+// The driver's worker thread: completes pending requests a short real-time delay after they
+// were submitted (the caller's thread is blocked in its wait meanwhile, so the virtual clock
+// cannot move).
+class SimProtocolDriver::Completer {
+  public:
+    explicit Completer(DWORD delayMs) : delay_(delayMs) {}
+    ~Completer() { Stop(); }
+
+    // Queues a completion; false once stopped.
+    bool Post(std::function<void()> completion);
+    // Runs every queued completion at once and joins the worker.
+    void Stop();
+    std::size_t Queued() const {
+        std::lock_guard lock(mutex_);
+        return queue_.size();
+    }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    void Run();
+
+    std::chrono::milliseconds delay_;
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::pair<Clock::time_point, std::function<void()>>> queue_;
+    std::thread worker_;
+    bool stopping_ = false;
+};
+
+bool SimProtocolDriver::Completer::Post(std::function<void()> completion) {
+    {
+        std::lock_guard lock(mutex_);
+        if (stopping_) return false;
+        queue_.emplace_back(Clock::now() + delay_, std::move(completion));
+        if (!worker_.joinable()) worker_ = std::thread([this] { Run(); });
+    }
+    changed_.notify_all();
+    return true;
+}
+
+void SimProtocolDriver::Completer::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (worker_.joinable()) worker_.join();
+}
+
+void SimProtocolDriver::Completer::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (queue_.empty()) {
+            if (stopping_) return;
+            changed_.wait(lock);
+            continue;
+        }
+        auto due = queue_.front().first;
+        if (!stopping_ && Clock::now() < due) {
+            changed_.wait_until(lock, due);
+            continue;
+        }
+        auto completion = std::move(queue_.front().second);
+        queue_.pop_front();
+        lock.unlock();
+        completion();
+        lock.lock();
+    }
+}
 
 SimProtocolDriver::SimProtocolDriver(const ProtocolDriverSpec& desc,
                                      std::vector<std::shared_ptr<SimCard>> cards,
@@ -31,7 +228,7 @@ SimProtocolDriver::SimProtocolDriver(const ProtocolDriverSpec& desc,
     : desc_(desc),
       cards_(std::move(cards)),
       onUnload_(std::move(onUnload)),
-      completer_(std::make_unique<PendingCompleter>(desc.pendingDelayMs)) {}
+      completer_(std::make_unique<Completer>(desc.pendingDelayMs)) {}
 
 SimProtocolDriver::~SimProtocolDriver() { Shutdown(); }
 
@@ -40,7 +237,9 @@ DWORD SimProtocolDriver::Init(DWORD) {
         SetLastError(desc_.registrationError);
         return 0;
     }
-    for (const auto& card : cards_) card->OnDriverLoad();
+    for (const auto& card : cards_) {
+        card->WithCard([](CardModel& model) { model.LoadDriver(GetTickCount()); });
+    }
     return kDeviceContext;
 }
 

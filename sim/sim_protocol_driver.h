@@ -12,7 +12,6 @@
 #include "platform/core/win_types.h"
 #include "sim/scenario.h"
 
-class PendingCompleter;
 class SimCard;
 
 class SimProtocolDriver : public StreamDriver {
@@ -42,6 +41,7 @@ class SimProtocolDriver : public StreamDriver {
     std::size_t QueuedCompletions() const;
 
   private:
+    class Completer;
     struct OpenContext {
         std::shared_ptr<SimCard> adapter;  // null until an adapter is opened
     };
@@ -62,7 +62,7 @@ class SimProtocolDriver : public StreamDriver {
     ProtocolDriverSpec desc_;
     std::vector<std::shared_ptr<SimCard>> cards_;
     UnloadCallback onUnload_;
-    std::unique_ptr<PendingCompleter> completer_;
+    std::unique_ptr<Completer> completer_;
     mutable std::mutex mutex_;
     std::map<DWORD, OpenContext> opens_;
     DWORD nextOpen_ = 1;

@@ -2,18 +2,48 @@
 
 #include "platform/core/clock.h"
 #include "sim/card_model.h"
-#include "sim/card_oids.h"
+#include "sim/channel_plan.h"
 #include "sim/le_bytes.h"
 #include "sim/oid_table.h"
 #include "sim/scan_list_writer.h"
-#include "sim/setting_oid.h"
 #include "sim/sim_oids.h"
-#include "sim/statistics_record.h"
 
 namespace {
 
+constexpr bool kGeneral = false;
 constexpr DWORD kMaxSsid = 32;
 constexpr std::size_t kRateListSize = 8;
+constexpr DWORD kApMaxStations = 8;
+constexpr std::size_t kVersionTextOffset = 16;
+constexpr std::size_t kVersionTextSize = 32;
+
+void AddGeneralOids(OidTable& table, CardModel& model) {
+    table.AddValue(
+        oids::kMaximumTotalSize, [&model] { return model.Desc().maxTotalSize; }, {}, kGeneral);
+    table.AddValue(
+        oids::kLinkSpeed, [&model] { return model.LinkSpeed(); }, {}, kGeneral);
+    table.AddValue(
+        oids::kMediaConnectStatus, [&model] { return model.ConnectStatus(); }, {}, kGeneral);
+    table.AddValue(
+        oids::kVendorDriverVersion, [&model] { return model.VendorDriverVersion(); }, {}, kGeneral);
+
+    OidHandler address;
+    address.queryLength = 6;
+    address.wirelessOnly = kGeneral;
+    address.query = [&model](const OidCall&) {
+        const auto& mac = model.Desc().mac;
+        return OidTable::Reply(std::vector<BYTE>(mac.begin(), mac.end()));
+    };
+    table.Add(oids::kCurrentAddress, std::move(address));
+
+    table.AddValue(
+        oids::kNetworkTypeInUse, [&model] { return model.settings.networkTypeInUse; },
+        [&model](DWORD type) {
+            if (type > 4) return ndis::kInvalidData;
+            model.settings.networkTypeInUse = type;
+            return ndis::kSuccess;
+        });
+}
 
 void AddSsid(OidTable& table, CardModel& model) {
     OidHandler ssid;
@@ -123,25 +153,17 @@ void AddScan(OidTable& table, CardModel& model) {
                                                      model.listCountOverride, call.length));
     };
     table.Add(oids::kBssidList, std::move(list));
-
-    OidHandler statistics;
-    statistics.queryLength = oids::kStatisticsSize;
-    statistics.query = [&model](const OidCall&) {
-        return OidTable::Reply(StatisticsRecord::Build(model.Traffic(GetTickCount())));
-    };
-    table.Add(oids::kStatistics, std::move(statistics));
 }
 
 void AddRadioSettings(OidTable& table, CardModel& model) {
     table.AddValue(oids::kStatusWord, [&model] { return model.settings.statusWord; });
-    SettingOid::Add(table, model, oids::kInfrastructureMode, &CardSettings::infrastructureMode, 0,
-                    2);
-    SettingOid::Add(table, model, oids::kFragThreshold, &CardSettings::fragThreshold, 256, 2346);
-    SettingOid::Add(table, model, oids::kRtsThreshold, &CardSettings::rtsThreshold, 0, 2347);
-    SettingOid::AddChoice(table, model, oids::kRxAntenna, &CardSettings::antenna,
-                          [](DWORD a) { return a <= 1 || a == 0xFFFFFFFFu; });
-    SettingOid::Add(table, model, oids::kPowerMode, &CardSettings::powerMode, 0, 2);
-    SettingOid::Add(table, model, oids::kAuthType, &CardSettings::authType, 0, 2);
+    table.AddSetting(oids::kInfrastructureMode, model.settings.infrastructureMode, 0, 2);
+    table.AddSetting(oids::kFragThreshold, model.settings.fragThreshold, 256, 2346);
+    table.AddSetting(oids::kRtsThreshold, model.settings.rtsThreshold, 0, 2347);
+    table.AddChoice(oids::kRxAntenna, model.settings.antenna,
+                    [](DWORD a) { return a <= 1 || a == 0xFFFFFFFFu; });
+    table.AddSetting(oids::kPowerMode, model.settings.powerMode, 0, 2);
+    table.AddSetting(oids::kAuthType, model.settings.authType, 0, 2);
     table.AddValue(oids::kWepStatus, [&model] { return model.settings.wepEnabled ? 0u : 1u; });
     table.AddValue(
         oids::kWepDisable, [&model] { return model.settings.wepEnabled ? 0u : 1u; },
@@ -151,13 +173,72 @@ void AddRadioSettings(OidTable& table, CardModel& model) {
         });
 }
 
+std::vector<BYTE> InfoBlock(const CardModel& model) {
+    std::vector<BYTE> block(oids::kInfoBlockSize);
+    PutLe32(block, 0, oids::kInfoBlockSize);
+    const auto& mac = model.Desc().mac;
+    std::copy(mac.begin(), mac.end(), block.begin() + 4);
+    const std::string& version = model.DriverVersionText();
+    std::copy_n(version.begin(), std::min(version.size(), kVersionTextSize - 1),
+                block.begin() + kVersionTextOffset);
+    PutLe32(block, kVersionTextOffset + kVersionTextSize, model.VendorDriverVersion());
+    return block;
+}
+
+// Access-point record: AP active, AP mode (1 mixed, 2 802.11g only, else 802.11b only),
+// channel, maximum and current stations.
+std::vector<BYTE> ApInfo(const CardModel& model) {
+    std::vector<BYTE> record(oids::kApInfoSize);
+    PutLe32(record, 0, model.settings.apMode == 2 ? 1 : 0);
+    PutLe32(record, 4, model.Desc().apInfoMode);
+    PutLe32(record, 8, static_cast<DWORD>(ChannelPlan::ChannelOf(model.settings.dsFrequency)));
+    PutLe32(record, 12, kApMaxStations);
+    PutLe32(record, 16, 0);
+    return record;
+}
+
+void AddAccessPoint(OidTable& table, CardModel& model) {
+    OidHandler mode;
+    mode.queryLength = 4;
+    mode.setLength = 4;
+    mode.query = [&model](const OidCall&) {
+        if (!model.Desc().apModeSupported) return OidTable::Failure(ndis::kNotSupported);
+        return OidTable::Reply(Le32Bytes(model.settings.apMode));
+    };
+    mode.set = [&model](const std::vector<BYTE>& in) {
+        DWORD value = GetLe32(in, 0);
+        if (!model.Desc().apModeSupported) return ndis::kNotSupported;
+        if (value != 1 && value != 2) return ndis::kInvalidData;
+        model.settings.apMode = value;
+        return ndis::kSuccess;
+    };
+    table.Add(oids::kApMode, std::move(mode));
+    table.AddRecord(oids::kApInfo, oids::kApInfoSize, [&model] { return ApInfo(model); });
+}
+
+void AddLinkValues(OidTable& table, CardModel& model) {
+    table.AddValue(oids::kLinkQuality, [&model] { return model.LinkQuality(GetTickCount()); });
+    table.AddValue(oids::kScanState, [&model] { return model.ScanStateCode(GetTickCount()); });
+    table.AddValue(
+        oids::kRadioState, [&model] { return model.settings.radioOn ? 1u : 0u; },
+        [&model](DWORD on) {
+            if (on > 1) return ndis::kInvalidData;
+            model.SetRadio(on == 1, GetTickCount());
+            return ndis::kSuccess;
+        });
+    table.AddValue(oids::kOption50C, [&model] { return model.settings.option50C; });
+    table.AddSetting(oids::kPreambleType, model.settings.preambleType);
+    table.AddSetting(oids::kEnvironment, model.settings.environment);
+    table.AddSetting(oids::kOption50D, model.settings.option50D);
+    table.AddSetting(oids::kOption510, model.settings.option510);
+    table.AddRecord(oids::kInfoBlock, oids::kInfoBlockSize, [&model] { return InfoBlock(model); });
+}
+
 }  // namespace
 
-void AddStationOids(OidTable& table, CardModel& model) {
-    AddSsid(table, model);
-    AddRates(table, model);
-    AddConfiguration(table, model);
-    AddLinkState(table, model);
-    AddScan(table, model);
-    AddRadioSettings(table, model);
+void OidTable::AddStationOids(CardModel& model) {
+    using Family = void (*)(OidTable&, CardModel&);
+    for (Family add : {AddGeneralOids, AddSsid, AddRates, AddConfiguration, AddLinkState, AddScan,
+                       AddRadioSettings, AddAccessPoint, AddLinkValues})
+        add(*this, model);
 }

@@ -94,6 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
         C{"SsidAnsi", SSID, Concat({Le32(2), {0xE9, 'x'}, Bytes(30, 0)}), Ssid, "\xC3\xA9x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(AdapterTest, ScanStateTexts) {
+    std::string text;
+    int code = -1;
+    for (DWORD scan : {0u, 5u, 1u}) {
+        card->WithCard([&](CardModel& m) { m.Disassociate(scan, GetTickCount()); });
+        EXPECT_EQ(adapter->GetScanState(text, code), 1);
+        EXPECT_EQ(code, int(scan));
+        EXPECT_EQ(text, scan == 1 ? "Disconnected. Scanning..." : "Disconnected.");
+    }
+}
+
 TEST_F(AdapterTest, FailedGettersKeepTheirOutput) {
     Refuse(OID_PRIV_POWER_MODE);
     Refuse(OID_PRIV_RTS_THRESHOLD);
@@ -143,7 +154,8 @@ TEST_F(AdapterTest, SetBssTypePayloadsAndRegistry) {
 TEST_F(AdapterTest, SetBssTypeWhoseSecondSetFailsStoresNothing) {
     Refuse(OID_PRIV_INFRASTRUCTURE_MODE, RequestMatch::Set);
     EXPECT_EQ(adapter->SetBssType(2), 0);
-    EXPECT_EQ(card->Settings().apMode, 2u);  // the first set stays in effect
+    EXPECT_EQ(card->WithCard([](CardModel& m) { return m.settings; }).apMode,
+              2u);  // the first set stays in effect
     EXPECT_FALSE(Stored("BssType"));
     EXPECT_FALSE(Stored("DeviceType"));
 }

@@ -26,7 +26,7 @@ TEST_F(AdapterTest, EmptyOrRefusedNetworkListIsAllZero) {
 TEST_F(AdapterTest, MacFlagIsBit30OfRegister2F4) {
     for (auto [value, expected] : {std::pair{0x40000000u, 1}, std::pair{0xBFFFFFFFu, 0}}) {
         int flag = -1;
-        card->SetMacRegister(0x2F4, value);
+        card->WithCard([&](CardModel& m) { m.registers.SetMac(0x2F4, value); });
         EXPECT_EQ(adapter->GetMacFlag(flag), 1);
         EXPECT_EQ(flag, expected);
     }
@@ -34,7 +34,7 @@ TEST_F(AdapterTest, MacFlagIsBit30OfRegister2F4) {
 
 TEST_F(AdapterTest, EepromWord19) {
     WORD word = 0;
-    card->SetEepromWord(19, 0x1919);
+    card->WithCard([&](CardModel& m) { m.eeprom.Write(19, 0x1919); });
     EXPECT_EQ(adapter->GetEepromWord19(word), 1);
     EXPECT_EQ(word, 0x1919);
 }

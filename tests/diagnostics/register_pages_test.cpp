@@ -26,21 +26,23 @@ TEST_F(DiagnosticsTest, EngineeringTabsFollowAboutAndHaveTheAdapter) {
 
 TEST_F(DiagnosticsTest, BasebandReadAndSetUseTheLowBitsAndHexData) {
     Run(BBCR_TAB, [&] {
-        card->SetBasebandRegister(44, 0x5A);
+        card->WithCard([&](CardModel& m) { m.registers.SetBaseband(44, 0x5A); });
         Type(IDC_BB_INDEX, "300");
         Click(IDC_READ);
         EXPECT_EQ(Text(IDC_BB_DATA), "5a");
         const std::pair<const char*, BYTE> sets[] = {{"1ff", 0xFF}, {" 0x2A", 0x2A}, {"-1", 0xFF}};
         for (const auto& [data, written] : sets) {
-            card->SetBasebandRegister(44, 0);
+            card->WithCard([&](CardModel& m) { m.registers.SetBaseband(44, 0); });
             Type(IDC_BB_DATA, data);
             Click(IDC_SET);
-            EXPECT_EQ(card->BasebandRegister(44), written) << data;
+            EXPECT_EQ(card->WithCard([&](CardModel& m) { return m.registers.Baseband(44); }),
+                      written)
+                << data;
         }
-        card->SetBasebandRegister(44, 0x33);
+        card->WithCard([&](CardModel& m) { m.registers.SetBaseband(44, 0x33); });
         Type(IDC_BB_DATA, "zz");
         Click(IDC_SET);
-        EXPECT_EQ(card->BasebandRegister(44), 0x33);
+        EXPECT_EQ(card->WithCard([&](CardModel& m) { return m.registers.Baseband(44); }), 0x33);
         // Not an integer: the platform's message, and the read goes on with the previous index.
         Type(IDC_BB_INDEX, "4x");
         Click(IDC_READ);
@@ -52,7 +54,8 @@ TEST_F(DiagnosticsTest, BasebandReadAndSetUseTheLowBitsAndHexData) {
 
 TEST_F(DiagnosticsTest, BasebandDumpKeepsItsLineAndSurvivesAFailedOne) {
     Run(BBCR_TAB, [&] {
-        for (DWORD r = 0; r < 128; ++r) card->SetBasebandRegister(r, static_cast<BYTE>(r));
+        for (DWORD r = 0; r < 128; ++r)
+            card->WithCard([&](CardModel& m) { m.registers.SetBaseband(r, static_cast<BYTE>(r)); });
         Type(IDC_BB_INDEX, "9");
         Click(IDC_READ);
         Type(IDC_BB_INDEX, "12");  // not transferred: Read All puts 9 back
@@ -65,13 +68,13 @@ TEST_F(DiagnosticsTest, BasebandDumpKeepsItsLineAndSurvivesAFailedOne) {
         EXPECT_EQ(Text(IDC_BB_INDEX), "9");
 
         ASSERT_TRUE(ScrollEdit(*page, IDC_BB_OUTPUT, 5));
-        card->SetBasebandRegister(0, 0xEE);
+        card->WithCard([&](CardModel& m) { m.registers.SetBaseband(0, 0xEE); });
         Click(IDC_READ_ALL);
         EXPECT_EQ(Text(IDC_BB_OUTPUT).substr(6, 2), "EE");
         EXPECT_EQ(FindControl(*page, IDC_BB_OUTPUT)->Describe().firstVisibleLine, 5);
 
         FailAt(oids::kBasebandRegister, 50);
-        card->SetBasebandRegister(0, 0x11);
+        card->WithCard([&](CardModel& m) { m.registers.SetBaseband(0, 0x11); });
         Click(IDC_READ_ALL);
         EXPECT_EQ(Text(IDC_BB_OUTPUT).substr(6, 2), "EE");
         EXPECT_EQ(FindControl(*page, IDC_BB_OUTPUT)->Describe().firstVisibleLine, 5);
@@ -93,7 +96,7 @@ TEST_F(DiagnosticsTest, MacPageParsesItsAddressAndDumpsEightyLines) {
         Click(IDC_SET);
         Type(IDC_MCR_DATA, "12345678");
         Click(IDC_SET);
-        EXPECT_EQ(card->MacRegister(0x10), 0x12345678u);
+        EXPECT_EQ(card->WithCard([&](CardModel& m) { return m.registers.Mac(0x10); }), 0x12345678u);
         Click(IDC_READ_ALL);
         const std::string dump = Text(IDC_MCR_OUTPUT);
         EXPECT_EQ(dump.substr(0, 44), "0000: 01020304 00000000 00000000 00000000 \r\n");

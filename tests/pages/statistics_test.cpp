@@ -16,7 +16,7 @@ class StatisticsTest : public PagesTest {
         TrafficSpec traffic;
         traffic.txBytesPerSec = txBytes;
         traffic.rxBytesPerSec = rxBytes;
-        card->SetTraffic(traffic);
+        card->WithCard([&](CardModel& m) { m.SetTraffic(traffic, GetTickCount()); });
     }
 };
 
@@ -67,7 +67,9 @@ TEST_F(StatisticsTest, CountsFollowTheBaselineAcrossTabsResetAndACounterRestart)
         EXPECT_EQ(Text(IDC_RX_CRC_ERROR), "0");
         Wait(3000);
         EXPECT_EQ(Text(IDC_TX_SUCCESS), "30");
-        card->RestartCounters();  // the driver's counts fall below the baseline of 90
+        card->WithCard([](CardModel& m) {
+            m.RestartCounters(GetTickCount());
+        });  // the driver's counts fall below the baseline of 90
         Wait(3000);
         EXPECT_EQ(Text(IDC_TX_SUCCESS), "-60");
         EXPECT_EQ(Text(IDC_RX_SUCCESS), "-120");

@@ -51,7 +51,7 @@ TEST_F(LinkEventsTest, LinkDownDisconnectsAndWithdrawsTheAddressUpRestoresBoth) 
     StartOpen();
     EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
     ASSERT_EQ(Run({"link", "down"}), "");
-    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
     EXPECT_EQ(QueryWord(kScanState), 0u);
     EXPECT_EQ(Bssid(), kHarbor);  // still readable while disconnected
     EXPECT_EQ(Signal(), -100);
@@ -61,7 +61,7 @@ TEST_F(LinkEventsTest, LinkDownDisconnectsAndWithdrawsTheAddressUpRestoresBoth) 
 
     clock.Advance(7000);
     ASSERT_EQ(Run({"link", "up"}), "");
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
     EXPECT_EQ(Bssid(), kHarbor);
     EXPECT_EQ(Signal(), -54);  // the walk starts again from the network's level
     EXPECT_EQ(QueryWord(kLinkSpeed), 110000u);
@@ -81,7 +81,7 @@ TEST_P(LinkUpTest, JoinsTheConfiguredSsidOrIsRefused) {
     EXPECT_FALSE(Listed("KESTREL1"));
     EXPECT_EQ(Run({"link", "up"}), error);
     bool joined = *error == '\0';
-    EXPECT_EQ(QueryWord(kConnectStatus), joined ? 0u : 1u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), joined ? 0u : 1u);
     if (joined) {
         EXPECT_EQ(Bssid()[5], 0x02);
     }
@@ -108,7 +108,7 @@ TEST_F(LinkEventsTest, ScanStateWithAndWithoutBssid) {
     EXPECT_EQ(Bssid()[1], 0xAA);  // kept
     Run({"scan-state", "0x1"});
     EXPECT_EQ(QueryWord(kScanState), 1u);
-    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
     Run({"link", "up"});
     EXPECT_EQ(QueryWord(kScanState), 0u);
 }
@@ -146,11 +146,11 @@ TEST_F(LinkEventsTest, AJoinedNetworkBringsItsOwnWander) {
 
 TEST_F(LinkEventsTest, AddressFollowsEveryWayTheLinkGoes) {
     StartOpen();
-    ASSERT_EQ(SetWord(kRadio, 0).status, 0u);
-    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    ASSERT_EQ(SetWord(kRadioState, 0).status, 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
     EXPECT_FALSE(Listed("KESTREL1"));
-    SetWord(kRadio, 1);
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    SetWord(kRadioState, 1);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
     EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
     ASSERT_EQ(Set(kDisassociate, {}).status, 0u);
     EXPECT_FALSE(Listed("KESTREL1"));
@@ -184,14 +184,14 @@ TEST_F(LinkEventsTest, ScenarioLinkEventsHappenAtTheirWorldTime) {
         {"at": 9000, "link": "up"}, {"at": 9000, "signalDbm": -45}])");
     StartOpen(scenario);
     RunDueAfter(2999);
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
     RunDueAfter(1);
-    EXPECT_EQ(QueryWord(kConnectStatus), 1u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
     RunDueAfter(3000);
     EXPECT_EQ(QueryWord(kScanState), 8u);
     EXPECT_EQ(Bssid()[5], 0x09);
     RunDueAfter(3000);
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
     EXPECT_EQ(Signal(), -45);  // same tick, in the order listed
     EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
 }
@@ -210,7 +210,7 @@ TEST_P(SimCommandErrorTest, NamesTheProblemAndChangesNothing) {
     auto [args, expected] = GetParam();
     std::string error = Run(args);
     EXPECT_NE(error.find(expected), std::string::npos) << error;
-    EXPECT_EQ(QueryWord(kConnectStatus), 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
     EXPECT_EQ(Signal(), -54);
     EXPECT_EQ(QueryWord(kScanState), 0u);
     EXPECT_FALSE(Card().Removed());

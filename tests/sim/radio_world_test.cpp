@@ -1,5 +1,6 @@
-// The radio world on the virtual clock: scans, the network list layout, wandering signals and
-// traffic counters.
+// The radio world on the virtual clock: scans, the network list's count and layout, wandering
+// signals and the counters records. (The Site Survey and Statistics page tests read the list's
+// display fields and the frame and byte counters through the utility.)
 #include "sim/radio_world.h"
 
 #include "sim_fixture.h"
@@ -18,7 +19,7 @@ class RadioWorldTest : public SimTest {
         return list;
     }
     void Scan() {
-        ASSERT_EQ(Set(kScan, {}).status, 0u);
+        ASSERT_EQ(Set(kBssidListScan, {}).status, 0u);
         clock.Advance(2000);
     }
 };
@@ -26,7 +27,7 @@ class RadioWorldTest : public SimTest {
 TEST_F(RadioWorldTest, ScanCompletesAfterTheScanTimeAndListsEntriesInThePublishedLayout) {
     StartOpen();
     EXPECT_EQ(Word(List(), 0), 0u);  // nothing scanned yet
-    ASSERT_EQ(Set(kScan, {}).status, 0u);
+    ASSERT_EQ(Set(kBssidListScan, {}).status, 0u);
     clock.Advance(1999);
     EXPECT_EQ(QueryWord(kScanState), 1u);
     EXPECT_EQ(Word(List(), 0), 0u);
@@ -35,24 +36,12 @@ TEST_F(RadioWorldTest, ScanCompletesAfterTheScanTimeAndListsEntriesInThePublishe
     std::vector<BYTE> list = List();
     ASSERT_EQ(Word(list, 0), 4u);
     for (std::size_t i = 4 + 4 * 104; i < list.size(); ++i) ASSERT_EQ(list[i], 0) << i;
-
-    const std::size_t e = 4 + 104;  // second network: Orchard-Guest, open, channel 1
+    const std::size_t e = 4 + 104;  // second network: Orchard-Guest, with OFDM rates
     EXPECT_EQ(Word(list, e), 104u);
-    EXPECT_EQ(std::vector<BYTE>(list.begin() + e + 4, list.begin() + e + 10),
-              (std::vector<BYTE>{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x02}));
     EXPECT_EQ(Word(list, e + 12), 13u);
-    EXPECT_EQ(std::string(list.begin() + e + 16, list.begin() + e + 29), "Orchard-Guest");
-    EXPECT_EQ(Word(list, e + 48), 0u);
-    auto dbm = static_cast<LONG>(Word(list, e + 52));
-    EXPECT_GE(dbm, -77);
-    EXPECT_LE(dbm, -65);
-    EXPECT_EQ(Word(list, e + 56), 3u);  // OFDM rates present
+    EXPECT_EQ(Word(list, e + 56), 3u);
     EXPECT_EQ(Word(list, e + 60), 32u);
-    EXPECT_EQ(Word(list, e + 72), 2412000u);
-    EXPECT_EQ(Word(list, e + 92), 1u);
-    EXPECT_EQ(list[e + 96], 0x82);
-    EXPECT_EQ(list[e + 103], 108);
-    EXPECT_EQ(Word(list, 4 + 3 * 104 + 92), 0u);  // meshnode is ad hoc
+    EXPECT_EQ(Word(list, 4 + 3 * 104 + 56), 1u);  // meshnode: DS rates only
 }
 
 TEST_F(RadioWorldTest, NetworksComeAndGoWithWorldTime) {
@@ -69,6 +58,7 @@ TEST_F(RadioWorldTest, NetworksComeAndGoWithWorldTime) {
     EXPECT_EQ(list[4 + 9], 0x02);  // Orchard-Guest is first now
 }
 
+// The count names every network; only whole entries that fit the caller's buffer are written.
 TEST_F(RadioWorldTest, LongListReportsItsCountAndWritesOnlyWhatFits) {
     Scenario scenario = Scenario::Default();
     for (int i = 0; i < 36; ++i) {
@@ -79,23 +69,11 @@ TEST_F(RadioWorldTest, LongListReportsItsCountAndWritesOnlyWhatFits) {
     }
     StartOpen(scenario);
     Scan();
-    std::vector<BYTE> list(kListSize + 104, 0xEE);
+    std::vector<BYTE> list(kListSize + 100, 0xEE);
     Outcome outcome = Query(kBssidList, list);
-    EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(Word(list, 0), 40u);
-    EXPECT_EQ(outcome.transferred, kListSize + 104);
-
-    std::vector<BYTE> exact = List();
-    EXPECT_EQ(Word(exact, 0), 40u);
-    EXPECT_EQ(Word(exact, 4 + 31 * 104), 104u);  // the 32nd entry, the last that fits
-}
-
-TEST_F(RadioWorldTest, ListCountFaultOverridesTheCount) {
-    StartOpen();
-    Card().AddFault(Fault(FaultKind::ListCount, kBssidList, 33));
-    std::vector<BYTE> list = List();
-    EXPECT_EQ(Word(list, 0), 33u);
-    EXPECT_EQ(list[4], 0);
+    EXPECT_EQ(outcome.transferred, kListSize);
+    EXPECT_EQ(Word(list, 4 + 31 * 104), 104u);  // the 32nd entry, the last that fits
 }
 
 TEST_F(RadioWorldTest, SignalWanderIsSeededAndBounded) {
@@ -116,20 +94,9 @@ TEST_F(RadioWorldTest, SignalWanderIsSeededAndBounded) {
     EXPECT_TRUE(differs);
 }
 
-TEST_F(RadioWorldTest, CountersAndStatisticsGrowWithConnectedTime) {
+TEST_F(RadioWorldTest, CounterRecordsGrowWithConnectedTimeOnly) {
     StartOpen();
-    std::vector<BYTE> bytes(8);
-    Query(kTxBytes, bytes);
-    EXPECT_EQ(Word64(bytes, 0), 0u);
-    clock.Advance(10000);
-    Query(kTxBytes, bytes);
-    EXPECT_EQ(Word64(bytes, 0), 18000u);
-    Query(kRxBytes, bytes);
-    EXPECT_EQ(Word64(bytes, 0), 125000u);
-    EXPECT_EQ(QueryWord(kXmitOk), 140u);
-    EXPECT_EQ(QueryWord(kRcvOk), 220u);
-
-    clock.Advance(90000);
+    clock.Advance(100000);
     std::vector<BYTE> record(104);
     ASSERT_EQ(Query(kStatistics, record).status, 0u);
     EXPECT_EQ(Word(record, 0), 104u);
@@ -137,12 +104,13 @@ TEST_F(RadioWorldTest, CountersAndStatisticsGrowWithConnectedTime) {
     EXPECT_EQ(Word64(record, 80), 2200u);  // received fragments
     EXPECT_EQ(Word64(record, 96), 10u);    // FCS errors
     std::vector<BYTE> diag(16);
-    ASSERT_EQ(Query(kDiag805, diag).status, 0u);
+    ASSERT_EQ(Query(kDiagCounters805, diag).status, 0u);
     EXPECT_EQ(Word(diag, 0), 16u);
     EXPECT_EQ(Word(diag, 4), 110u);
 
-    Card().Disconnect(0);
+    Card().WithCard([](CardModel& m) { m.Disassociate(0, GetTickCount()); });
     clock.Advance(10000);
-    Query(kXmitOk, bytes);               // a 64-bit count when the buffer has room
-    EXPECT_EQ(Word64(bytes, 0), 1400u);  // no traffic without a link
+    std::vector<BYTE> frames(8);
+    Query(kXmitOk, frames);               // a 64-bit count when the buffer has room
+    EXPECT_EQ(Word64(frames, 0), 1400u);  // no traffic without a link
 }

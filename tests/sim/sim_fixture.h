@@ -27,27 +27,11 @@
 #include "sim/sim_protocol_driver.h"
 #include "support/test_world.h"
 
-// The OIDs the tests use: the simulator's names, and the short names the tests grew up with.
 using namespace oids;
 using ndis::kInvalidData;
-inline constexpr DWORD kMaxTotalSize = kMaximumTotalSize;
-inline constexpr DWORD kConnectStatus = kMediaConnectStatus;
-inline constexpr DWORD kVendorVersion = kVendorDriverVersion;
-inline constexpr DWORD kInfrastructure = kInfrastructureMode;
-inline constexpr DWORD kScan = kBssidListScan;
-inline constexpr DWORD kTxBytes = kTxByteCount;
-inline constexpr DWORD kRxBytes = kRxByteCount;
-inline constexpr DWORD kRadio = kRadioState;
-inline constexpr DWORD kBaseband = kBasebandRegister;
-inline constexpr DWORD kDiag805 = kDiagCounters805;
 
 inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) { return GetLe32(b, at); }
 inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) { return GetLe(b, at, 8); }
-inline std::vector<BYTE> Bytes32(DWORD value) {
-    std::vector<BYTE> bytes(4);
-    PutLe32(bytes, 0, value);
-    return bytes;
-}
 // An SSID record: length word, then up to 32 bytes.
 inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
     std::vector<BYTE> record(36);
@@ -78,7 +62,7 @@ class SimTest : public ::testing::Test {
     static constexpr const char16_t* kAdapter = u"KESTREL1";
 
     void SetUp() override {
-        ResetWorld();
+        ResetTestWorld();
         SetPlatformClock(&clock);
     }
 
@@ -86,11 +70,9 @@ class SimTest : public ::testing::Test {
         if (adapter != INVALID_ADAPTER_HANDLE) CloseAdapterHandle(adapter);
         for (HANDLE device : devices) CloseHandle(device);
         host.reset();
-        ResetWorld();
+        ResetTestWorld();
         SetPlatformClock(nullptr);
     }
-
-    static void ResetWorld() { ResetTestWorld(); }
 
     // The default scenario with a wired adapter "NE20001" after the card.
     static Scenario WithWiredAdapter() {
@@ -187,7 +169,7 @@ class SimTest : public ::testing::Test {
         EXPECT_EQ(outcome.status, 0u) << std::hex << oid;
         return Word(buffer, 0);
     }
-    Outcome SetWord(DWORD oid, DWORD value) { return Set(oid, Bytes32(value)); }
+    Outcome SetWord(DWORD oid, DWORD value) { return Set(oid, Le32Bytes(value)); }
 
     VirtualClock clock{100000};
     std::unique_ptr<SimHost> host;

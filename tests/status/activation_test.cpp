@@ -12,7 +12,7 @@ TEST_F(StatusTest, AnotherTabStopsEveryRefreshAndComingBackRestartsThemWithTheir
             EXPECT_FALSE(TimerRuns(id)) << id;
         }
         card->ClearRequests();
-        card->SetSignal(-40);
+        card->WithCard([&](CardModel& m) { m.SetSignal(-40, GetTickCount()); });
         At(30000);
         EXPECT_EQ(Queries(OID_GEN_MEDIA_CONNECT_STATUS), 0);
         EXPECT_EQ(Queries(OID_PRIV_SCAN_STATE), 0);

@@ -13,7 +13,7 @@ class SignalTest : public StatusTest, public ::testing::WithParamInterface<Signa
 TEST_P(SignalTest, SignalMeterShowsOneLessThanTheStrength) {
     const SignalCase& c = GetParam();
     Run([&] {
-        card->SetSignal(c.dbm);
+        card->WithCard([&](CardModel& m) { m.SetSignal(c.dbm, GetTickCount()); });
         At(5000);
         EXPECT_EQ(MeterPosition(IDC_SIGNAL_METER), c.signal);
         EXPECT_EQ(MeterPosition(IDC_QUALITY_METER), c.quality);
@@ -44,12 +44,12 @@ TEST_F(StatusTest, DroppedLinkShowsDisconnectedOnceThenThePollTexts) {
         EXPECT_EQ(Text(IDC_STATUS), "Disconnected.");
         EXPECT_EQ(Text(IDC_TX_RATE), "");
         EXPECT_EQ(Text(IDC_SSID), "home");  // the driver's own SSID again
-        card->SetScanState(1);
+        card->WithCard([&](CardModel& m) { m.SetScanState(1); });
         At(15000);  // the link refresh leaves the poll's line alone
         EXPECT_EQ(Text(IDC_STATUS), "Disconnected.");
         At(16000);
         EXPECT_EQ(Text(IDC_STATUS), "Disconnected. Scanning...");
-        card->SetScanState(8);
+        card->WithCard([&](CardModel& m) { m.SetScanState(8); });
         At(19000);
         EXPECT_EQ(Text(IDC_STATUS), std::string("Disconnected. BSSID: ") + HOME_BSSID);
     });
@@ -66,19 +66,19 @@ TEST_F(StatusTest, ScanStateEightReadsTheBssidOnceUntilAnotherStateComes) {
         At(poll);
         EXPECT_EQ(Text(IDC_STATUS), home);
         EXPECT_EQ(Queries(OID_PRIV_BSSID), 1);
-        LinkSpec moved = card->Link();
+        LinkSpec moved = card->WithCard([](CardModel& m) { return m.Link(); });
         moved.bssid = OFFICE_AP;
-        card->SetLink(moved);
+        card->WithCard([&](CardModel& m) { m.SetLink(moved, GetTickCount()); });
         for (DWORD code : {8u, 6u, 7u, 8u}) {
-            card->SetScanState(code);
+            card->WithCard([&](CardModel& m) { m.SetScanState(code); });
             At(poll += 3000);
             EXPECT_EQ(Text(IDC_STATUS), home) << code;
         }
         EXPECT_EQ(Queries(OID_PRIV_BSSID), 1);
-        card->SetScanState(0);
+        card->WithCard([&](CardModel& m) { m.SetScanState(0); });
         At(poll += 3000);
         EXPECT_EQ(Text(IDC_STATUS), "Disconnected.");
-        card->SetScanState(8);
+        card->WithCard([&](CardModel& m) { m.SetScanState(8); });
         At(poll += 3000);
         EXPECT_EQ(Text(IDC_STATUS), std::string("Disconnected. BSSID: ") + OFFICE_BSSID);
         EXPECT_EQ(Queries(OID_PRIV_BSSID), 2);
@@ -106,11 +106,11 @@ INSTANTIATE_TEST_SUITE_P(Codes, QuietScanStateTest, ::testing::Values(6u, 7u));
 TEST_F(StatusTest, ReconnectionStopsThePoll) {
     Run([this] {
         At(5000);
-        LinkSpec link = card->Link();
+        LinkSpec link = card->WithCard([](CardModel& m) { return m.Link(); });
         DropLink(1);
         At(10000);
         ASSERT_TRUE(TimerRuns(CConfig::POLL_TIMER));
-        card->SetLink(link);
+        card->WithCard([&](CardModel& m) { m.SetLink(link, GetTickCount()); });
         At(15000);
         EXPECT_EQ(Text(IDC_STATUS), std::string("Connected: ") + HOME_BSSID);
         EXPECT_EQ(Text(IDC_TX_RATE), "11 Mbps");

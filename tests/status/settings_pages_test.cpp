@@ -88,9 +88,11 @@ TEST_F(SettingsPagesTest, RadioSwitchActsAtOnceAndTheListsAtTheNextDriverLoad) {
         EXPECT_EQ(storedAtRequest, (std::vector<std::optional<std::string>>{"0", "0"}));
         EXPECT_EQ(std::tuple(Stored("RadioOn"), Stored("PowerMode"), Stored("Channel")),
                   std::tuple("1", "2", "6"));
-        EXPECT_EQ(card->Settings().powerMode, 0u);
+        EXPECT_EQ(card->WithCard([](CardModel& m) { return m.settings; }).powerMode, 0u);
     });
-    Run([this] { EXPECT_EQ(card->Settings().powerMode, 1u); });  // fast saving: driver value 1
+    Run([this] {
+        EXPECT_EQ(card->WithCard([](CardModel& m) { return m.settings; }).powerMode, 1u);
+    });  // fast saving: driver value 1
 }
 
 TEST_F(SettingsPagesTest, AboutPageDriverVersion) {

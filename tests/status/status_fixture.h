@@ -83,7 +83,9 @@ class StatusTest : public AppWorld {
         RegistryStore::Instance().SetString("Comm\\KESTREL1\\Parms", name, value);
     }
     // The link goes, the card reporting `scanState`.
-    void DropLink(DWORD scanState = 0) { card->Disconnect(scanState); }
+    void DropLink(DWORD scanState = 0) {
+        card->WithCard([&](CardModel& m) { m.Disassociate(scanState, GetTickCount()); });
+    }
 
     // The IP helper's list: adapter name and address.
     std::vector<std::pair<std::string, std::string>> addresses;
