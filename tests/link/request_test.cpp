@@ -158,12 +158,14 @@ TEST_F(RequestTest, PendingRequestIsWaitedFor) {
     EXPECT_NE(value, 0u);
 }
 
-// Payloads of sets are the adapter tests' part; a set without data goes with a null buffer.
+// Payloads of sets are the adapter tests' part; a set without data goes with a null buffer, and
+// the card's refusal of a read-only OID comes back as its status.
 TEST_F(RequestTest, SetWithoutDataHasLengthZero) {
     AdapterChannel channel(kAdapter);
     Card().ClearRequests();
     DWORD status = 7;
-    channel.SetOid(kOid, nullptr, 0, &status);
+    EXPECT_EQ(channel.SetOid(kOid, nullptr, 0, &status), 1);
+    EXPECT_EQ(status, NDIS_STATUS_NOT_SUPPORTED);
     ASSERT_EQ(Card().Requests().size(), 1u);
     EXPECT_EQ(Card().Requests()[0].type, 1u);
     EXPECT_EQ(Card().Requests()[0].length, 0u);
