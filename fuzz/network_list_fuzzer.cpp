@@ -10,8 +10,8 @@
 #include "adapter/oid_adapter.h"
 #include "fake_link.h"
 #include "fuzz_input.h"
+#include "rad4/oids.h"
 #include "sim/scan_list_writer.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

@@ -5,41 +5,7 @@
 #include <cstring>
 
 #include "nl80211/ndis_records.h"
-
-namespace oid {
-constexpr DWORD kLinkSpeed = 0x00010107;
-constexpr DWORD kMaximumTotalSize = 0x00010111;
-constexpr DWORD kMediaConnectStatus = 0x00010114;
-constexpr DWORD kVendorDriverVersion = 0x00010116;
-constexpr DWORD kXmitOk = 0x00020101;
-constexpr DWORD kRcvOk = 0x00020102;
-constexpr DWORD kXmitError = 0x00020103;
-constexpr DWORD kRcvError = 0x00020104;
-constexpr DWORD kCurrentAddress = 0x01010102;
-constexpr DWORD kNetworkTypeInUse = 0x0D010204;
-constexpr DWORD kStatusWord = 0xFFA0C000;
-constexpr DWORD kBssid = 0xFFA0C001;
-constexpr DWORD kSsid = 0xFFA0C002;
-constexpr DWORD kRssi = 0xFFA0C006;
-constexpr DWORD kInfrastructureMode = 0xFFA0C008;
-constexpr DWORD kSupportedRates = 0xFFA0C00E;
-constexpr DWORD kDesiredRates = 0xFFA0C00F;
-constexpr DWORD kConfiguration = 0xFFA0C010;
-constexpr DWORD kStatistics = 0xFFA0C011;
-constexpr DWORD kDisassociate = 0xFFA0C014;
-constexpr DWORD kPowerMode = 0xFFA0C015;
-constexpr DWORD kBssidList = 0xFFA0C016;
-constexpr DWORD kAuthType = 0xFFA0C017;
-constexpr DWORD kBssidListScan = 0xFFA0C019;
-constexpr DWORD kWepStatus = 0xFFA0C01A;
-constexpr DWORD kWepDisable = 0xFFA0C01C;
-constexpr DWORD kLinkQuality = 0xFFA0C503;
-constexpr DWORD kTxByteCount = 0xFFA0C508;
-constexpr DWORD kRxByteCount = 0xFFA0C509;
-constexpr DWORD kScanState = 0xFFA0C50A;
-constexpr DWORD kApMode = 0xFFA0C511;
-constexpr DWORD kRadioState = 0xFFA0C516;
-}  // namespace oid
+#include "rad4/oids.h"
 
 namespace {
 
@@ -76,7 +42,7 @@ OidAnswer Status(DWORD status) {
 }
 
 OidAnswer TooShort(DWORD needed) {
-    OidAnswer answer = Status(ndis_status::kBufferTooShort);
+    OidAnswer answer = Status(ndis::kBufferTooShort);
     answer.bytesNeeded = needed;
     return answer;
 }
@@ -95,19 +61,19 @@ DWORD SetWord(const OidExchange& call) {
 // The smallest buffer each answered query needs.
 DWORD QueryLength(DWORD id) {
     switch (id) {
-        case oid::kCurrentAddress:
-        case oid::kBssid:
+        case oids::kCurrentAddress:
+        case oids::kBssid:
             return 6;
-        case oid::kSsid:
+        case oids::kSsid:
             return ndis_records::kSsidSize;
-        case oid::kSupportedRates:
-        case oid::kDesiredRates:
-        case oid::kTxByteCount:
-        case oid::kRxByteCount:
+        case oids::kSupportedRates:
+        case oids::kDesiredRates:
+        case oids::kTxByteCount:
+        case oids::kRxByteCount:
             return 8;
-        case oid::kConfiguration:
+        case oids::kConfiguration:
             return ndis_records::kConfigurationSize;
-        case oid::kStatistics:
+        case oids::kStatistics:
             return ndis_records::kStatisticsSize;
         default:
             return 4;
@@ -123,7 +89,7 @@ OidAnswer LinuxCard::Handle(const OidExchange& call) {
     if (call.type != kQuery) return Set(call);
     DWORD needed = QueryLength(call.oid);
     OidAnswer answer = Query(call);
-    if (answer.status == ndis_status::kNotSupported) return answer;
+    if (answer.status == ndis::kNotSupported) return answer;
     if (call.length < needed) return TooShort(needed);
     if (answer.data.size() > call.length) answer.data.resize(call.length);
     return answer;
@@ -158,30 +124,30 @@ DWORD LinuxCard::LinkQuality() {
 
 OidAnswer LinuxCard::Query(const OidExchange& call) {
     switch (call.oid) {
-        case oid::kCurrentAddress:
+        case oids::kCurrentAddress:
             return Reply({wifi_.mac.begin(), wifi_.mac.end()});
-        case oid::kVendorDriverVersion:
+        case oids::kVendorDriverVersion:
             return Word(kDriverVersion);
-        case oid::kMaximumTotalSize:
+        case oids::kMaximumTotalSize:
             return Word(kMaximumFrame);
-        case oid::kStatusWord:
+        case oids::kStatusWord:
             return Word(0);
-        case oid::kXmitOk:
-        case oid::kRcvOk:
-        case oid::kXmitError:
-        case oid::kRcvError:
-        case oid::kTxByteCount:
-        case oid::kRxByteCount:
-        case oid::kStatistics:
+        case oids::kXmitOk:
+        case oids::kRcvOk:
+        case oids::kXmitError:
+        case oids::kRcvError:
+        case oids::kTxByteCount:
+        case oids::kRxByteCount:
+        case oids::kStatistics:
             return QueryCounters(call);
-        case oid::kPowerMode:
-        case oid::kRadioState:
-        case oid::kInfrastructureMode:
-        case oid::kAuthType:
-        case oid::kWepStatus:
-        case oid::kWepDisable:
-        case oid::kApMode:
-        case oid::kScanState:
+        case oids::kPowerMode:
+        case oids::kRadioState:
+        case oids::kInfrastructureMode:
+        case oids::kAuthType:
+        case oids::kWepStatus:
+        case oids::kWepDisable:
+        case oids::kApMode:
+        case oids::kScanState:
             return QuerySettings(call);
     }
     return QueryLink(call);
@@ -189,50 +155,50 @@ OidAnswer LinuxCard::Query(const OidExchange& call) {
 
 OidAnswer LinuxCard::QueryLink(const OidExchange& call) {
     switch (call.oid) {
-        case oid::kMediaConnectStatus:
+        case oids::kMediaConnectStatus:
             return Word(Connected() ? kMediaConnected : kMediaDisconnected);
-        case oid::kLinkSpeed:
+        case oids::kLinkSpeed:
             return Word(std::uint64_t{source_.Station(wifi_).txBitrate100k} * kUnitsPer100Kbit);
-        case oid::kRssi:
+        case oids::kRssi:
             return Word(static_cast<DWORD>(source_.Station(wifi_).signalDbm));
-        case oid::kLinkQuality:
+        case oids::kLinkQuality:
             return Word(LinkQuality());
-        case oid::kNetworkTypeInUse:
+        case oids::kNetworkTypeInUse:
             return Word(Connected() ? ndis_records::NetworkType(CurrentBss()) : kNetworkTypeOfdm24);
-        case oid::kSsid:
+        case oids::kSsid:
             return Reply(ndis_records::Ssid(Current().ssid));
-        case oid::kBssid: {
+        case oids::kBssid: {
             WifiMac peer = Connected() ? source_.Station(wifi_).peer : WifiMac{};
             return Reply({peer.begin(), peer.end()});
         }
-        case oid::kConfiguration: {
+        case oids::kConfiguration: {
             BssInfo bss = CurrentBss();
             return Reply(ndis_records::Configuration(bss.frequencyMhz, bss.beaconInterval));
         }
-        case oid::kSupportedRates:
-        case oid::kDesiredRates:
+        case oids::kSupportedRates:
+        case oids::kDesiredRates:
             return Reply(ndis_records::RateList(Connected() ? CurrentBss().rates
                                                             : std::vector<std::uint8_t>{}));
-        case oid::kBssidList:
+        case oids::kBssidList:
             return Reply(ndis_records::NetworkList(source_.ScanResults(wifi_), call.length));
     }
-    return Status(ndis_status::kNotSupported);
+    return Status(ndis::kNotSupported);
 }
 
 OidAnswer LinuxCard::QueryCounters(const OidExchange& call) {
     StationFigures s = source_.Station(wifi_);
     switch (call.oid) {
-        case oid::kXmitOk:
+        case oids::kXmitOk:
             return Counter(call, s.txPackets);
-        case oid::kRcvOk:
+        case oids::kRcvOk:
             return Counter(call, s.rxPackets);
-        case oid::kXmitError:
+        case oids::kXmitError:
             return Counter(call, s.txFailed);
-        case oid::kRcvError:
+        case oids::kRcvError:
             return Counter(call, s.rxDropped);
-        case oid::kTxByteCount:
+        case oids::kTxByteCount:
             return Reply(ndis_records::Le(s.txBytes, 8));
-        case oid::kRxByteCount:
+        case oids::kRxByteCount:
             return Reply(ndis_records::Le(s.rxBytes, 8));
     }
     return Reply(ndis_records::Statistics(s));
@@ -240,23 +206,23 @@ OidAnswer LinuxCard::QueryCounters(const OidExchange& call) {
 
 OidAnswer LinuxCard::QuerySettings(const OidExchange& call) {
     switch (call.oid) {
-        case oid::kPowerMode: {
+        case oids::kPowerMode: {
             auto on = source_.PowerSave(wifi_);
-            if (!on) return Status(ndis_status::kNotSupported);
+            if (!on) return Status(ndis::kNotSupported);
             return Word(*on ? kPowerMaximum : kPowerOff);
         }
-        case oid::kRadioState: {
+        case oids::kRadioState: {
             auto on = source_.RadioOn(wifi_);
-            if (!on) return Status(ndis_status::kNotSupported);
+            if (!on) return Status(ndis::kNotSupported);
             return Word(*on ? 1 : 0);
         }
-        case oid::kInfrastructureMode:
+        case oids::kInfrastructureMode:
             return Word(Current().type == kIbssType ? kAdHoc : kInfrastructure);
-        case oid::kScanState:
+        case oids::kScanState:
             return Word(source_.Scanning(wifi_) ? 1 : 0);
-        case oid::kApMode:
+        case oids::kApMode:
             return Word(kStationMode);
-        case oid::kAuthType:
+        case oids::kAuthType:
             return Word(kAuthOpen);
     }
     // Open networks only: encryption is off.
@@ -264,13 +230,13 @@ OidAnswer LinuxCard::QuerySettings(const OidExchange& call) {
 }
 
 DWORD LinuxCard::Outcome(int error, const char* what) {
-    if (error == 0) return ndis_status::kSuccess;
+    if (error == 0) return ndis::kSuccess;
     if (notice_) {
         std::string line = wifi_.name + ": " + what + " refused: " + std::strerror(error);
         if (error == EPERM || error == EACCES) line += " (needs root or CAP_NET_ADMIN)";
         notice_(line);
     }
-    return ndis_status::kFailure;
+    return ndis::kFailure;
 }
 
 int LinuxCard::Join(const std::string& ssid) {
@@ -284,16 +250,16 @@ int LinuxCard::Join(const std::string& ssid) {
 OidAnswer LinuxCard::SetSsid(const OidExchange& call) {
     if (call.length < ndis_records::kSsidSize) return TooShort(ndis_records::kSsidSize);
     DWORD length = SetWord(call);
-    if (length > kMaxSsid) return Status(ndis_status::kInvalidData);
+    if (length > kMaxSsid) return Status(ndis::kInvalidData);
     std::string ssid(call.input.begin() + 4, call.input.begin() + 4 + length);
     return Status(Outcome(Join(ssid), "join"));
 }
 
 OidAnswer LinuxCard::SetRadio(DWORD on) {
-    if (on > 1) return Status(ndis_status::kInvalidData);
+    if (on > 1) return Status(ndis::kInvalidData);
     std::string network = on == 1 ? rejoin_ : Current().ssid;
     DWORD status = Outcome(source_.SetRadio(wifi_, on == 1), "radio switch");
-    if (status != ndis_status::kSuccess) return Status(status);
+    if (status != ndis::kSuccess) return Status(status);
     if (on == 0) {
         rejoin_ = network;
     } else if (!network.empty()) {
@@ -304,34 +270,32 @@ OidAnswer LinuxCard::SetRadio(DWORD on) {
 }
 
 OidAnswer LinuxCard::Set(const OidExchange& call) {
-    if (call.oid == oid::kSsid) return SetSsid(call);
-    if (call.oid == oid::kDisassociate) return Status(Outcome(source_.Disconnect(wifi_), "leave"));
-    if (call.oid == oid::kBssidListScan) return Status(Outcome(source_.TriggerScan(wifi_), "scan"));
+    if (call.oid == oids::kSsid) return SetSsid(call);
+    if (call.oid == oids::kDisassociate) return Status(Outcome(source_.Disconnect(wifi_), "leave"));
+    if (call.oid == oids::kBssidListScan)
+        return Status(Outcome(source_.TriggerScan(wifi_), "scan"));
     if (call.length < 4 || call.input.size() < 4) {
-        OidAnswer answer = Status(ndis_status::kInvalidLength);
+        OidAnswer answer = Status(ndis::kInvalidLength);
         answer.bytesNeeded = 4;
         return answer;
     }
     DWORD value = SetWord(call);
     switch (call.oid) {
-        case oid::kPowerMode:
-            if (value > kPowerMaximum) return Status(ndis_status::kInvalidData);
+        case oids::kPowerMode:
+            if (value > kPowerMaximum) return Status(ndis::kInvalidData);
             return Status(Outcome(source_.SetPowerSave(wifi_, value != kPowerOff), "power saving"));
-        case oid::kRadioState:
+        case oids::kRadioState:
             return SetRadio(value);
         // What a Linux station already is: accepted as it stands, anything else unsupported.
-        case oid::kInfrastructureMode:
-            return Status(value == kInfrastructure ? ndis_status::kSuccess
-                                                   : ndis_status::kNotSupported);
-        case oid::kApMode:
-            return Status(value == kStationMode ? ndis_status::kSuccess
-                                                : ndis_status::kNotSupported);
-        case oid::kAuthType:
-            return Status(value == kAuthOpen || value == kAuthAutomatic
-                              ? ndis_status::kSuccess
-                              : ndis_status::kNotSupported);
-        case oid::kWepDisable:
-            return Status(value == kWepOff ? ndis_status::kSuccess : ndis_status::kNotSupported);
+        case oids::kInfrastructureMode:
+            return Status(value == kInfrastructure ? ndis::kSuccess : ndis::kNotSupported);
+        case oids::kApMode:
+            return Status(value == kStationMode ? ndis::kSuccess : ndis::kNotSupported);
+        case oids::kAuthType:
+            return Status(value == kAuthOpen || value == kAuthAutomatic ? ndis::kSuccess
+                                                                        : ndis::kNotSupported);
+        case oids::kWepDisable:
+            return Status(value == kWepOff ? ndis::kSuccess : ndis::kNotSupported);
     }
-    return Status(ndis_status::kNotSupported);
+    return Status(ndis::kNotSupported);
 }

@@ -6,25 +6,13 @@
 #include "nl80211/request_block.h"
 #include "platform/core/last_error.h"
 #include "platform/core/text.h"
+#include "rad4/oids.h"
+#include "rad4/rad4_protocol.h"
 
 namespace {
 
-constexpr DWORD kGetApiVersion = 0x80002000;
-constexpr DWORD kAttach = 0x80002008;
-constexpr DWORD kDetach = 0x8000200C;
-constexpr DWORD kEnumBindings = 0x80002010;
-constexpr DWORD kOpenAdapter = 0x80002014;
-constexpr DWORD kCloseAdapter = 0x8000201C;
-constexpr DWORD kSubmitRequest = 0x80002040;
-constexpr DWORD kSetRegistration = 0x80002044;
-constexpr DWORD kGetRegistration = 0x80002048;
-constexpr DWORD kQueryUnload = 0x8000204C;
 constexpr DWORD kApiVersion = 0x0400040E;
 constexpr DWORD kDeviceContext = 1;
-constexpr DWORD kDeclaredSize = 116;
-constexpr DWORD kSubmitStatusOffset = 84;
-constexpr DWORD kSubmitCompleted = 0;
-constexpr DWORD kMediaConnectStatus = 0x00010114;
 
 BOOL Fail(DWORD error) {
     SetLastError(error);
@@ -68,26 +56,26 @@ BOOL LinuxProtocolDriver::IOControl(DWORD openContext, DWORD code, const BYTE* i
         if (opens_.count(openContext) == 0) return Fail(ERROR_INVALID_HANDLE);
     }
     switch (code) {
-        case kGetApiVersion:
+        case rad4::kGetApiVersion:
             return Word(kApiVersion, out, outSize, bytesReturned);
-        case kAttach:
-        case kDetach:
-            return Attach(code == kAttach, out, outSize, bytesReturned);
-        case kEnumBindings:
+        case rad4::kAttach:
+        case rad4::kDetach:
+            return Attach(code == rad4::kAttach, out, outSize, bytesReturned);
+        case rad4::kEnumBindings:
             return EnumBindings(out, outSize, bytesReturned);
-        case kOpenAdapter:
+        case rad4::kOpenAdapter:
             return OpenAdapter(openContext, in, inSize);
-        case kCloseAdapter:
+        case rad4::kCloseAdapter:
             return CloseAdapter(openContext);
-        case kSubmitRequest:
+        case rad4::kSubmitRequest:
             return SubmitRequest(openContext, in, inSize, out, outSize, bytesReturned);
-        case kSetRegistration:
+        case rad4::kSetRegistration:
             return SetRegistration(in, inSize);
-        case kGetRegistration: {
+        case rad4::kGetRegistration: {
             std::lock_guard lock(mutex_);
             return Word(registration_, out, outSize, bytesReturned);
         }
-        case kQueryUnload: {
+        case rad4::kQueryUnload: {
             std::lock_guard lock(mutex_);
             // Unload when no client but the asking one is attached.
             return Word(attached_ <= 1 ? 1 : 0, out, outSize, bytesReturned);
@@ -167,12 +155,13 @@ BOOL LinuxProtocolDriver::SubmitRequest(DWORD openContext, const BYTE* in, DWORD
         card = opens_[openContext];
     }
     if (!card) return Fail(ERROR_INVALID_HANDLE);
-    if (outSize < kSubmitStatusOffset + sizeof(DWORD)) return Fail(ERROR_INSUFFICIENT_BUFFER);
+    if (outSize < rad4::kSubmitStatusOffset + sizeof(DWORD)) return Fail(ERROR_INSUFFICIENT_BUFFER);
     auto request = RequestBlock::Find(in, inSize);
     if (!request) return Fail(ERROR_INVALID_PARAMETER);
     if (!request->Answer(card->Handle(request->Exchange()))) return Fail(ERROR_INVALID_PARAMETER);
-    if (request->Exchange().oid == kMediaConnectStatus && onLinkQuery_) onLinkQuery_();
-    std::memcpy(out + kSubmitStatusOffset, &kSubmitCompleted, sizeof kSubmitCompleted);
-    *bytesReturned = std::min(outSize, kDeclaredSize);
+    if (request->Exchange().oid == oids::kMediaConnectStatus && onLinkQuery_) onLinkQuery_();
+    std::memcpy(out + rad4::kSubmitStatusOffset, &rad4::kSubmitCompleted,
+                sizeof rad4::kSubmitCompleted);
+    *bytesReturned = std::min(outSize, rad4::kDeclaredSize);
     return TRUE;
 }

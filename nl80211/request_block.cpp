@@ -5,16 +5,10 @@
 #include <string>
 
 #include "platform/core/caller_pointer.h"
+#include "rad4/rad4_protocol.h"
 
 namespace {
 
-constexpr DWORD kBlockSize = 152;
-constexpr DWORD kDeclaredSize = 116;
-constexpr DWORD kEventNameOffset = 12;
-constexpr DWORD kEventNameUnits = 32;
-constexpr DWORD kRecordOffset = 124;
-constexpr DWORD kStatus = 0, kType = 4, kOid = 8, kLength = 12, kBuffer = 16, kTransferred = 20,
-                kNeeded = 24;
 constexpr std::u16string_view kPrefix = u"RIZOZID4Evt-";
 constexpr std::size_t kTokenDigits = 8;
 
@@ -52,24 +46,24 @@ std::optional<DWORD> BlockToken(std::u16string_view name) {
 }  // namespace
 
 std::optional<RequestBlock> RequestBlock::Find(const BYTE* in, DWORD inSize) {
-    if (in == nullptr || inSize < kDeclaredSize) return std::nullopt;
-    char16_t units[kEventNameUnits] = {};
-    std::memcpy(units, in + kEventNameOffset, sizeof units);
-    std::u16string_view all(units, kEventNameUnits);
+    if (in == nullptr || inSize < rad4::kDeclaredSize) return std::nullopt;
+    char16_t units[rad4::kEventNameUnits] = {};
+    std::memcpy(units, in + rad4::kEventNameOffset, sizeof units);
+    std::u16string_view all(units, rad4::kEventNameUnits);
     auto end = all.find(u'\0');
     if (end == std::u16string_view::npos) return std::nullopt;
     auto token = BlockToken(all.substr(0, end));
     const auto* block =
-        token ? static_cast<const BYTE*>(MapCallerPtr(*token, kBlockSize)) : nullptr;
+        token ? static_cast<const BYTE*>(MapCallerPtr(*token, rad4::kBlockSize)) : nullptr;
     if (block == nullptr) return std::nullopt;
     RequestBlock request;
     request.block_ = *token;
-    const BYTE* record = block + kRecordOffset;
+    const BYTE* record = block + rad4::kRecordOffset;
     OidExchange& call = request.exchange_;
-    call.type = Field(record, kType);
-    call.oid = Field(record, kOid);
-    call.length = Field(record, kLength);
-    request.buffer_ = Field(record, kBuffer);
+    call.type = Field(record, rad4::kTypeField);
+    call.oid = Field(record, rad4::kOidField);
+    call.length = Field(record, rad4::kLengthField);
+    request.buffer_ = Field(record, rad4::kBufferField);
     if (call.length > 0) {
         const auto* buffer = static_cast<const BYTE*>(MapCallerPtr(request.buffer_, call.length));
         if (buffer == nullptr) return std::nullopt;
@@ -79,7 +73,7 @@ std::optional<RequestBlock> RequestBlock::Find(const BYTE* in, DWORD inSize) {
 }
 
 bool RequestBlock::Answer(const OidAnswer& answer) const {
-    auto* block = static_cast<BYTE*>(MapCallerPtr(block_, kBlockSize));
+    auto* block = static_cast<BYTE*>(MapCallerPtr(block_, rad4::kBlockSize));
     if (block == nullptr) return false;
     DWORD length = exchange_.length;
     DWORD copied = std::min<DWORD>(static_cast<DWORD>(answer.data.size()), length);
@@ -88,9 +82,9 @@ bool RequestBlock::Answer(const OidAnswer& answer) const {
         if (buffer == nullptr) return false;
         std::memcpy(buffer, answer.data.data(), copied);
     }
-    BYTE* record = block + kRecordOffset;
-    Store(record, kStatus, answer.status);
-    Store(record, kTransferred, answer.status == 0 ? copied : 0);
-    Store(record, kNeeded, answer.bytesNeeded);
+    BYTE* record = block + rad4::kRecordOffset;
+    Store(record, rad4::kStatusField, answer.status);
+    Store(record, rad4::kTransferredField, answer.status == 0 ? copied : 0);
+    Store(record, rad4::kNeededField, answer.bytesNeeded);
     return true;
 }

@@ -1,7 +1,7 @@
 #include "sim/card_keys.h"
 
+#include "rad4/oids.h"
 #include "sim/le_bytes.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "platform/core/clock.h"
+#include "rad4/oids.h"
 #include "sim/card_model.h"
 #include "sim/le_bytes.h"
 #include "sim/oid_table.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

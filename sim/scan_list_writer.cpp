@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "rad4/oids.h"
 #include "sim/channel_plan.h"
 #include "sim/le_bytes.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

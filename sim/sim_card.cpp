@@ -6,9 +6,9 @@
 #include "platform/core/clock.h"
 #include "platform/core/ip_helper.h"
 #include "platform/core/text.h"
+#include "rad4/oids.h"
 #include "sim/le_bytes.h"
 #include "sim/radio_world.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/core/event.h"
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
-#include "sim/rad4_protocol.h"
+#include "rad4/rad4_protocol.h"
 #include "sim/sim_card.h"
 
 namespace {

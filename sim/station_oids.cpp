@@ -1,12 +1,12 @@
 #include <algorithm>
 
 #include "platform/core/clock.h"
+#include "rad4/oids.h"
 #include "sim/card_model.h"
 #include "sim/channel_plan.h"
 #include "sim/le_bytes.h"
 #include "sim/oid_table.h"
 #include "sim/scan_list_writer.h"
-#include "sim/sim_oids.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "diagnostics/c_eep_rom_access.h"
 #include "diagnostics_fixture.h"
-#include "sim/sim_oids.h"
+#include "rad4/oids.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "diagnostics/register_page.h"
 #include "diagnostics_fixture.h"
-#include "sim/sim_oids.h"
+#include "rad4/oids.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "fake_wifi.h"
+#include "rad4/oids.h"
 
 namespace {
 
@@ -56,9 +57,8 @@ TEST_F(LinuxCardTest, WhatALinuxCardHasNoCounterpartForIsNotSupported) {
     // MAC and baseband registers, EEPROM, the diagnostic counters, a key entry, an unknown OID.
     for (DWORD oid : {0xFFA0C801u, 0xFFA0C802u, 0xFFA0C803u, 0xFFA0C805u, 0xFFA0C80Du, 0xFFA0C505u,
                       0x12345678u}) {
-        EXPECT_EQ(Query(oid, 64).status, ndis_status::kNotSupported) << std::hex << oid;
-        EXPECT_EQ(Set(oid, std::vector<BYTE>(12)).status, ndis_status::kNotSupported)
-            << std::hex << oid;
+        EXPECT_EQ(Query(oid, 64).status, ndis::kNotSupported) << std::hex << oid;
+        EXPECT_EQ(Set(oid, std::vector<BYTE>(12)).status, ndis::kNotSupported) << std::hex << oid;
     }
     EXPECT_TRUE(wifi.changes.empty());
 }
@@ -71,7 +71,7 @@ TEST_F(LinuxCardTest, AnswersComeFromTheKernelFiguresAndShortBuffersSayWhatIsNee
     EXPECT_EQ(frames.data.size(), 8u);
     EXPECT_EQ(WordOf(frames), 120u);
     auto shortSsid = Query(kSsid, 20);
-    EXPECT_EQ(shortSsid.status, ndis_status::kBufferTooShort);
+    EXPECT_EQ(shortSsid.status, ndis::kBufferTooShort);
     EXPECT_EQ(shortSsid.bytesNeeded, 36u);
     auto configuration = Query(kConfiguration, 32);
     ASSERT_EQ(configuration.data.size(), 32u);
@@ -81,7 +81,7 @@ TEST_F(LinuxCardTest, AnswersComeFromTheKernelFiguresAndShortBuffersSayWhatIsNee
     wifi.scanning = true;
     EXPECT_EQ(WordOf(Query(kScanState)), 1u);
     wifi.powerSave.reset();  // a driver without power saving
-    EXPECT_EQ(Query(kPowerMode).status, ndis_status::kNotSupported);
+    EXPECT_EQ(Query(kPowerMode).status, ndis::kNotSupported);
 }
 
 TEST_F(LinuxCardTest, DisconnectedInterfaceReportsNoLink) {
@@ -97,44 +97,44 @@ TEST_F(LinuxCardTest, JoiningBySsidTakesTheFrequencyFromTheScanResults) {
     std::vector<BYTE> record(36);
     record[0] = 4;
     std::memcpy(record.data() + 4, "Quay", 4);
-    EXPECT_EQ(Set(kSsid, record).status, ndis_status::kSuccess);
+    EXPECT_EQ(Set(kSsid, record).status, ndis::kSuccess);
     record[0] = 33;
-    EXPECT_EQ(Set(kSsid, record).status, ndis_status::kInvalidData);
-    EXPECT_EQ(Set(kSsid, std::vector<BYTE>(10)).status, ndis_status::kBufferTooShort);
-    EXPECT_EQ(Set(kBssidListScan, {}).status, ndis_status::kSuccess);
-    EXPECT_EQ(Set(kRadioState, Word(0)).status, ndis_status::kSuccess);
-    EXPECT_EQ(Set(kRadioState, Word(2)).status, ndis_status::kInvalidData);
-    EXPECT_EQ(Set(kPowerMode, Word(2)).status, ndis_status::kSuccess);
+    EXPECT_EQ(Set(kSsid, record).status, ndis::kInvalidData);
+    EXPECT_EQ(Set(kSsid, std::vector<BYTE>(10)).status, ndis::kBufferTooShort);
+    EXPECT_EQ(Set(kBssidListScan, {}).status, ndis::kSuccess);
+    EXPECT_EQ(Set(kRadioState, Word(0)).status, ndis::kSuccess);
+    EXPECT_EQ(Set(kRadioState, Word(2)).status, ndis::kInvalidData);
+    EXPECT_EQ(Set(kPowerMode, Word(2)).status, ndis::kSuccess);
     EXPECT_EQ(wifi.changes, (std::vector<std::string>{"connect wlan0 Quay 2462", "scan wlan0",
                                                       "radio off", "power save on"}));
 }
 
 TEST_F(LinuxCardTest, RadioSwitchedOnAgainJoinsTheNetworkItWasOn) {
-    EXPECT_EQ(Set(kRadioState, Word(0)).status, ndis_status::kSuccess);
+    EXPECT_EQ(Set(kRadioState, Word(0)).status, ndis::kSuccess);
     wifi.interfaces[0].ssid.clear();  // the kernel dropped the link
-    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis_status::kSuccess);
-    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis_status::kSuccess);  // once only
+    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis::kSuccess);
+    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis::kSuccess);  // once only
     EXPECT_EQ(wifi.changes, (std::vector<std::string>{"radio off", "radio on",
                                                       "connect wlan0 Harbor 2437", "radio on"}));
 }
 
 TEST_F(LinuxCardTest, SettingsALinuxStationAlreadyHasAreAcceptedOthersAreNot) {
-    EXPECT_EQ(Set(kInfrastructureMode, Word(1)).status, ndis_status::kSuccess);
-    EXPECT_EQ(Set(kInfrastructureMode, Word(0)).status, ndis_status::kNotSupported);
-    EXPECT_EQ(Set(0xFFA0C01C, Word(1)).status, ndis_status::kSuccess);  // encryption off
-    EXPECT_EQ(Set(0xFFA0C01C, Word(0)).status, ndis_status::kNotSupported);
-    EXPECT_EQ(Set(kInfrastructureMode, {1, 0}).status, ndis_status::kInvalidLength);
+    EXPECT_EQ(Set(kInfrastructureMode, Word(1)).status, ndis::kSuccess);
+    EXPECT_EQ(Set(kInfrastructureMode, Word(0)).status, ndis::kNotSupported);
+    EXPECT_EQ(Set(0xFFA0C01C, Word(1)).status, ndis::kSuccess);  // encryption off
+    EXPECT_EQ(Set(0xFFA0C01C, Word(0)).status, ndis::kNotSupported);
+    EXPECT_EQ(Set(kInfrastructureMode, {1, 0}).status, ndis::kInvalidLength);
 }
 
 TEST_F(LinuxCardTest, RefusedChangeFailsAndSaysWhichPrivilegeItNeeds) {
     wifi.refusal = EPERM;
-    EXPECT_EQ(Set(kBssidListScan, {}).status, ndis_status::kFailure);
-    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis_status::kFailure);
+    EXPECT_EQ(Set(kBssidListScan, {}).status, ndis::kFailure);
+    EXPECT_EQ(Set(kRadioState, Word(1)).status, ndis::kFailure);
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[0], "wlan0: scan refused: " + std::string(std::strerror(EPERM)) +
                               " (needs root or CAP_NET_ADMIN)");
     wifi.refusal = ENETDOWN;
-    EXPECT_EQ(Set(kPowerMode, Word(0)).status, ndis_status::kFailure);
+    EXPECT_EQ(Set(kPowerMode, Word(0)).status, ndis::kFailure);
     EXPECT_EQ(notices.back(),
               "wlan0: power saving refused: " + std::string(std::strerror(ENETDOWN)));
 }

@@ -1,6 +1,6 @@
 // The protocol driver's control codes, byte by byte through device calls.
 #include "link/driver_link.h"
-#include "sim/rad4_protocol.h"
+#include "rad4/rad4_protocol.h"
 #include "sim_fixture.h"
 
 // The driver and the library must agree on every control code and on the block layout.

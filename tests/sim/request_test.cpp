@@ -1,6 +1,6 @@
 // Request submission: request blocks completed at once or pending, the bytes the card sees,
 // faults, length errors and blocks or buffers that do not map.
-#include "sim/rad4_protocol.h"
+#include "rad4/rad4_protocol.h"
 #include "sim_fixture.h"
 
 using RequestTest = SimTest;

@@ -19,11 +19,11 @@
 #include "platform/core/ip_helper.h"
 #include "platform/core/last_error.h"
 #include "platform/registry/registry_store.h"
+#include "rad4/oids.h"
 #include "sim/le_bytes.h"
 #include "sim/scenario.h"
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
-#include "sim/sim_oids.h"
 #include "sim/sim_protocol_driver.h"
 #include "support/test_world.h"
 

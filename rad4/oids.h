@@ -1,4 +1,4 @@
-// The OIDs the simulated card answers and the NDIS status values it reports.
+// The OIDs the drivers answer and the NDIS status values they report.
 #pragma once
 
 #include "platform/core/win_types.h"

@@ -1,5 +1,5 @@
-// The protocol driver's side of its interface: control codes and the request block layout as
-// the driver reads them. Addresses in the block are caller-pointer tokens.
+// The protocol driver's side of its interface, shared by every driver: control codes and the
+// request block layout as a driver reads them. Addresses in the block are caller-pointer tokens.
 #pragma once
 
 #include "platform/core/win_types.h"
