@@ -6,44 +6,7 @@
 
 #include "platform/core/caller_pointer.h"
 #include "rad4/rad4_protocol.h"
-
-namespace {
-
-constexpr std::u16string_view kPrefix = u"RIZOZID4Evt-";
-constexpr std::size_t kTokenDigits = 8;
-
-DWORD Field(const BYTE* record, DWORD offset) {
-    DWORD value = 0;
-    std::memcpy(&value, record + offset, sizeof value);
-    return value;
-}
-
-void Store(BYTE* record, DWORD offset, DWORD value) {
-    std::memcpy(record + offset, &value, sizeof value);
-}
-
-bool IsHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
-
-// "<prefix><8 digits>-<8 digits>": the second number is the block's token.
-std::optional<DWORD> BlockToken(std::u16string_view name) {
-    if (name.size() != kPrefix.size() + 2 * kTokenDigits + 1 ||
-        name.substr(0, kPrefix.size()) != kPrefix)
-        return std::nullopt;
-    std::u16string_view digits = name.substr(kPrefix.size());
-    DWORD token = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i == kTokenDigits) {
-            if (digits[i] != u'-') return std::nullopt;
-            continue;
-        }
-        if (!IsHexDigit(digits[i])) return std::nullopt;
-        DWORD digit = digits[i] <= u'9' ? digits[i] - u'0' : digits[i] - u'A' + 10;
-        token = i < kTokenDigits ? 0 : (token << 4 | digit);
-    }
-    return token;
-}
-
-}  // namespace
+#include "rad4/request_record.h"
 
 std::optional<RequestBlock> RequestBlock::Find(const BYTE* in, DWORD inSize) {
     if (in == nullptr || inSize < rad4::kDeclaredSize) return std::nullopt;
@@ -52,7 +15,7 @@ std::optional<RequestBlock> RequestBlock::Find(const BYTE* in, DWORD inSize) {
     std::u16string_view all(units, rad4::kEventNameUnits);
     auto end = all.find(u'\0');
     if (end == std::u16string_view::npos) return std::nullopt;
-    auto token = BlockToken(all.substr(0, end));
+    auto token = rad4::BlockTokenOf(all.substr(0, end));
     const auto* block =
         token ? static_cast<const BYTE*>(MapCallerPtr(*token, rad4::kBlockSize)) : nullptr;
     if (block == nullptr) return std::nullopt;
@@ -60,10 +23,10 @@ std::optional<RequestBlock> RequestBlock::Find(const BYTE* in, DWORD inSize) {
     request.block_ = *token;
     const BYTE* record = block + rad4::kRecordOffset;
     OidExchange& call = request.exchange_;
-    call.type = Field(record, rad4::kTypeField);
-    call.oid = Field(record, rad4::kOidField);
-    call.length = Field(record, rad4::kLengthField);
-    request.buffer_ = Field(record, rad4::kBufferField);
+    call.type = rad4::ReadField(record, rad4::kTypeField);
+    call.oid = rad4::ReadField(record, rad4::kOidField);
+    call.length = rad4::ReadField(record, rad4::kLengthField);
+    request.buffer_ = rad4::ReadField(record, rad4::kBufferField);
     if (call.length > 0) {
         const auto* buffer = static_cast<const BYTE*>(MapCallerPtr(request.buffer_, call.length));
         if (buffer == nullptr) return std::nullopt;
@@ -83,8 +46,8 @@ bool RequestBlock::Answer(const OidAnswer& answer) const {
         std::memcpy(buffer, answer.data.data(), copied);
     }
     BYTE* record = block + rad4::kRecordOffset;
-    Store(record, rad4::kStatusField, answer.status);
-    Store(record, rad4::kTransferredField, answer.status == 0 ? copied : 0);
-    Store(record, rad4::kNeededField, answer.bytesNeeded);
+    rad4::WriteField(record, rad4::kStatusField, answer.status);
+    rad4::WriteField(record, rad4::kTransferredField, answer.status == 0 ? copied : 0);
+    rad4::WriteField(record, rad4::kNeededField, answer.bytesNeeded);
     return true;
 }

@@ -16,6 +16,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
 #include "rad4/rad4_protocol.h"
+#include "rad4/request_record.h"
 #include "sim/sim_card.h"
 
 namespace {
@@ -32,34 +33,7 @@ void PutUnit(std::vector<BYTE>& bytes, char16_t unit) {
     bytes.push_back(static_cast<BYTE>(unit >> 8));
 }
 
-constexpr std::size_t kHexDigits = 8;
-
-DWORD ReadDword(const BYTE* bytes, DWORD offset) {
-    DWORD value = 0;
-    std::memcpy(&value, bytes + offset, sizeof value);
-    return value;
-}
-
-void WriteDword(BYTE* bytes, DWORD offset, DWORD value) {
-    std::memcpy(bytes + offset, &value, sizeof value);
-}
-
-std::optional<DWORD> ParseHex(std::u16string_view text) {
-    if (text.size() != kHexDigits) return std::nullopt;
-    DWORD value = 0;
-    for (char16_t c : text) {
-        int digit = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'A' && c <= u'F' ? c - u'A' + 10 : -1;
-        if (digit < 0) return std::nullopt;
-        value = value << 4 | static_cast<DWORD>(digit);
-    }
-    return value;
-}
-
 BYTE* Block(DWORD token) { return static_cast<BYTE*>(MapCallerPtr(token, rad4::kBlockSize)); }
-
-bool HasPrefix(std::u16string_view name, std::string_view prefix) {
-    return name.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), name.begin());
-}
 
 // A request block as the driver reads it at submission: the block is found through the token
 // in its event name, the information buffer through the token in the request record. Nothing
@@ -79,26 +53,12 @@ class SubmittedRequest {
     bool Signal() const;
 
   private:
-    static std::optional<DWORD> ParseEventName(std::u16string_view name);
-
     DWORD blockToken_ = 0;
     DWORD bufferToken_ = 0;
     std::array<char16_t, rad4::kEventNameUnits> eventName_{};  // NUL-terminated
     std::size_t nameLength_ = 0;
     OidCall call_;
 };
-
-std::optional<DWORD> SubmittedRequest::ParseEventName(std::u16string_view name) {
-    const std::string_view prefix = rad4::kEventPrefix;
-    if (name.size() != prefix.size() + 2 * kHexDigits + 1 || !HasPrefix(name, prefix)) {
-        return std::nullopt;
-    }
-    std::size_t dash = prefix.size() + kHexDigits;
-    if (name[dash] != u'-' || !ParseHex(name.substr(prefix.size(), kHexDigits))) {
-        return std::nullopt;
-    }
-    return ParseHex(name.substr(dash + 1));
-}
 
 std::optional<SubmittedRequest> SubmittedRequest::Read(const BYTE* in, DWORD inSize) {
     if (in == nullptr || inSize < rad4::kDeclaredSize) return std::nullopt;
@@ -108,15 +68,15 @@ std::optional<SubmittedRequest> SubmittedRequest::Read(const BYTE* in, DWORD inS
     auto end = std::find(units.begin(), units.end(), u'\0');
     if (end == units.end()) return std::nullopt;
     request.nameLength_ = static_cast<std::size_t>(end - units.begin());
-    auto token = ParseEventName(request.EventName());
+    auto token = rad4::BlockTokenOf(request.EventName());
     const BYTE* block = token ? Block(*token) : nullptr;
     if (block == nullptr) return std::nullopt;
     request.blockToken_ = *token;
     const BYTE* record = block + rad4::kRecordOffset;
-    request.call_.type = ReadDword(record, rad4::kTypeField);
-    request.call_.oid = ReadDword(record, rad4::kOidField);
-    request.call_.length = ReadDword(record, rad4::kLengthField);
-    request.bufferToken_ = ReadDword(record, rad4::kBufferField);
+    request.call_.type = rad4::ReadField(record, rad4::kTypeField);
+    request.call_.oid = rad4::ReadField(record, rad4::kOidField);
+    request.call_.length = rad4::ReadField(record, rad4::kLengthField);
+    request.bufferToken_ = rad4::ReadField(record, rad4::kBufferField);
     if (request.call_.length > 0) {
         auto* buffer =
             static_cast<const BYTE*>(MapCallerPtr(request.bufferToken_, request.call_.length));
@@ -136,9 +96,10 @@ bool SubmittedRequest::Complete(const OidResult& result) const {
         std::memcpy(buffer, result.data.data(), copied);
     }
     BYTE* record = block + rad4::kRecordOffset;
-    WriteDword(record, rad4::kStatusField, result.status);
-    WriteDword(record, rad4::kTransferredField, std::min(result.bytesTransferred, call_.length));
-    WriteDword(record, rad4::kNeededField, result.bytesNeeded);
+    rad4::WriteField(record, rad4::kStatusField, result.status);
+    rad4::WriteField(record, rad4::kTransferredField,
+                     std::min(result.bytesTransferred, call_.length));
+    rad4::WriteField(record, rad4::kNeededField, result.bytesNeeded);
     return true;
 }
 
