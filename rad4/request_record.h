@@ -23,7 +23,7 @@ inline void WriteField(BYTE* record, DWORD offset, DWORD value) {
 }
 
 // The value of one upper-case hexadecimal digit; -1 for anything else.
-inline int HexDigit(char16_t c) {
+inline int UpperHexDigit(char16_t c) {
     if (c >= u'0' && c <= u'9') return c - u'0';
     if (c >= u'A' && c <= u'F') return c - u'A' + 10;
     return -1;
@@ -43,7 +43,7 @@ inline std::optional<DWORD> BlockTokenOf(std::u16string_view name) {
     DWORD token = 0;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i == kDigits) continue;
-        int digit = HexDigit(digits[i]);
+        int digit = UpperHexDigit(digits[i]);
         if (digit < 0) return std::nullopt;
         token = i < kDigits ? 0 : (token << 4 | static_cast<DWORD>(digit));
     }
