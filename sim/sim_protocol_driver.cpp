@@ -251,10 +251,13 @@ BOOL SimProtocolDriver::IOControl(DWORD openContext, DWORD code, const BYTE* in,
     *bytesReturned = 0;
     if (in == nullptr) inSize = 0;
     if (out == nullptr) outSize = 0;
+    std::shared_ptr<SimCard> adapter;
     {
         std::lock_guard lock(mutex_);
         if (shutDown_) return Fail(ERROR_DEVICE_REMOVED);
-        if (opens_.count(openContext) == 0) return Fail(ERROR_INVALID_HANDLE);
+        auto open = opens_.find(openContext);
+        if (open == opens_.end()) return Fail(ERROR_INVALID_HANDLE);
+        if (code == rad4::kSubmitRequest) adapter = open->second.adapter;
     }
     switch (code) {
         case rad4::kGetApiVersion:
@@ -270,7 +273,7 @@ BOOL SimProtocolDriver::IOControl(DWORD openContext, DWORD code, const BYTE* in,
         case rad4::kCloseAdapter:
             return CloseAdapter(openContext);
         case rad4::kSubmitRequest:
-            return SubmitRequest(openContext, in, inSize, out, outSize, bytesReturned);
+            return SubmitRequest(adapter, in, inSize, out, outSize, bytesReturned);
         case rad4::kSetRegistration:
             return SetRegistration(in, inSize);
         case rad4::kGetRegistration:
@@ -365,13 +368,9 @@ BOOL SimProtocolDriver::SetRegistration(const BYTE* in, DWORD inSize) {
     return TRUE;
 }
 
-BOOL SimProtocolDriver::SubmitRequest(DWORD openContext, const BYTE* in, DWORD inSize, BYTE* out,
-                                      DWORD outSize, DWORD* bytesReturned) {
-    std::shared_ptr<SimCard> card;
-    {
-        std::lock_guard lock(mutex_);
-        card = opens_[openContext].adapter;
-    }
+BOOL SimProtocolDriver::SubmitRequest(const std::shared_ptr<SimCard>& card, const BYTE* in,
+                                      DWORD inSize, BYTE* out, DWORD outSize,
+                                      DWORD* bytesReturned) {
     if (!card) return Fail(ERROR_INVALID_HANDLE);
     if (inSize < rad4::kDeclaredSize) return Fail(ERROR_INVALID_PARAMETER);
     if (outSize < rad4::kSubmitStatusOffset + 4) return Fail(ERROR_INSUFFICIENT_BUFFER);

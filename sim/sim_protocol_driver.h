@@ -53,8 +53,10 @@ class SimProtocolDriver : public StreamDriver {
     BOOL OpenAdapter(DWORD openContext, const BYTE* in, DWORD inSize);
     BOOL CloseAdapter(DWORD openContext);
     BOOL SetRegistration(const BYTE* in, DWORD inSize);
-    BOOL SubmitRequest(DWORD openContext, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
-                       DWORD* bytesReturned);
+    // The card is the one opened on the submitting handle (null: none), taken with the
+    // handle's check.
+    BOOL SubmitRequest(const std::shared_ptr<SimCard>& card, const BYTE* in, DWORD inSize,
+                       BYTE* out, DWORD outSize, DWORD* bytesReturned);
     DWORD UnloadAnswer() const;
     std::vector<BYTE> BindingList() const;
     std::shared_ptr<SimCard> FindCard(const WString& name) const;

@@ -16,7 +16,7 @@ struct DeviceManager::Device {
 namespace {
 
 // A registration handle keeps the device until DeregisterDevice.
-class RegistrationObject : public KernelObject {
+class RegistrationObject final : public KernelObject {
   public:
     explicit RegistrationObject(std::shared_ptr<DeviceManager::Device> device)
         : device(std::move(device)) {}
@@ -24,7 +24,7 @@ class RegistrationObject : public KernelObject {
 };
 
 // An open handle to a device.
-class DeviceFileObject : public KernelObject {
+class DeviceFileObject final : public KernelObject {
   public:
     DeviceFileObject(std::shared_ptr<DeviceManager::Device> device, DWORD openContext)
         : device(std::move(device)), openContext(openContext) {}

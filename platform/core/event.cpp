@@ -1,11 +1,13 @@
 #include "platform/core/event.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
@@ -15,33 +17,56 @@ namespace {
 // One event; every handle to it refers to this same object. A named event is listed in the
 // name table while handles refer to it: the last handle's close removes the name, so the
 // table holds only live names and a later create makes a fresh event.
-class EventObject : public KernelObject {
+class EventObject final : public KernelObject {
   public:
     EventObject(bool manualReset, bool signalled, std::u16string_view name)
-        : name(name), signalled(signalled), manualReset(manualReset) {}
+        : signalled(signalled), manualReset(manualReset) {
+        if (name.size() <= shortName_.size()) {
+            std::copy(name.begin(), name.end(), shortName_.begin());
+            shortLength_ = name.size();
+        } else {
+            longName_ = name;
+        }
+    }
     void OnClose() override;
+    // Request event names fit the object itself, so creating one allocates only the object.
+    std::u16string_view Name() const {
+        return longName_.empty() ? std::u16string_view{shortName_.data(), shortLength_}
+                                 : std::u16string_view{longName_};
+    }
 
-    const WString name;
     std::size_t handles = 0;  // guarded by g_namesMutex (named events only)
     std::mutex mutex;
     std::condition_variable changed;
     bool signalled;
     bool manualReset;
+
+  private:
+    std::array<char16_t, 32> shortName_{};
+    std::size_t shortLength_ = 0;
+    WString longName_;
 };
 
 std::mutex g_namesMutex;
-// Keys view the name held by their event, so a lookup allocates nothing.
-std::unordered_map<std::u16string_view, std::shared_ptr<EventObject>> g_names;
+// The live named events; few at a time (one per request in flight), so a scan is quickest.
+std::vector<std::shared_ptr<EventObject>> g_names;
 
 void EventObject::OnClose() {
-    if (name.empty()) return;
+    if (Name().empty()) return;
     std::lock_guard lock(g_namesMutex);
-    if (--handles == 0) g_names.erase(name);
+    if (--handles != 0) return;
+    auto it = std::find_if(g_names.begin(), g_names.end(),
+                           [this](const auto& named) { return named.get() == this; });
+    if (it == g_names.end()) return;
+    *it = std::move(g_names.back());
+    g_names.pop_back();
 }
 
 std::shared_ptr<EventObject> FindNamed(std::u16string_view name) {
-    auto it = g_names.find(name);
-    return it == g_names.end() ? nullptr : it->second;
+    for (const auto& event : g_names) {
+        if (event->Name() == name) return event;
+    }
+    return nullptr;
 }
 
 std::u16string_view NameOf(LPCWSTR name) {
@@ -68,7 +93,7 @@ HANDLE CreateEvent(void*, BOOL manualReset, BOOL initialState, LPCWSTR name) {
         existed = event != nullptr;
         if (!event) {
             event = std::make_shared<EventObject>(manualReset != FALSE, initialState != FALSE, key);
-            if (!key.empty()) g_names.emplace(event->name, event);
+            if (!key.empty()) g_names.push_back(event);
         }
         ++event->handles;
     }
@@ -105,7 +130,7 @@ BOOL SetEvent(HANDLE handle) {
     auto event = EventOf(handle);
     if (!event) return FALSE;
     // Before the signal: a waiter may free what the observer looks at once it wakes.
-    if (g_observer && !event->name.empty()) g_observer(event->name);
+    if (g_observer && !event->Name().empty()) g_observer(event->Name());
     {
         std::lock_guard lock(event->mutex);
         event->signalled = true;

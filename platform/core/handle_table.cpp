@@ -9,30 +9,20 @@ HandleTable& HandleTable::Instance() {
 
 HANDLE HandleTable::Insert(std::shared_ptr<KernelObject> object) {
     std::lock_guard lock(mutex_);
-    HANDLE handle;
-    do {
-        handle = next_;
-        next_ += 4;
-        if (next_ >= 0xFFFFFFF0u) next_ = 0x1000;
-    } while (objects_.count(handle) != 0);
-    objects_[handle] = std::move(object);
-    return handle;
+    return objects_.Insert(std::move(object));
 }
 
 std::shared_ptr<KernelObject> HandleTable::Find(HANDLE handle) const {
     std::lock_guard lock(mutex_);
-    auto it = objects_.find(handle);
-    return it == objects_.end() ? nullptr : it->second;
+    const std::shared_ptr<KernelObject>* object = objects_.Find(handle);
+    return object == nullptr ? nullptr : *object;
 }
 
 bool HandleTable::Close(HANDLE handle) {
     std::shared_ptr<KernelObject> object;
     {
         std::lock_guard lock(mutex_);
-        auto it = objects_.find(handle);
-        if (it == objects_.end()) return false;
-        object = std::move(it->second);
-        objects_.erase(it);
+        if (!objects_.Erase(handle, &object)) return false;
     }
     object->OnClose();
     return true;
@@ -40,16 +30,16 @@ bool HandleTable::Close(HANDLE handle) {
 
 std::size_t HandleTable::Count() const {
     std::lock_guard lock(mutex_);
-    return objects_.size();
+    return objects_.Size();
 }
 
 void HandleTable::Clear() {
-    std::map<HANDLE, std::shared_ptr<KernelObject>> objects;
+    std::vector<std::shared_ptr<KernelObject>> objects;
     {
         std::lock_guard lock(mutex_);
-        objects.swap(objects_);
+        objects = objects_.TakeAll();
     }
-    for (auto& [handle, object] : objects) object->OnClose();
+    for (auto& object : objects) object->OnClose();
 }
 
 BOOL CloseHandle(HANDLE handle) {

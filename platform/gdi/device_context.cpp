@@ -19,10 +19,8 @@ bool DeviceContext::DeleteDC() {
 }
 
 void DeviceContext::FillSolidRect(const RECT* rect, COLORREF color) {
-    // The background colour fills it, as an opaque empty text output does: no brush needed.
-    COLORREF previous = ::SetBkColor(hdc_, color);
-    ::ExtTextOut(hdc_, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
-    ::SetBkColor(hdc_, previous);
+    // An opaque empty text output in the colour, the background colour kept: no brush needed.
+    ::FillOpaque(hdc_, rect, color);
 }
 
 BOOL DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx,

@@ -124,6 +124,14 @@ BOOL ExtTextOut(HDC hdc, int, int, UINT options, const RECT* rect, const char*, 
     return TRUE;
 }
 
+BOOL FillOpaque(HDC hdc, const RECT* rect, COLORREF color) {
+    std::lock_guard lock(Table().Mutex());
+    Context* dc = Table().FindContext(hdc);
+    if (dc == nullptr) return FALSE;
+    if (rect != nullptr) dc->target->Fill(IntersectRects(ToDevice(*dc, *rect), dc->clip), color);
+    return TRUE;
+}
+
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {
     std::lock_guard lock(Table().Mutex());
     Context* to = Table().FindContext(dest);
@@ -210,6 +218,7 @@ Surface* SurfaceOfDC(HDC hdc) {
 }
 
 Surface* SurfaceOfBitmap(HBITMAP bitmap) {
+    std::lock_guard lock(Table().Mutex());
     GdiObjectTable::Bitmap* b = Table().FindBitmap(bitmap);
     return b == nullptr ? nullptr : &b->surface;
 }

@@ -40,6 +40,9 @@ int SetBkMode(HDC hdc, int mode);
 // the fill is supported: text (count > 0) fails.
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
                 const int* dx);
+// What SetBkColor(color), an opaque empty ExtTextOut and SetBkColor back do, in one call:
+// the rectangle filled with the colour, the context's background colour unchanged.
+BOOL FillOpaque(HDC hdc, const RECT* rect, COLORREF color);
 // Records the text on the context's surface; returns the text height (0 on error).
 int DrawText(HDC hdc, const std::string& text, const RECT* rect, UINT format);
 

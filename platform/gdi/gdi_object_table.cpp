@@ -29,26 +29,28 @@ HDC GdiObjectTable::AddContext(Context context) {
 }
 
 GdiObjectTable::Bitmap* GdiObjectTable::FindBitmap(HGDIOBJ handle) {
-    std::lock_guard lock(mutex_);
     auto it = bitmaps_.find(handle);
     return it == bitmaps_.end() ? nullptr : it->second.get();
 }
 
 GdiObjectTable::Brush* GdiObjectTable::FindBrush(HGDIOBJ handle) {
-    std::lock_guard lock(mutex_);
     auto it = brushes_.find(handle);
     return it == brushes_.end() ? nullptr : &it->second;
 }
 
 GdiObjectTable::Context* GdiObjectTable::FindContext(HDC handle) {
-    std::lock_guard lock(mutex_);
+    if (handle == lastContext_ && handle != 0) return lastContextFound_;
     auto it = contexts_.find(handle);
-    return it == contexts_.end() ? nullptr : &it->second;
+    if (it == contexts_.end()) return nullptr;
+    lastContext_ = handle;
+    lastContextFound_ = &it->second;
+    return lastContextFound_;
 }
 
 bool GdiObjectTable::Remove(HGDIOBJ handle) {
     std::lock_guard lock(mutex_);
     if (handle == stock_) return false;
+    if (handle == lastContext_) lastContext_ = 0;
     return bitmaps_.erase(handle) + brushes_.erase(handle) + contexts_.erase(handle) > 0;
 }
 

@@ -35,6 +35,7 @@ class GdiObjectTable {
     HGDIOBJ AddBitmap(int width, int height);
     HGDIOBJ AddBrush(COLORREF color);
     HDC AddContext(Context context);
+    // The Find calls expect the caller to hold Mutex(): the object stays valid while it does.
     Bitmap* FindBitmap(HGDIOBJ handle);
     Brush* FindBrush(HGDIOBJ handle);
     Context* FindContext(HDC handle);
@@ -51,6 +52,9 @@ class GdiObjectTable {
     std::map<HGDIOBJ, std::unique_ptr<Bitmap>> bitmaps_;
     std::map<HGDIOBJ, Brush> brushes_;
     std::map<HDC, Context> contexts_;
+    // The context found last: painting asks for the same one many times in a row.
+    HDC lastContext_ = 0;
+    Context* lastContextFound_ = nullptr;
     HGDIOBJ next_ = 0x00400000;
     HBITMAP stock_ = 0;
 };

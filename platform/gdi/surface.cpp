@@ -43,11 +43,16 @@ void Surface::SetPixel(int x, int y, COLORREF color) {
 void Surface::Fill(const RECT& rect, COLORREF color) {
     RECT r = IntersectRects(rect, Bounds());
     if (r.IsEmpty()) return;
-    for (LONG y = r.top; y < r.bottom; ++y) {
-        auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
-        std::fill(row + r.left, row + r.right, color);
+    const auto width = static_cast<std::size_t>(r.Width());
+    COLORREF* row = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * width_ + r.left;
+    for (LONG y = r.top; y < r.bottom; ++y, row += width_) {
+        if (width == 1) {
+            *row = color;  // the gradient's bands are mostly one pixel wide
+        } else {
+            std::fill_n(row, width, color);
+        }
     }
-    DropTextsCoveredBy(r);
+    if (!texts_.empty()) DropTextsCoveredBy(r);
 }
 
 void Surface::CopyFrom(const Surface& source, int sx, int sy, int w, int h, int x, int y,

@@ -6,7 +6,7 @@
 #include "platform/core/win_types.h"
 #include "platform/registry/registry_path.h"
 
-class RegistryKeyHandle : public KernelObject {
+class RegistryKeyHandle final : public KernelObject {
   public:
     RegistryKeyHandle(RegistryPath path, DWORD access) : path_(std::move(path)), access_(access) {}
     const RegistryPath& Path() const { return path_; }

@@ -1,5 +1,6 @@
 // Scripts run through the whole program in-process: each scripts/NAME.txt runs with the
-// scenario scripts/NAME.json (the built-in one when there is none) and a fresh registry, and
+// scenario scripts/NAME.json (the built-in one when there is none), the further arguments of
+// scripts/NAME.args (words separated by blanks) when there is one, and a fresh registry, and
 // its transcript (output and error messages, then "exit STATUS") must equal
 // scripts/NAME.expected. After an intended change of what the utility shows, run the test
 // with SDWLAN_UPDATE_EXPECTED=1 to rewrite the expected files, and review their diff.
@@ -51,6 +52,10 @@ TEST_P(ProgramScript, PrintsTheExpectedTranscript) {
                                      FreshRegistry(name).string()};
     if (fs::path scenario = ScriptDir() / (name + ".json"); fs::exists(scenario)) {
         args.insert(args.end(), {"--scenario", scenario.string()});
+    }
+    if (fs::path more = ScriptDir() / (name + ".args"); fs::exists(more)) {
+        std::istringstream words(ReadFile(more));
+        for (std::string word; words >> word;) args.push_back(word);
     }
     std::istringstream script(ReadFile(ScriptDir() / (name + ".txt")));
     std::ostringstream transcript;

@@ -8,6 +8,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/ip_helper.h"
 #include "platform/core/last_error.h"
+#include "platform/core/serial_table.h"
 #include "platform/core/shell.h"
 #include "platform/core/text.h"
 
@@ -147,4 +148,35 @@ TEST(Shell, RecordsRequestsAndRunsNothing) {
     EXPECT_EQ(ShellRequests()[0].verb, "Open");
     EXPECT_EQ(ShellRequests()[0].file, "\\My Documents\\x.lnk");
     SetShellOpener(nullptr);
+}
+
+TEST(SerialTable, GivesKeysInOrderAndForgetsErasedOnes) {
+    SerialTable<int, 4> table(0x10, 0x1000);
+    std::vector<DWORD> keys;
+    for (int i = 0; i < 200; ++i) keys.push_back(table.Insert(i));  // grows past 64 slots
+    EXPECT_EQ(keys.front(), 0x10u);
+    EXPECT_EQ(keys[1], 0x14u);
+    for (int i = 0; i < 200; ++i) ASSERT_EQ(*table.Find(keys[i]), i);
+    int removed = -1;
+    EXPECT_TRUE(table.Erase(keys[7], &removed));
+    EXPECT_EQ(removed, 7);
+    EXPECT_EQ(table.Find(keys[7]), nullptr);
+    EXPECT_FALSE(table.Erase(keys[7], &removed));
+    EXPECT_EQ(table.Find(0), nullptr);
+    EXPECT_EQ(table.Size(), 199u);
+}
+
+TEST(SerialTable, StartsAgainAfterTheLastKeySkippingLiveOnes) {
+    SerialTable<int, 4> table(0x10, 0x20);  // keys 0x10, 0x14, 0x18, 0x1C
+    DWORD first = table.Insert(1);
+    DWORD second = table.Insert(2);
+    int removed = 0;
+    table.Erase(second, &removed);
+    table.Insert(3);
+    table.Insert(4);
+    EXPECT_EQ(table.Insert(5), second);  // 0x10 is still live and is skipped
+    EXPECT_EQ(*table.Find(first), 1);
+    EXPECT_EQ(table.TakeAll(), (std::vector<int>{1, 5, 3, 4}));
+    EXPECT_EQ(table.Size(), 0u);
+    EXPECT_EQ(table.Find(first), nullptr);
 }
