@@ -22,7 +22,9 @@ class HandleTable {
     std::shared_ptr<T> Get(HANDLE handle) const {
         static_assert(std::is_final_v<T>);
         std::shared_ptr<KernelObject> object = Find(handle);
-        if (!object || typeid(*object) != typeid(T)) return nullptr;
+        if (!object) return nullptr;
+        const KernelObject& found = *object;
+        if (typeid(found) != typeid(T)) return nullptr;
         return std::static_pointer_cast<T>(std::move(object));
     }
     // Removes the handle; the object's OnClose runs. False for an unknown handle.
