@@ -62,7 +62,7 @@ constexpr int kFirstPage = 9010;
 constexpr DWORD kPopup =
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
-struct TestControlSpec {
+struct TestControlRow {
     int id;
     ControlKind kind;
     const char* text;
@@ -70,7 +70,7 @@ struct TestControlSpec {
     DWORD style;
 };
 
-constexpr TestControlSpec kTestControls[] = {
+constexpr TestControlRow kTestControls[] = {
     {kStaticId, ControlKind::Static, "Ready", {6, 6, 60, 10}, 0},
     {kEditId, ControlKind::Edit, "", {6, 20, 80, 12}, WS_BORDER | ES_UPPERCASE},
     {kButtonId, ControlKind::PushButton, "Push", {90, 20, 40, 14}, 0},
@@ -85,16 +85,16 @@ constexpr TestControlSpec kTestControls[] = {
     {kGroupId, ControlKind::GroupBox, "Group", {2, 188, 146, 30}, 0},
 };
 
-ControlTemplate TestControl(const TestControlSpec& spec) {
+ControlTemplate TestControl(const TestControlRow& row) {
     ControlTemplate control;
-    control.id = spec.id;
-    control.kind = spec.kind;
-    control.text = spec.text;
-    control.x = spec.du.left;
-    control.y = spec.du.top;
-    control.cx = spec.du.right;
-    control.cy = spec.du.bottom;
-    control.style = spec.style | WS_CHILD | WS_VISIBLE;
+    control.id = row.id;
+    control.kind = row.kind;
+    control.text = row.text;
+    control.x = row.du.left;
+    control.y = row.du.top;
+    control.cx = row.du.right;
+    control.cy = row.du.bottom;
+    control.style = row.style | WS_CHILD | WS_VISIBLE;
     return control;
 }
 
@@ -130,16 +130,15 @@ class FilledBar : public ProgressBar {
 }  // namespace
 
 RECT TestControlPlace(int id) {
-    for (const TestControlSpec& spec : kTestControls) {
-        if (spec.id == id) return spec.du;
+    for (const TestControlRow& row : kTestControls) {
+        if (row.id == id) return row.du;
     }
     return {};
 }
 
 void RegisterTestDialogs() {
     DialogTemplate controls = TestTemplate(kControlsDialog, "Desktop Test", 150, 222, kPopup);
-    for (const TestControlSpec& spec : kTestControls)
-        controls.controls.push_back(TestControl(spec));
+    for (const TestControlRow& row : kTestControls) controls.controls.push_back(TestControl(row));
     controls.controls[5].items = {"beta", "alpha", "gamma@home"};
     Resources::Instance().AddDialog(controls);
 
