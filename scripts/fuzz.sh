@@ -3,7 +3,7 @@
 # (fuzz/corpus/<target>, never modified) plus a working corpus in build-fuzz/corpus/<target>.
 # Usage: scripts/fuzz.sh [SECONDS [TARGET...]]; FUZZ_BUILD names the build folder. With FUZZ_RUNS
 # set, each target stops after that many executions instead (SECONDS then only caps the time;
-# 0 means no cap).
+# 0 means no cap). FUZZ_MAX_LEN caps the input size (default 4096).
 # Prints the executions of each target; exits 1 at the first target that finds a crash, whose
 # input is then in build-fuzz/artifacts/.
 set -euo pipefail
@@ -23,7 +23,7 @@ for t in "${targets[@]}"; do
   limit=()
   [ -n "${FUZZ_RUNS:-}" ] && limit=(-runs="$FUZZ_RUNS")
   start=$(date +%s)
-  if ! nice -n 19 "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  if ! nice -n 19 "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len="${FUZZ_MAX_LEN:-4096}" -timeout=10 \
       -rss_limit_mb=1024 -print_final_stats=1 -artifact_prefix="$build/artifacts/$t-" \
       "${limit[@]}" "${dict[@]}" "$build/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
     tail -n 40 "$log" >&2
