@@ -49,12 +49,19 @@ class SubmittedRequest {
     // Writes the result into the buffer and the request record; false when the block no
     // longer maps (the caller gave it up).
     bool Complete(const OidResult& result) const;
+    // The same while the submit call that read the request is still running: the caller is
+    // blocked in that call, so the block and the buffer mapped at the read are still there.
+    void CompleteInCall(const OidResult& result) const { Write(block_, buffer_, result); }
     // Signals the block's named event; false when it no longer exists.
     bool Signal() const;
 
   private:
+    void Write(BYTE* block, BYTE* buffer, const OidResult& result) const;
+
     DWORD blockToken_ = 0;
     DWORD bufferToken_ = 0;
+    BYTE* block_ = nullptr;   // as mapped at the read
+    BYTE* buffer_ = nullptr;  // as mapped at the read; null for an empty buffer
     std::array<char16_t, rad4::kEventNameUnits> eventName_{};  // NUL-terminated
     std::size_t nameLength_ = 0;
     OidCall call_;
@@ -69,38 +76,45 @@ std::optional<SubmittedRequest> SubmittedRequest::Read(const BYTE* in, DWORD inS
     if (end == units.end()) return std::nullopt;
     request.nameLength_ = static_cast<std::size_t>(end - units.begin());
     auto token = rad4::BlockTokenOf(request.EventName());
-    const BYTE* block = token ? Block(*token) : nullptr;
+    BYTE* block = token ? Block(*token) : nullptr;
     if (block == nullptr) return std::nullopt;
     request.blockToken_ = *token;
+    request.block_ = block;
     const BYTE* record = block + rad4::kRecordOffset;
     request.call_.type = rad4::ReadField(record, rad4::kTypeField);
     request.call_.oid = rad4::ReadField(record, rad4::kOidField);
     request.call_.length = rad4::ReadField(record, rad4::kLengthField);
     request.bufferToken_ = rad4::ReadField(record, rad4::kBufferField);
     if (request.call_.length > 0) {
-        auto* buffer =
-            static_cast<const BYTE*>(MapCallerPtr(request.bufferToken_, request.call_.length));
+        auto* buffer = static_cast<BYTE*>(MapCallerPtr(request.bufferToken_, request.call_.length));
         if (buffer == nullptr) return std::nullopt;
+        request.buffer_ = buffer;
         request.call_.input.assign(buffer, buffer + request.call_.length);
     }
     return request;
 }
 
 bool SubmittedRequest::Complete(const OidResult& result) const {
+    // The caller may have given the request up while it was pending: map both again.
     BYTE* block = Block(blockToken_);
     if (block == nullptr) return false;
-    DWORD copied = std::min<DWORD>(static_cast<DWORD>(result.data.size()), call_.length);
-    if (copied > 0) {
-        auto* buffer = static_cast<BYTE*>(MapCallerPtr(bufferToken_, call_.length));
+    BYTE* buffer = nullptr;
+    if (call_.length > 0 && !result.data.empty()) {
+        buffer = static_cast<BYTE*>(MapCallerPtr(bufferToken_, call_.length));
         if (buffer == nullptr) return false;
-        std::memcpy(buffer, result.data.data(), copied);
     }
+    Write(block, buffer, result);
+    return true;
+}
+
+void SubmittedRequest::Write(BYTE* block, BYTE* buffer, const OidResult& result) const {
+    DWORD copied = std::min<DWORD>(static_cast<DWORD>(result.data.size()), call_.length);
+    if (copied > 0) std::memcpy(buffer, result.data.data(), copied);
     BYTE* record = block + rad4::kRecordOffset;
     rad4::WriteField(record, rad4::kStatusField, result.status);
     rad4::WriteField(record, rad4::kTransferredField,
                      std::min(result.bytesTransferred, call_.length));
     rad4::WriteField(record, rad4::kNeededField, result.bytesNeeded);
-    return true;
 }
 
 bool SubmittedRequest::Signal() const {
@@ -387,8 +401,8 @@ BOOL SimProtocolDriver::SubmitRequest(const std::shared_ptr<SimCard>& card, cons
         });
         if (!queued) return Fail(ERROR_DEVICE_REMOVED);
         status = rad4::kSubmitPending;
-    } else if (!request->Complete(card->Handle(request->Call()))) {
-        return Fail(ERROR_INVALID_PARAMETER);
+    } else {
+        request->CompleteInCall(card->Handle(request->Call()));
     }
     std::memcpy(out + rad4::kSubmitStatusOffset, &status, sizeof status);
     *bytesReturned = std::min(outSize, rad4::kDeclaredSize);
