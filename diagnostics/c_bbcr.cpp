@@ -4,12 +4,10 @@
 #include "platform/core/text.h"
 #include "res/resource_ids.h"
 
-CBBCR::CBBCR() : RegisterPage(IDD_BBCR, IDC_BB_OUTPUT) {}
+CBBCR::CBBCR() : RegisterPage(IDD_BBCR, IDC_BB_OUTPUT, IDC_BB_DATA) {}
 
 void CBBCR::DoDataExchange(DataExchange& dx) {
     RegisterPage::DoDataExchange(dx);
-    dx.Text(IDC_BB_OUTPUT, output_);
-    dx.Text(IDC_BB_DATA, data_);
     // A text that is not an integer is refused with the platform's message; the previous
     // index stays and the command goes on with it.
     dx.Text(IDC_BB_INDEX, index_);
@@ -33,11 +31,6 @@ void CBBCR::OnSet() {
     std::optional<DWORD> value = HexFieldForSet(data_);
     if (!value) return;
     Adapter()->WriteBbRegister(static_cast<BYTE>(index_), static_cast<BYTE>(*value));
-}
-
-void CBBCR::OnReadAll() {
-    if (Adapter() == nullptr) return;
-    Dump(output_, [this](std::string& text) { return AppendDump(text); });
 }
 
 bool CBBCR::AppendDump(std::string& text) {

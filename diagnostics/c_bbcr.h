@@ -18,13 +18,9 @@ class CBBCR : public RegisterPage {
     void DoDataExchange(DataExchange& dx) override;
     void OnRead() override;
     void OnSet() override;
-    void OnReadAll() override;
+    // Appends the 16 lines "%04d:\t" + eight "%02x" values, each line ending in CR LF.
+    bool AppendDump(std::string& text) override;
 
   private:
-    // Appends the 16 lines "%04d:\t" + eight "%02x" values, each line ending in CR LF.
-    bool AppendDump(std::string& text);
-
     int index_ = 0;
-    std::string data_;
-    std::string output_;
 };

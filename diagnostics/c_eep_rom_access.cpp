@@ -22,13 +22,11 @@ int WordIndex(DWORD value) { return static_cast<BYTE>(value); }
 
 }  // namespace
 
-CEEPRomAccess::CEEPRomAccess() : RegisterPage(IDD_EEPROM, IDC_EEP_OUTPUT) {}
+CEEPRomAccess::CEEPRomAccess() : RegisterPage(IDD_EEPROM, IDC_EEP_OUTPUT, IDC_EEP_DATA) {}
 
 void CEEPRomAccess::DoDataExchange(DataExchange& dx) {
     RegisterPage::DoDataExchange(dx);
-    dx.Text(IDC_EEP_OUTPUT, output_);
     dx.Text(IDC_EEP_INDEX, index_);
-    dx.Text(IDC_EEP_DATA, data_);
 }
 
 bool CEEPRomAccess::OnCommand(int id, int code, HWND control) {
@@ -75,12 +73,12 @@ void CEEPRomAccess::OnReadAll() {
         ShowMessage(kSizeFailedMessage);
         return;
     }
-    const std::size_t words = WordCount(size);
-    Dump(output_, [this, words](std::string& text) { return AppendDump(words, text); });
+    dumpWords_ = WordCount(size);
+    Dump();
 }
 
-bool CEEPRomAccess::AppendDump(std::size_t words, std::string& text) {
-    for (std::size_t i = 0; i < words; ++i) {
+bool CEEPRomAccess::AppendDump(std::string& text) {
+    for (std::size_t i = 0; i < dumpWords_; ++i) {
         WORD w = 0;
         if (!Adapter()->ReadEepromWord(WordIndex(static_cast<DWORD>(i)), w)) return false;
         if (i % kWordsPerLine == 0) {

@@ -33,11 +33,10 @@ class CEEPRomAccess : public RegisterPage {
     // The words of an EEPROM of `sizeBytes` bytes that the page reaches.
     static std::size_t WordCount(WORD sizeBytes);
     // Appends lines of four words: "%03x:\t%04x", then "\t%04x", CR LF after the fourth.
-    bool AppendDump(std::size_t words, std::string& text);
+    bool AppendDump(std::string& text) override;
     // Writes the image's words the EEPROM holds; the message of a failure, else null.
     const char* WriteImage(const EepromImage& image);
 
-    std::string output_;
     std::string index_;
-    std::string data_;
+    std::size_t dumpWords_ = 0;  // the words the dump being built covers
 };

@@ -11,12 +11,10 @@ constexpr DWORD kRegisterBytes = 4;
 
 }  // namespace
 
-CMCR::CMCR() : RegisterPage(IDD_MCR, IDC_MCR_OUTPUT) {}
+CMCR::CMCR() : RegisterPage(IDD_MCR, IDC_MCR_OUTPUT, IDC_MCR_DATA) {}
 
 void CMCR::DoDataExchange(DataExchange& dx) {
     RegisterPage::DoDataExchange(dx);
-    dx.Text(IDC_MCR_DATA, data_);
-    dx.Text(IDC_MCR_OUTPUT, output_);
     dx.Text(IDC_MCR_ADDRESS, address_);
 }
 
@@ -40,11 +38,6 @@ void CMCR::OnSet() {
     std::optional<DWORD> value = HexFieldForSet(data_);
     if (!value) return;
     Adapter()->WriteMacRegister(static_cast<int>(*address), *value);
-}
-
-void CMCR::OnReadAll() {
-    if (Adapter() == nullptr) return;
-    Dump(output_, [this](std::string& text) { return AppendDump(text); });
 }
 
 bool CMCR::AppendDump(std::string& text) {

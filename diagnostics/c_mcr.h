@@ -17,13 +17,9 @@ class CMCR : public RegisterPage {
     void DoDataExchange(DataExchange& dx) override;
     void OnRead() override;
     void OnSet() override;
-    void OnReadAll() override;
+    // Appends the 80 lines "%04x: " + four "%08x " values, separated by CR LF.
+    bool AppendDump(std::string& text) override;
 
   private:
-    // Appends the 80 lines "%04x: " + four "%08x " values, separated by CR LF.
-    bool AppendDump(std::string& text);
-
-    std::string data_;
-    std::string output_;
     std::string address_;
 };

@@ -5,12 +5,16 @@
 #include "platform/ui/window_manager.h"
 #include "res/resource_ids.h"
 
-RegisterPage::RegisterPage(int templateId, int outputId)
-    : UtilityPage(templateId, OnDestroyAction::EndMainDialog), outputId_(outputId) {}
+RegisterPage::RegisterPage(int templateId, int outputId, int dataId)
+    : UtilityPage(templateId, OnDestroyAction::EndMainDialog),
+      outputId_(outputId),
+      dataId_(dataId) {}
 
 void RegisterPage::DoDataExchange(DataExchange& dx) {
     UtilityPage::DoDataExchange(dx);
     dx.Control(outputId_, outputBox_);
+    dx.Text(outputId_, output_);
+    dx.Text(dataId_, data_);
 }
 
 bool RegisterPage::OnCommand(int id, int code, HWND control) {
@@ -30,17 +34,22 @@ bool RegisterPage::OnCommand(int id, int code, HWND control) {
     }
 }
 
-void RegisterPage::Dump(std::string& output, const std::function<bool(std::string&)>& append) {
+void RegisterPage::OnReadAll() {
+    if (Adapter() == nullptr) return;
+    Dump();
+}
+
+void RegisterPage::Dump() {
     const int firstLine = outputBox_.GetFirstVisibleLine();
     std::string text;
     BeginWaitCursor();
-    const bool complete = append(text);
+    const bool complete = AppendDump(text);
     EndWaitCursor();
     if (!complete) {
         ShowMessage(kReadFailedMessage);
         return;
     }
-    output = std::move(text);
+    output_ = std::move(text);
     UpdateData(FALSE);
     if (firstLine > 0) outputBox_.LineScroll(firstLine);
 }

@@ -2,7 +2,6 @@
 // dump box whose first visible line a new dump keeps, and the messages the pages share.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,7 +14,7 @@ class RegisterPage : public UtilityPage {
     static constexpr const char* kNotHexMessage = "Please enter a hexadecimal number.";
     static constexpr const char* kReadFailedMessage = "Fail to read";
 
-    RegisterPage(int templateId, int outputId);
+    RegisterPage(int templateId, int outputId, int dataId);
 
     const EditControl& OutputBox() const { return outputBox_; }
 
@@ -25,19 +24,25 @@ class RegisterPage : public UtilityPage {
 
     virtual void OnRead() = 0;
     virtual void OnSet() = 0;
-    virtual void OnReadAll() = 0;
+    // Dumps the registers into the box (nothing without an adapter).
+    virtual void OnReadAll();
+    // Appends the whole dump's text; false when a read failed.
+    virtual bool AppendDump(std::string& text) = 0;
 
-    // Builds a dump under the busy cursor with `append`, which returns false when a read
-    // failed. A complete dump becomes `output`, all members go to the controls and the box
-    // shows the same first line as before; a failed one shows "Fail to read" and leaves the
-    // box and `output` as they were.
-    void Dump(std::string& output, const std::function<bool(std::string&)>& append);
+    // Builds a dump with AppendDump under the busy cursor. A complete dump becomes `output_`,
+    // all members go to the controls and the box shows the same first line as before; a
+    // failed one shows "Fail to read" and leaves the box and `output_` as they were.
+    void Dump();
 
     // The field's value, or nothing after telling the user that it holds no hexadecimal digit.
     static std::optional<DWORD> HexFieldForSet(const std::string& text);
     static void ShowMessage(const char* text);
 
+    std::string data_;    // the data field
+    std::string output_;  // the dump box
+
   private:
     int outputId_;
+    int dataId_;
     EditControl outputBox_;
 };
