@@ -4,14 +4,13 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
+#include <vector>
 
 #include "nl80211/linux_card.h"
-#include "platform/core/stream_driver.h"
+#include "rad4/protocol_driver.h"
 
-class LinuxProtocolDriver : public StreamDriver {
+class LinuxProtocolDriver : public rad4::ProtocolDriver<LinuxCard> {
   public:
     // `onLinkQuery` runs after each connection-status query (the addresses may have changed).
     LinuxProtocolDriver(std::shared_ptr<WifiSource> source, LinuxCard::Notice notice,
@@ -19,27 +18,18 @@ class LinuxProtocolDriver : public StreamDriver {
 
     DWORD Init(DWORD registryContext) override;
     BOOL Deinit(DWORD deviceContext) override;
-    DWORD Open(DWORD deviceContext, DWORD access, DWORD shareMode) override;
-    BOOL Close(DWORD openContext) override;
-    BOOL IOControl(DWORD openContext, DWORD code, const BYTE* in, DWORD inSize, BYTE* out,
-                   DWORD outSize, DWORD* bytesReturned) override;
+
+  protected:
+    DWORD ApiVersion() const override;
+    // The interface names the kernel reports.
+    std::vector<BYTE> BindingList() const override;
+    // A new card on the interface of that name.
+    CardPtr FindCard(const WString& name) override;
+    BOOL SubmitRequest(const CardPtr& card, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
+                       DWORD* bytesReturned) override;
 
   private:
-    BOOL Word(DWORD value, BYTE* out, DWORD outSize, DWORD* bytesReturned);
-    BOOL Attach(bool attach, BYTE* out, DWORD outSize, DWORD* bytesReturned);
-    BOOL EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesReturned);
-    BOOL OpenAdapter(DWORD openContext, const BYTE* in, DWORD inSize);
-    BOOL CloseAdapter(DWORD openContext);
-    BOOL SetRegistration(const BYTE* in, DWORD inSize);
-    BOOL SubmitRequest(DWORD openContext, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
-                       DWORD* bytesReturned);
-
     std::shared_ptr<WifiSource> source_;
     LinuxCard::Notice notice_;
     std::function<void()> onLinkQuery_;
-    std::mutex mutex_;
-    std::map<DWORD, std::shared_ptr<LinuxCard>> opens_;  // null card until an adapter is opened
-    DWORD nextOpen_ = 1;
-    HANDLE registration_ = 0;
-    int attached_ = 0;
 };

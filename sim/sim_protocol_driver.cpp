@@ -23,11 +23,6 @@ namespace {
 
 constexpr DWORD kDeviceContext = 1;
 
-BOOL Fail(DWORD error) {
-    SetLastError(error);
-    return FALSE;
-}
-
 void PutUnit(std::vector<BYTE>& bytes, char16_t unit) {
     bytes.push_back(static_cast<BYTE>(unit & 0xFF));
     bytes.push_back(static_cast<BYTE>(unit >> 8));
@@ -222,7 +217,7 @@ BOOL SimProtocolDriver::Deinit(DWORD) {
     Shutdown();
     UnloadCallback onUnload;
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(ownerMutex_);
         onUnload = onUnload_;
     }
     if (onUnload) onUnload(this);
@@ -230,97 +225,13 @@ BOOL SimProtocolDriver::Deinit(DWORD) {
 }
 
 void SimProtocolDriver::ForgetOwner() {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(ownerMutex_);
     onUnload_ = nullptr;
 }
 
 void SimProtocolDriver::Shutdown() {
-    {
-        std::lock_guard lock(mutex_);
-        shutDown_ = true;
-    }
+    MarkShutDown();
     completer_->Stop();
-}
-
-DWORD SimProtocolDriver::Open(DWORD, DWORD, DWORD) {
-    std::lock_guard lock(mutex_);
-    if (shutDown_) {
-        SetLastError(ERROR_DEV_NOT_EXIST);
-        return 0;
-    }
-    DWORD context = nextOpen_++;
-    opens_[context] = OpenContext{};
-    return context;
-}
-
-BOOL SimProtocolDriver::Close(DWORD openContext) {
-    std::lock_guard lock(mutex_);
-    return opens_.erase(openContext) != 0 ? TRUE : Fail(ERROR_INVALID_HANDLE);
-}
-
-BOOL SimProtocolDriver::IOControl(DWORD openContext, DWORD code, const BYTE* in, DWORD inSize,
-                                  BYTE* out, DWORD outSize, DWORD* bytesReturned) {
-    DWORD ignored = 0;
-    if (bytesReturned == nullptr) bytesReturned = &ignored;
-    *bytesReturned = 0;
-    if (in == nullptr) inSize = 0;
-    if (out == nullptr) outSize = 0;
-    std::shared_ptr<SimCard> adapter;
-    {
-        std::lock_guard lock(mutex_);
-        if (shutDown_) return Fail(ERROR_DEVICE_REMOVED);
-        auto open = opens_.find(openContext);
-        if (open == opens_.end()) return Fail(ERROR_INVALID_HANDLE);
-        if (code == rad4::kSubmitRequest) adapter = open->second.adapter;
-    }
-    switch (code) {
-        case rad4::kGetApiVersion:
-            return Word(desc_.apiVersion, out, outSize, bytesReturned);
-        case rad4::kAttach:
-            return Attach(out, outSize, bytesReturned);
-        case rad4::kDetach:
-            return Detach(out, outSize, bytesReturned);
-        case rad4::kEnumBindings:
-            return EnumBindings(out, outSize, bytesReturned);
-        case rad4::kOpenAdapter:
-            return OpenAdapter(openContext, in, inSize);
-        case rad4::kCloseAdapter:
-            return CloseAdapter(openContext);
-        case rad4::kSubmitRequest:
-            return SubmitRequest(adapter, in, inSize, out, outSize, bytesReturned);
-        case rad4::kSetRegistration:
-            return SetRegistration(in, inSize);
-        case rad4::kGetRegistration:
-            return Word(HeldRegistration(), out, outSize, bytesReturned);
-        case rad4::kQueryUnload:
-            return Word(UnloadAnswer(), out, outSize, bytesReturned);
-    }
-    return Fail(ERROR_NOT_SUPPORTED);
-}
-
-BOOL SimProtocolDriver::Word(DWORD value, BYTE* out, DWORD outSize, DWORD* bytesReturned) {
-    if (outSize < sizeof value) return Fail(ERROR_INSUFFICIENT_BUFFER);
-    std::memcpy(out, &value, sizeof value);
-    *bytesReturned = sizeof value;
-    return TRUE;
-}
-
-BOOL SimProtocolDriver::Attach(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
-    if (outSize < 4) return Fail(ERROR_INSUFFICIENT_BUFFER);
-    if (desc_.attachStatus == 0) {
-        std::lock_guard lock(mutex_);
-        ++attached_;
-    }
-    return Word(desc_.attachStatus, out, outSize, bytesReturned);
-}
-
-BOOL SimProtocolDriver::Detach(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
-    if (outSize < 4) return Fail(ERROR_INSUFFICIENT_BUFFER);
-    {
-        std::lock_guard lock(mutex_);
-        if (attached_ > 0) --attached_;
-    }
-    return Word(0, out, outSize, bytesReturned);
 }
 
 std::vector<BYTE> SimProtocolDriver::BindingList() const {
@@ -338,53 +249,15 @@ std::vector<BYTE> SimProtocolDriver::BindingList() const {
     return bytes;
 }
 
-BOOL SimProtocolDriver::EnumBindings(BYTE* out, DWORD outSize, DWORD* bytesReturned) {
-    if (outSize == 0) return Fail(ERROR_INSUFFICIENT_BUFFER);
-    std::vector<BYTE> list = BindingList();
-    DWORD count = std::min(outSize, static_cast<DWORD>(list.size()));
-    if (count > 0) std::memcpy(out, list.data(), count);
-    *bytesReturned = desc_.reportedBindingBytes.value_or(count);
-    return TRUE;
-}
-
-std::shared_ptr<SimCard> SimProtocolDriver::FindCard(const WString& name) const {
+SimProtocolDriver::CardPtr SimProtocolDriver::FindCard(const WString& name) {
     for (const auto& card : cards_) {
         if (card->Name() == name && !card->Removed()) return card;
     }
     return nullptr;
 }
 
-BOOL SimProtocolDriver::OpenAdapter(DWORD openContext, const BYTE* in, DWORD inSize) {
-    if (inSize < 2 || inSize % 2 != 0) return Fail(ERROR_INVALID_PARAMETER);
-    WString units(inSize / 2, u'\0');
-    std::memcpy(units.data(), in, inSize);
-    auto end = units.find(u'\0');
-    if (end == WString::npos) return Fail(ERROR_INVALID_PARAMETER);
-    auto card = FindCard(units.substr(0, end));
-    if (!card) return Fail(ERROR_FILE_NOT_FOUND);
-    std::lock_guard lock(mutex_);
-    opens_[openContext].adapter = card;
-    return TRUE;
-}
-
-BOOL SimProtocolDriver::CloseAdapter(DWORD openContext) {
-    std::lock_guard lock(mutex_);
-    auto& open = opens_[openContext];
-    if (!open.adapter) return Fail(ERROR_INVALID_HANDLE);
-    open.adapter.reset();
-    return TRUE;
-}
-
-BOOL SimProtocolDriver::SetRegistration(const BYTE* in, DWORD inSize) {
-    if (inSize < sizeof(HANDLE)) return Fail(ERROR_INVALID_PARAMETER);
-    std::lock_guard lock(mutex_);
-    std::memcpy(&heldRegistration_, in, sizeof(HANDLE));
-    return TRUE;
-}
-
-BOOL SimProtocolDriver::SubmitRequest(const std::shared_ptr<SimCard>& card, const BYTE* in,
-                                      DWORD inSize, BYTE* out, DWORD outSize,
-                                      DWORD* bytesReturned) {
+BOOL SimProtocolDriver::SubmitRequest(const CardPtr& card, const BYTE* in, DWORD inSize, BYTE* out,
+                                      DWORD outSize, DWORD* bytesReturned) {
     if (!card) return Fail(ERROR_INVALID_HANDLE);
     if (inSize < rad4::kDeclaredSize) return Fail(ERROR_INVALID_PARAMETER);
     if (outSize < rad4::kSubmitStatusOffset + 4) return Fail(ERROR_INSUFFICIENT_BUFFER);
@@ -407,27 +280,6 @@ BOOL SimProtocolDriver::SubmitRequest(const std::shared_ptr<SimCard>& card, cons
     std::memcpy(out + rad4::kSubmitStatusOffset, &status, sizeof status);
     *bytesReturned = std::min(outSize, rad4::kDeclaredSize);
     return TRUE;
-}
-
-DWORD SimProtocolDriver::UnloadAnswer() const {
-    std::lock_guard lock(mutex_);
-    // Unload when no client but the asking one is attached.
-    return desc_.unloadAnswer.value_or(attached_ <= 1 ? 1 : 0);
-}
-
-HANDLE SimProtocolDriver::HeldRegistration() const {
-    std::lock_guard lock(mutex_);
-    return heldRegistration_;
-}
-
-int SimProtocolDriver::AttachedClients() const {
-    std::lock_guard lock(mutex_);
-    return attached_;
-}
-
-std::size_t SimProtocolDriver::OpenCount() const {
-    std::lock_guard lock(mutex_);
-    return opens_.size();
 }
 
 std::size_t SimProtocolDriver::QueuedCompletions() const { return completer_->Queued(); }
