@@ -92,6 +92,21 @@ std::string WideToUtf8(const WString& text) {
     return out;
 }
 
+bool IsValidUtf8(const std::string& text) {
+    std::string encoded;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const char32_t cp = DecodeUtf8(text, i);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        // A broken sequence decodes to U+FFFD and an overlong one to a shorter encoding:
+        // either way the canonical bytes differ from the ones read.
+        encoded.clear();
+        AppendUtf8(encoded, cp);
+        if (text.compare(start, i - start, encoded) != 0) return false;
+    }
+    return true;
+}
+
 std::string AnsiToUtf8(const std::string& bytes) {
     std::string out;
     for (unsigned char c : bytes) AppendUtf8(out, c);

@@ -13,6 +13,9 @@ std::string StrFormatV(const char* format, va_list args);
 // UTF-8 <-> UTF-16. Invalid sequences become U+FFFD.
 WString Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const WString& text);
+// True when text is well-formed UTF-8 (no broken or overlong sequence, no surrogate, nothing
+// above U+10FFFF), i.e. when it survives the round trip through UTF-16 unchanged.
+bool IsValidUtf8(const std::string& text);
 // Bytes of the system's 8-bit (ANSI) code page, taken as Latin-1, to UTF-8 and back; a
 // character outside Latin-1 becomes '?'.
 std::string AnsiToUtf8(const std::string& bytes);

@@ -27,17 +27,12 @@ bool ParseHexNumber(std::string_view text, std::size_t maxDigits, DWORD* number)
     if (text.empty() || text.size() > maxDigits) return false;
     *number = 0;
     for (char c : text) {
-        int digit = (c >= '0' && c <= '9')   ? c - '0'
-                    : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                    : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                             : -1;
+        const int digit = HexDigit(static_cast<unsigned char>(c));
         if (digit < 0) return false;
         *number = (*number << 4) | static_cast<DWORD>(digit);
     }
     return true;
 }
-
-bool IsValidUtf8(const std::string& text) { return WideToUtf8(Utf8ToWide(text)) == text; }
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
