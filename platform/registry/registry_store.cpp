@@ -81,6 +81,9 @@ bool RegistryStore::SetBackingFile(const std::string& path, std::string* error) 
         if (error) *error = "registry file " + path + " cannot be used";
         return false;
     } else {
+        // A new file starts from an empty tree, as a loaded one replaces it: nothing held from
+        // an earlier file may reach this one.
+        root_ = RegistryKey{};
         savedText_.clear();
     }
     backingFile_ = path;

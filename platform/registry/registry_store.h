@@ -16,7 +16,8 @@ class RegistryStore {
 
     // Empty tree, no backing file, no simulated write failure.
     void Reset();
-    // Loads the file when it exists (replacing the tree) and saves every later change to it.
+    // Loads the file when it exists (replacing the tree; a file not there yet starts an empty
+    // tree) and saves every later change to it.
     // A file that cannot be read or parsed is refused: *error names the file and line, the tree
     // is left as it was, and the store stays in memory only so that the file is never touched.
     bool SetBackingFile(const std::string& path, std::string* error);
