@@ -57,27 +57,23 @@ class RequestTest : public LinkTest {
     SimCard& Card() { return *host->Card(kAdapter); }
 };
 
+// With the maximum total size refused the handle falls back to 1530 and says it guessed.
 TEST_F(RequestTest, AdapterHandleReadsItsIdentityAtOpen) {
-    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
-    ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
-    EXPECT_EQ(adapter->maxTotalSize, 1514u);
-    EXPECT_EQ(adapter->maxTotalSizeKnown, 1);
-    EXPECT_EQ(adapter->currentAddressKnown, 1);
-    EXPECT_EQ(adapter->currentAddressLength, 6u);
-    EXPECT_EQ(adapter->currentAddress[5], 0x3E);
-    EXPECT_TRUE(CloseAdapterHandle(adapter)) << "the result says whether the close succeeded";
+    for (bool refused : {false, true}) {
+        SCOPED_TRACE(refused);
+        if (refused) Card().AddFault(Refusal(OID_GEN_MAXIMUM_TOTAL_SIZE));
+        AdapterHandle adapter = OpenAdapterHandle(kAdapter);
+        ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
+        EXPECT_EQ(adapter->maxTotalSize, refused ? 1530u : 1514u);
+        EXPECT_EQ(adapter->maxTotalSizeKnown, refused ? 0 : 1);
+        EXPECT_EQ(adapter->currentAddressKnown, 1);
+        EXPECT_EQ(adapter->currentAddressLength, 6u);
+        EXPECT_EQ(adapter->currentAddress[5], 0x3E);
+        EXPECT_TRUE(CloseAdapterHandle(adapter)) << "the result says whether the close succeeded";
+    }
 }
 
-TEST_F(RequestTest, MaximumTotalSizeFallsBackTo1530) {
-    Card().AddFault(Refusal(OID_GEN_MAXIMUM_TOTAL_SIZE));
-    AdapterHandle adapter = OpenAdapterHandle(kAdapter);
-    ASSERT_NE(adapter, INVALID_ADAPTER_HANDLE);
-    EXPECT_EQ(adapter->maxTotalSize, 1530u);
-    EXPECT_EQ(adapter->maxTotalSizeKnown, 0);
-    CloseAdapterHandle(adapter);
-}
-
-TEST_F(RequestTest, UnknownAdapterIsUndoneAndReportsTheDriversError) {
+TEST_F(RequestTest, UnknownAdapterAndMissingArgumentsAreRefused) {
     EXPECT_EQ(OpenAdapterHandle(u"NOPE"), INVALID_ADAPTER_HANDLE);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(OpenAdapterHandle(nullptr), INVALID_ADAPTER_HANDLE);
@@ -86,6 +82,14 @@ TEST_F(RequestTest, UnknownAdapterIsUndoneAndReportsTheDriversError) {
         EXPECT_FALSE(CloseAdapterHandle(none));
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     }
+    EXPECT_EQ(SubmitRequest(INVALID_ADAPTER_HANDLE, nullptr), ERROR_INVALID_PARAMETER);
+    OidRequest* request = AllocRequest();
+    ASSERT_NE(request, nullptr);
+    EXPECT_EQ(SubmitRequest(nullptr, request), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(SubmitRequest(INVALID_ADAPTER_HANDLE, request), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(WaitRequest(nullptr, INFINITE), ERROR_INVALID_PARAMETER);
+    FreeRequest(request);
+    FreeRequest(nullptr);
 }
 
 TEST_F(RequestTest, BlockCarriesTheCallerAndTheAdapter) {
@@ -148,27 +152,25 @@ TEST_F(RequestTest, CountsBeyondTheBufferOrOnFailureAreNotPassedOn) {
     CloseAdapterHandle(adapter);
 }
 
-TEST_F(RequestTest, PendingRequestIsWaitedFor) {
+// A pending query is waited for; a set without data goes with a null buffer of length zero,
+// and the card's refusal of a read-only OID comes back as its status. (Payloads of sets are the
+// adapter tests' part.)
+TEST_F(RequestTest, ChannelWaitsForPendingAnswersAndSendsEmptySets) {
     AdapterChannel channel(kAdapter);
     ASSERT_TRUE(channel.IsOpen());
     Card().AddFault(FaultOf(kOid, FaultKind::Pending));
+    Card().ClearRequests();
     DWORD value = 0, status = 7;
     EXPECT_EQ(channel.QueryOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(status, 0u);
     EXPECT_NE(value, 0u);
-}
-
-// Payloads of sets are the adapter tests' part; a set without data goes with a null buffer, and
-// the card's refusal of a read-only OID comes back as its status.
-TEST_F(RequestTest, SetWithoutDataHasLengthZero) {
-    AdapterChannel channel(kAdapter);
-    Card().ClearRequests();
-    DWORD status = 7;
     EXPECT_EQ(channel.SetOid(kOid, nullptr, 0, &status), 1);
     EXPECT_EQ(status, NDIS_STATUS_NOT_SUPPORTED);
-    ASSERT_EQ(Card().Requests().size(), 1u);
-    EXPECT_EQ(Card().Requests()[0].type, 1u);
-    EXPECT_EQ(Card().Requests()[0].length, 0u);
+    ASSERT_EQ(Card().Requests().size(), 2u);
+    EXPECT_EQ(Card().Requests()[1].type, 1u);
+    EXPECT_EQ(Card().Requests()[1].length, 0u);
+    EXPECT_EQ(channel.Close(), TRUE);
+    EXPECT_FALSE(channel.IsOpen());
 }
 
 TEST_F(RequestTest, ChannelOfUnopenableAdapterLeavesStatusAsPreset) {
@@ -180,21 +182,4 @@ TEST_F(RequestTest, ChannelOfUnopenableAdapterLeavesStatusAsPreset) {
     EXPECT_EQ(channel.SetOid(kOid, &value, 4, &status), 1);
     EXPECT_EQ(status, 0x55u);
     EXPECT_TRUE(Card().Requests().empty());
-}
-
-TEST_F(RequestTest, SubmitAndWaitRefuseMissingArguments) {
-    EXPECT_EQ(SubmitRequest(INVALID_ADAPTER_HANDLE, nullptr), ERROR_INVALID_PARAMETER);
-    OidRequest* request = AllocRequest();
-    ASSERT_NE(request, nullptr);
-    EXPECT_EQ(SubmitRequest(nullptr, request), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(SubmitRequest(INVALID_ADAPTER_HANDLE, request), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(WaitRequest(nullptr, INFINITE), ERROR_INVALID_PARAMETER);
-    FreeRequest(request);
-    FreeRequest(nullptr);
-}
-
-TEST_F(RequestTest, ChannelClosesItsAdapterOnce) {
-    AdapterChannel channel(kAdapter);
-    EXPECT_EQ(channel.Close(), TRUE);
-    EXPECT_FALSE(channel.IsOpen());
 }

@@ -65,7 +65,8 @@ TEST(Nl80211Attributes, InterfaceGivesNameIndexAddressAndAssociation) {
     EXPECT_EQ(wifi->frequencyMhz, 2437u);
 }
 
-TEST(Nl80211Attributes, InterfaceWithoutNameOrWithShortIndexIsRefused) {
+// A missing attribute, or one shorter than its type, refuses the record.
+TEST(Nl80211Attributes, InterfaceOrStationWithMissingOrShortAttributesIsRefused) {
     Reply unnamed;
     nla_put_u32(unnamed.msg(), NL80211_ATTR_IFINDEX, 7);
     EXPECT_FALSE(nl_attributes::Interface(unnamed.attrs(), unnamed.length()));
@@ -74,6 +75,12 @@ TEST(Nl80211Attributes, InterfaceWithoutNameOrWithShortIndexIsRefused) {
     nla_put_string(shortIndex.msg(), NL80211_ATTR_IFNAME, "wlan0");
     EXPECT_FALSE(nl_attributes::Interface(shortIndex.attrs(), shortIndex.length()));
     EXPECT_FALSE(nl_attributes::Interface(nullptr, 0));
+    EXPECT_FALSE(nl_attributes::Station(unnamed.attrs(), unnamed.length()).present);
+    Reply shortCounter;
+    nlattr* info = nla_nest_start(shortCounter.msg(), NL80211_ATTR_STA_INFO);
+    nla_put_u16(shortCounter.msg(), NL80211_STA_INFO_TX_PACKETS, 3);
+    nla_nest_end(shortCounter.msg(), info);
+    EXPECT_FALSE(nl_attributes::Station(shortCounter.attrs(), shortCounter.length()).present);
 }
 
 TEST(Nl80211Attributes, StationGivesSignalRateAndCounters) {
@@ -107,17 +114,6 @@ TEST(Nl80211Attributes, StationGivesSignalRateAndCounters) {
     EXPECT_EQ(s.txFailed, 2u);
     EXPECT_EQ(s.txRetries, 5u);
     EXPECT_EQ(s.rxDropped, 4u);
-}
-
-TEST(Nl80211Attributes, StationWithoutInfoOrWithShortCounterIsAbsent) {
-    Reply bare;
-    nla_put_u32(bare.msg(), NL80211_ATTR_IFINDEX, 7);
-    EXPECT_FALSE(nl_attributes::Station(bare.attrs(), bare.length()).present);
-    Reply shortCounter;
-    nlattr* info = nla_nest_start(shortCounter.msg(), NL80211_ATTR_STA_INFO);
-    nla_put_u16(shortCounter.msg(), NL80211_STA_INFO_TX_PACKETS, 3);
-    nla_nest_end(shortCounter.msg(), info);
-    EXPECT_FALSE(nl_attributes::Station(shortCounter.attrs(), shortCounter.length()).present);
 }
 
 TEST(Nl80211Attributes, BssGivesItsFiguresSsidAndRatesWithBasicBits) {

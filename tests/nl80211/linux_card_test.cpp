@@ -13,15 +13,7 @@
 
 namespace {
 
-constexpr DWORD kSsid = 0xFFA0C002;
-constexpr DWORD kInfrastructureMode = 0xFFA0C008;
-constexpr DWORD kBssidListScan = 0xFFA0C019;
-constexpr DWORD kPowerMode = 0xFFA0C015;
-constexpr DWORD kScanState = 0xFFA0C50A;
-constexpr DWORD kRadioState = 0xFFA0C516;
-constexpr DWORD kLinkSpeed = 0x00010107;
-constexpr DWORD kXmitOk = 0x00020101;
-constexpr DWORD kConfiguration = 0xFFA0C010;
+using namespace oids;
 
 class LinuxCardTest : public ::testing::Test {
   protected:
@@ -54,9 +46,8 @@ class LinuxCardTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(LinuxCardTest, WhatALinuxCardHasNoCounterpartForIsNotSupported) {
-    // MAC and baseband registers, EEPROM, the diagnostic counters, a key entry, an unknown OID.
-    for (DWORD oid : {0xFFA0C801u, 0xFFA0C802u, 0xFFA0C803u, 0xFFA0C805u, 0xFFA0C80Du, 0xFFA0C505u,
-                      0x12345678u}) {
+    for (DWORD oid : {kMacRegister, kBasebandRegister, kEeprom, kDiagCounters805, kDiagCounters80D,
+                      kKeyEntry, 0x12345678u}) {
         EXPECT_EQ(Query(oid, 64).status, ndis::kNotSupported) << std::hex << oid;
         EXPECT_EQ(Set(oid, std::vector<BYTE>(12)).status, ndis::kNotSupported) << std::hex << oid;
     }
@@ -64,9 +55,9 @@ TEST_F(LinuxCardTest, WhatALinuxCardHasNoCounterpartForIsNotSupported) {
 }
 
 TEST_F(LinuxCardTest, AnswersComeFromTheKernelFiguresAndShortBuffersSayWhatIsNeeded) {
-    EXPECT_EQ(WordOf(Query(kLinkSpeed)), 540000u);  // 54 Mbit/s in 100 bit/s
-    EXPECT_EQ(WordOf(Query(0x0D010204)), 3u);       // OFDM at 2.4 GHz: the utility binds it
-    EXPECT_EQ(WordOf(Query(0x00010111)), 1514u);
+    EXPECT_EQ(WordOf(Query(kLinkSpeed)), 540000u);    // 54 Mbit/s in 100 bit/s
+    EXPECT_EQ(WordOf(Query(kNetworkTypeInUse)), 3u);  // OFDM at 2.4 GHz: the utility binds it
+    EXPECT_EQ(WordOf(Query(kMaximumTotalSize)), 1514u);
     auto frames = Query(kXmitOk, 8);
     EXPECT_EQ(frames.data.size(), 8u);
     EXPECT_EQ(WordOf(frames), 120u);
@@ -88,9 +79,9 @@ TEST_F(LinuxCardTest, DisconnectedInterfaceReportsNoLink) {
     wifi.interfaces[0].ssid.clear();
     wifi.station = StationFigures{};
     wifi.networks[0].associated = false;
-    EXPECT_EQ(WordOf(Query(0x00010114)), 1u);  // disconnected
-    EXPECT_EQ(WordOf(Query(0xFFA0C503)), 0u);  // no link quality
-    EXPECT_EQ(Query(0xFFA0C001, 6).data, std::vector<BYTE>(6, 0));
+    EXPECT_EQ(WordOf(Query(kMediaConnectStatus)), 1u);  // disconnected
+    EXPECT_EQ(WordOf(Query(kLinkQuality)), 0u);
+    EXPECT_EQ(Query(kBssid, 6).data, std::vector<BYTE>(6, 0));
 }
 
 TEST_F(LinuxCardTest, JoiningBySsidTakesTheFrequencyFromTheScanResults) {
@@ -121,8 +112,8 @@ TEST_F(LinuxCardTest, RadioSwitchedOnAgainJoinsTheNetworkItWasOn) {
 TEST_F(LinuxCardTest, SettingsALinuxStationAlreadyHasAreAcceptedOthersAreNot) {
     EXPECT_EQ(Set(kInfrastructureMode, Word(1)).status, ndis::kSuccess);
     EXPECT_EQ(Set(kInfrastructureMode, Word(0)).status, ndis::kNotSupported);
-    EXPECT_EQ(Set(0xFFA0C01C, Word(1)).status, ndis::kSuccess);  // encryption off
-    EXPECT_EQ(Set(0xFFA0C01C, Word(0)).status, ndis::kNotSupported);
+    EXPECT_EQ(Set(kWepDisable, Word(1)).status, ndis::kSuccess);  // encryption off
+    EXPECT_EQ(Set(kWepDisable, Word(0)).status, ndis::kNotSupported);
     EXPECT_EQ(Set(kInfrastructureMode, {1, 0}).status, ndis::kInvalidLength);
 }
 

@@ -12,8 +12,8 @@
 #include "platform/core/clock.h"
 #include "platform/core/device_manager.h"
 #include "platform/core/handle_table.h"
-#include "platform/core/message_box.h"
 #include "platform/registry/registry_store.h"
+#include "support/message_capture.h"
 
 namespace {
 
@@ -22,10 +22,6 @@ class LinuxDriverTest : public ::testing::Test {
     void SetUp() override {
         SetPlatformClock(&clock);
         RegistryStore::Instance().Reset();
-        SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        });
         HarborWorld(*wifi);
         host = std::make_unique<LinuxHost>(
             wifi, [this](const std::string& line) { notices.push_back(line); });
@@ -37,7 +33,6 @@ class LinuxDriverTest : public ::testing::Test {
         DeviceManager::Instance().Reset();
         DriverLibrary() = DriverLibraryState{};
         RegistryStore::Instance().Reset();
-        SetMessageBoxHandler(nullptr);
         SetPlatformClock(nullptr);
     }
 
@@ -45,7 +40,8 @@ class LinuxDriverTest : public ::testing::Test {
     std::shared_ptr<FakeWifi> wifi = std::make_shared<FakeWifi>();
     std::unique_ptr<LinuxHost> host;
     std::unique_ptr<OidAdapter> adapter;
-    std::vector<std::string> messages;
+    MessageCapture captured;
+    std::vector<std::string>& messages = captured.texts;
     std::vector<std::string> notices;
 };
 

@@ -118,12 +118,14 @@ TEST_F(CardOidTest, DriverReadsItsRegistryParametersWhenItLoads) {
     registry.SetString(kParms, "Rate", "4");
     registry.SetString(kParms, "RtsThreshold", "1500");
     registry.SetString(kParms, "FragThreshold", "bogus");
+    registry.SetString(kParms, "Ssid", "Lighthouse");
+    registry.SetString(kParms, "RadioOn", "0");
     StartOpen();
     EXPECT_EQ(registry.GetString(kParms, "DriverVersion"), "2.5.0.17");  // written at install
     EXPECT_EQ(QueryWord(kVendorDriverVersion), 0x00020005u);             // from that text
     std::vector<BYTE> configuration(32);
     Query(kConfiguration, configuration);
-    EXPECT_EQ(Word(configuration, 12), 2437000u);  // the link's channel
+    EXPECT_EQ(Word(configuration, 12), 2462000u);  // the stored network's channel
     EXPECT_EQ(QueryWord(kPowerMode), 2u);          // interface 1 is driver value 2
     EXPECT_EQ(QueryWord(kInfrastructureMode), 0u);
     EXPECT_EQ(QueryWord(0xFFA0C00A), 1500u);
@@ -132,18 +134,6 @@ TEST_F(CardOidTest, DriverReadsItsRegistryParametersWhenItLoads) {
     Query(kDesiredRates, rates);
     EXPECT_EQ(rates[0], 0x0B);
     EXPECT_EQ(rates[1], 0);
-}
-
-TEST_F(CardOidTest, StoredSsidAndRadioSurviveAReload) {
-    StartOpen();
-    RegistryStore::Instance().SetString(kParms, "Ssid", "Lighthouse");
-    RegistryStore::Instance().SetString(kParms, "RadioOn", "0");
-    CloseAdapterHandle(adapter);
-    adapter = INVALID_ADAPTER_HANDLE;
-    DeregisterDevice(DriverLibrary().registrationHandle);
-    DriverLibrary() = DriverLibraryState{};
-
-    OpenAdapter();
     EXPECT_EQ(QueryWord(kRadioState), 0u);
     EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
     SetWord(kRadioState, 1);

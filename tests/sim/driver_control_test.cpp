@@ -3,22 +3,6 @@
 #include "rad4/rad4_protocol.h"
 #include "sim_fixture.h"
 
-// The driver and the library must agree on every control code and on the block layout.
-static_assert(rad4::kGetApiVersion == IOCTL_RAD4_GET_API_VERSION);
-static_assert(rad4::kAttach == IOCTL_RAD4_ATTACH);
-static_assert(rad4::kDetach == IOCTL_RAD4_DETACH);
-static_assert(rad4::kEnumBindings == IOCTL_RAD4_ENUM_BINDINGS);
-static_assert(rad4::kOpenAdapter == IOCTL_RAD4_OPEN_ADAPTER);
-static_assert(rad4::kCloseAdapter == IOCTL_RAD4_CLOSE_ADAPTER);
-static_assert(rad4::kSubmitRequest == IOCTL_RAD4_SUBMIT_REQUEST);
-static_assert(rad4::kSetRegistration == IOCTL_RAD4_SET_REGISTRATION);
-static_assert(rad4::kGetRegistration == IOCTL_RAD4_GET_REGISTRATION);
-static_assert(rad4::kQueryUnload == IOCTL_RAD4_QUERY_UNLOAD);
-static_assert(rad4::kDeclaredSize == REQUEST_BLOCK_DECLARED_SIZE);
-static_assert(rad4::kRecordOffset == offsetof(RequestBlock, request));
-static_assert(rad4::kSubmitStatusOffset == offsetof(RequestBlock, submitStatus));
-static_assert(rad4::kEventNameOffset == offsetof(RequestBlock, eventName));
-
 namespace {
 
 std::vector<BYTE> Units(const std::u16string& text) {
@@ -43,7 +27,8 @@ class DriverControlTest : public SimTest {
     }
 };
 
-TEST_F(DriverControlTest, ScenarioVersionNeedsAWholeWordAndUnknownCodesFail) {
+// The handle held and handed back is the library tests' part; a short one is refused here.
+TEST_F(DriverControlTest, VersionAndRegistrationNeedWholeWordsAndUnknownCodesFail) {
     Scenario scenario = Scenario::Default();
     scenario.driver.apiVersion = 0x0400050E;
     Start(scenario);
@@ -54,9 +39,14 @@ TEST_F(DriverControlTest, ScenarioVersionNeedsAWholeWordAndUnknownCodesFail) {
                                  &returned, nullptr));
     EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
     EXPECT_FALSE(DeviceIoControl(device, 0x80002004, nullptr, 0, &word, 4, &returned, nullptr));
+    EXPECT_FALSE(DeviceIoControl(device, IOCTL_RAD4_SET_REGISTRATION, &word, 2, nullptr, 0, nullptr,
+                                 nullptr));
+    EXPECT_EQ(WordCall(device, IOCTL_RAD4_GET_REGISTRATION), 0u);
 }
 
-TEST_F(DriverControlTest, FailingRegistrationReportsItsError) {
+// A registration the scenario makes fail reports its error; once the host is gone, a driver it
+// found present is deregistered and no driver file is left to register.
+TEST_F(DriverControlTest, RegistrationFailsWithTheScenariosErrorOrOnceTheHostIsGone) {
     Scenario scenario = Scenario::Default();
     scenario.driver.registrationFails = true;
     scenario.driver.registrationError = 1114;
@@ -64,6 +54,15 @@ TEST_F(DriverControlTest, FailingRegistrationReportsItsError) {
     EXPECT_EQ(RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350), 0u);
     EXPECT_EQ(GetLastError(), 1114u);
     EXPECT_FALSE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
+    host.reset();
+    scenario.driver = ProtocolDriverSpec{};
+    scenario.driver.alreadyPresent = true;
+    Start(scenario);
+    ASSERT_TRUE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
+    host.reset();
+    EXPECT_FALSE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
+    EXPECT_EQ(RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(DriverControlTest, AttachAndDetachWriteStatusWordsAndDecideTheUnloadAnswer) {
@@ -79,33 +78,29 @@ TEST_F(DriverControlTest, AttachAndDetachWriteStatusWordsAndDecideTheUnloadAnswe
     EXPECT_EQ(WordCall(first, IOCTL_RAD4_QUERY_UNLOAD), 1u);
 }
 
-TEST_F(DriverControlTest, BindingListIsTerminatedAndTruncatedToTheCallersBuffer) {
-    Start(WithWiredAdapter());
-    std::vector<BYTE> expected =
-        Units(std::u16string(u"KESTREL1") + u'\0' + u"NE20001" + u'\0' + u'\0');
-    DWORD returned = 0;
-    std::vector<BYTE> out = Bindings(128, &returned);
-    ASSERT_EQ(returned, expected.size());
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin()));
-    EXPECT_EQ(out[returned], 0xEE);
-
-    out = Bindings(6, &returned);
-    EXPECT_EQ(returned, 6u);
-    EXPECT_TRUE(std::equal(out.begin(), out.begin() + 6, expected.begin()));
-    EXPECT_EQ(out[6], 0xEE);
-}
-
-// A scenario's raw list is passed on as it is: no terminator added, cut at the buffer's end.
-TEST_F(DriverControlTest, RawBindingListIsPassedOnVerbatim) {
-    for (std::size_t units : {0, 80}) {
-        Scenario scenario = Scenario::Default();
-        scenario.driver.rawBindings = std::u16string(units, u'A');
+// The adapters' names each end in a NUL and the list in an empty name; a scenario's raw list is
+// passed on as it is, with no terminator added. Either is cut at the caller's buffer.
+TEST_F(DriverControlTest, BindingListIsCutToTheCallersBuffer) {
+    struct Case {
+        std::optional<std::u16string> raw;
+        DWORD size;
+        std::u16string listed;
+    };
+    const std::u16string all = std::u16string(u"KESTREL1") + u'\0' + u"NE20001" + u'\0' + u'\0';
+    for (const Case& c : {Case{{}, 128, all}, Case{{}, 6, all.substr(0, 3)}, Case{u"", 128, u""},
+                          Case{std::u16string(80, u'A'), 128, std::u16string(64, u'A')}}) {
+        SCOPED_TRACE(c.size);
+        Scenario scenario = WithWiredAdapter();
+        scenario.driver.rawBindings = c.raw;
         Start(scenario);
         DWORD returned = 0xEEEE;
-        std::vector<BYTE> out = Bindings(128, &returned);
-        EXPECT_EQ(returned, units == 0 ? 0u : 128u);
-        EXPECT_EQ(out[0], units == 0 ? 0xEE : 'A');
-        EXPECT_EQ(out[127], units == 0 ? 0xEE : 0);
+        std::vector<BYTE> out = Bindings(c.size, &returned);
+        std::vector<BYTE> expected = Units(c.listed);
+        ASSERT_EQ(returned, expected.size());
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin()));
+        if (returned < out.size()) {
+            EXPECT_EQ(out[returned], 0xEE);  // nothing beyond
+        }
         for (HANDLE device : devices) CloseHandle(device);
         devices.clear();
         Stop();
@@ -133,15 +128,6 @@ TEST_F(DriverControlTest, OpenAdapterNeedsAKnownNameTerminatedWithinTheInput) {
     EXPECT_TRUE(close());
 }
 
-// The handle held and handed back is the library tests' part; a short one is refused here.
-TEST_F(DriverControlTest, RegistrationHandleMustBeWhole) {
-    Start();
-    DWORD handle = 0x1234;
-    EXPECT_FALSE(DeviceIoControl(OpenDevice(), IOCTL_RAD4_SET_REGISTRATION, &handle, 2, nullptr, 0,
-                                 nullptr, nullptr));
-    EXPECT_EQ(WordCall(OpenDevice(), IOCTL_RAD4_GET_REGISTRATION), 0u);
-}
-
 TEST_F(DriverControlTest, DriverAlreadyPresentIsUnloadedByTheUtilityWithTheHandedBackHandle) {
     Scenario scenario = Scenario::Default();
     scenario.driver.alreadyPresent = true;
@@ -157,14 +143,4 @@ TEST_F(DriverControlTest, DriverAlreadyPresentIsUnloadedByTheUtilityWithTheHande
     EXPECT_FALSE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
     EXPECT_EQ(host->PresentRegistration(), 0u);
     EXPECT_EQ(host->Driver(), nullptr);
-}
-
-TEST_F(DriverControlTest, HostLeavesNoDeviceOrModuleBehind) {
-    Scenario scenario = Scenario::Default();
-    scenario.driver.alreadyPresent = true;
-    Start(scenario);
-    host.reset();
-    EXPECT_FALSE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
-    EXPECT_EQ(RegisterDevice(u"PCA", 4, u"RIZOZID4.dll", 0x34414350), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
 }

@@ -99,17 +99,6 @@ TEST_F(HardwareTest, SmallEepromRefusesAddressesBeyondIt) {
     EXPECT_EQ(Set(kEeprom, EepromRecord(0, 1, 64, 1)).status, kInvalidData);
 }
 
-TEST_F(HardwareTest, EepromKeepsItsContentsAcrossRunsNextToTheRegistryFile) {
-    StartOpen();
-    ASSERT_EQ(Set(kEeprom, EepromRecord(0, 1, 7, 0x1234)).status, 0u);
-    Stop();
-    EXPECT_TRUE(std::filesystem::exists(dir / eepromFile));
-
-    StartOpen();
-    EXPECT_EQ(ReadEeprom(1, 7), 0x1234);
-    EXPECT_EQ(ReadEeprom(1, 19), 0x0104);
-}
-
 TEST_F(HardwareTest, UnreadableEepromFileIsNeitherUsedNorOverwritten) {
     auto file = dir / eepromFile;
     std::ofstream(file) << "size 512\n0000: FFFF GGGG\n";

@@ -47,6 +47,7 @@ class LinkEventsTest : public SimTest {
     }
 };
 
+// The link down by command, radio, disassociation or removal withdraws the address.
 TEST_F(LinkEventsTest, LinkDownDisconnectsAndWithdrawsTheAddressUpRestoresBoth) {
     StartOpen();
     EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
@@ -66,6 +67,20 @@ TEST_F(LinkEventsTest, LinkDownDisconnectsAndWithdrawsTheAddressUpRestoresBoth) 
     EXPECT_EQ(Signal(), -54);  // the walk starts again from the network's level
     EXPECT_EQ(QueryWord(kLinkSpeed), 110000u);
     EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+
+    ASSERT_EQ(SetWord(kRadioState, 0).status, 0u);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    SetWord(kRadioState, 1);
+    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
+    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
+    ASSERT_EQ(Set(kDisassociate, {}).status, 0u);
+    EXPECT_FALSE(Listed("KESTREL1"));
+    Run({"link", "up"});
+    host->RemoveCard();
+    EXPECT_FALSE(Listed("KESTREL1"));
+    EXPECT_EQ(Run({"link", "up"}), "link: the card of adapter KESTREL1 is removed");
+    EXPECT_FALSE(Listed("KESTREL1"));
 }
 
 class LinkUpTest : public LinkEventsTest,
@@ -142,23 +157,6 @@ TEST_F(LinkEventsTest, AJoinedNetworkBringsItsOwnWander) {
         moved = Signal() != first;
     }
     EXPECT_TRUE(moved);
-}
-
-TEST_F(LinkEventsTest, AddressFollowsEveryWayTheLinkGoes) {
-    StartOpen();
-    ASSERT_EQ(SetWord(kRadioState, 0).status, 0u);
-    EXPECT_EQ(QueryWord(kMediaConnectStatus), 1u);
-    EXPECT_FALSE(Listed("KESTREL1"));
-    SetWord(kRadioState, 1);
-    EXPECT_EQ(QueryWord(kMediaConnectStatus), 0u);
-    EXPECT_EQ(Listed("KESTREL1"), kDefaultAddress);
-    ASSERT_EQ(Set(kDisassociate, {}).status, 0u);
-    EXPECT_FALSE(Listed("KESTREL1"));
-    Run({"link", "up"});
-    host->RemoveCard();
-    EXPECT_FALSE(Listed("KESTREL1"));
-    EXPECT_EQ(Run({"link", "up"}), "link: the card of adapter KESTREL1 is removed");
-    EXPECT_FALSE(Listed("KESTREL1"));
 }
 
 TEST_F(LinkEventsTest, AddressesFromTheScenarioAndByPosition) {

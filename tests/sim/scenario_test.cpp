@@ -56,22 +56,6 @@ TEST(ScenarioTest, DocumentedExamplesParseAndTheFirstIsTheDefault) {
 }
 
 // Times and codes may be written in hex; an event may name the adapter it is for.
-TEST(ScenarioTest, EventsInTheirWrittenForms) {
-    Scenario s = Scenario::Parse(R"({
-      "adapters": [{ "name": "NE1", "wireless": false }, { "name": "W1" }, { "name": "W2" }],
-      "events": [{ "at": "0x10", "removeCard": true, "adapter": "W2" }, { "at": 2, "link": "up" },
-                 { "at": 3, "scanState": "0x8", "bssid": "02:00:00:00:00:0A" },
-                 { "at": 4, "restartCounters": true }]
-    })");
-    ASSERT_EQ(s.events.size(), 4u);
-    EXPECT_EQ(s.events[3].kind, SimEventKind::RestartCounters);
-    EXPECT_EQ(s.events[0].atMs, 16u);
-    EXPECT_EQ(s.events[0].adapter, u"W2");
-    EXPECT_TRUE(s.events[1].adapter.empty());
-    EXPECT_EQ(s.events[2].scanState, 8u);
-    EXPECT_EQ(s.events[2].bssid, (MacAddress{2, 0, 0, 0, 0, 0x0A}));
-}
-
 TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     Scenario s = Scenario::Parse(R"({
       "vendorDriverVersion": "0x00030001",
@@ -83,7 +67,11 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
                      "settings": { "antenna": -1, "channel": 11 },
                      "macRegisters": { "0x2F4": "0x40000000" },
                      "faults": [{ "kind": "reply", "oid": 268566788, "data": "02 04 0b16" },
-                                { "kind": "submitFailure", "request": "set" }] }]
+                                { "kind": "submitFailure", "request": "set" }] },
+                   { "name": "W2" }],
+      "events": [{ "at": "0x10", "removeCard": true, "adapter": "W2" }, { "at": 2, "link": "up" },
+                 { "at": 3, "scanState": "0x8", "bssid": "02:00:00:00:00:0A" },
+                 { "at": 4, "restartCounters": true }]
     })");
     EXPECT_EQ(s.vendorDriverVersion, 0x00030001u);
     EXPECT_EQ(*s.driver.rawBindings, std::u16string(u"A\0\0", 3));
@@ -103,6 +91,13 @@ TEST(ScenarioTest, ValuesInTheirWrittenForms) {
     EXPECT_FALSE(a.faults[1].oid.has_value());
     EXPECT_EQ(a.faults[1].request, RequestMatch::Set);
     EXPECT_EQ(a.faults[1].value, 31u);
+    ASSERT_EQ(s.events.size(), 4u);
+    EXPECT_EQ(s.events[3].kind, SimEventKind::RestartCounters);
+    EXPECT_EQ(s.events[0].atMs, 16u);
+    EXPECT_EQ(s.events[0].adapter, u"W2");
+    EXPECT_TRUE(s.events[1].adapter.empty());
+    EXPECT_EQ(s.events[2].scanState, 8u);
+    EXPECT_EQ(s.events[2].bssid, (MacAddress{2, 0, 0, 0, 0, 0x0A}));
 }
 
 class ScenarioErrorTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};

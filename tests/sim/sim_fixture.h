@@ -25,6 +25,7 @@
 #include "sim/sim_card.h"
 #include "sim/sim_host.h"
 #include "sim/sim_protocol_driver.h"
+#include "support/faults.h"
 #include "support/test_world.h"
 
 using namespace oids;
@@ -38,14 +39,6 @@ inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
     record[0] = static_cast<BYTE>(ssid.size());
     std::copy(ssid.begin(), ssid.end(), record.begin() + 4);
     return record;
-}
-
-inline FaultSpec Fault(FaultKind kind, std::optional<DWORD> oid, DWORD value = 0) {
-    FaultSpec fault;
-    fault.kind = kind;
-    fault.oid = oid;
-    fault.value = value;
-    return fault;
 }
 
 // What a request came back with.
