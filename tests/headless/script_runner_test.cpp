@@ -175,10 +175,4 @@ TEST_F(ScriptRunnerTest, AnErrorStillWindsTheApplicationDown) {
     EXPECT_EQ(nestedResult, IDCANCEL);
 }
 
-TEST_F(ScriptRunnerTest, CommandsAfterTheApplicationEndedAreNotRun) {
-    Run("close\nprobe\n");
-    EXPECT_TRUE(events.empty()) << events.front();
-    EXPECT_FALSE(failed);
-}
-
 }  // namespace
