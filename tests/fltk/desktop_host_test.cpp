@@ -146,14 +146,6 @@ TEST_F(DesktopHostTest, ScriptPicturesTheMessageBoxAndAnswersItBeforeItsNextComm
     EXPECT_NE(boxImage->width, windowImage->width) << "the box, then the dialog";
 }
 
-TEST_F(DesktopHostTest, StopRequestClosesTheMainWindowThroughItsOkButton) {
-    ControlsDialog dialog;
-    int asked = 0;
-    Host().SetStopRequest([&asked] { return ++asked >= 2; });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(asked, 2) << "asked once per turn until it said so";
-}
-
 TEST_F(DesktopHostTest, OpenFileDialogIsCancelledWhenTheLoopsEnd) {
     Host().SetStopRequest([] { return true; });
     OpenFileRequest request;

@@ -1,38 +1,22 @@
 #include "xvfb_server.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <thread>
+#include <string>
 
 namespace {
 
-constexpr int kFirstDisplay = 91;
-constexpr int kLastDisplay = 99;
-// Polling for the server's socket: 100 looks, 50 ms apart.
-constexpr int kPolls = 100;
-constexpr auto kPollInterval = std::chrono::milliseconds(50);
+// How long the server may take to accept clients.
+constexpr int kStartTimeoutMs = 10000;
 
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
-}
-
-// The server that owns display `number`, from its lock file; -1 when unknown.
-pid_t LockOwner(int number) {
-    std::ifstream lock("/tmp/.X" + std::to_string(number) + "-lock");
-    long pid = -1;
-    lock >> pid;
-    return lock ? static_cast<pid_t>(pid) : -1;
-}
-
-pid_t SpawnXvfb(const std::string& display) {
+// Xvfb on a display of its own choosing; it writes the display's number to `fd` once clients
+// can connect.
+pid_t SpawnXvfb(int fd) {
     pid_t pid = fork();
     if (pid != 0) return pid;
     int null = open("/dev/null", O_RDWR);
@@ -41,9 +25,19 @@ pid_t SpawnXvfb(const std::string& display) {
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
     }
-    execlp("Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
-           static_cast<char*>(nullptr));
+    const std::string number = std::to_string(fd);
+    execlp("Xvfb", "Xvfb", "-displayfd", number.c_str(), "-nolisten", "tcp", "-screen", "0",
+           "1280x1024x24", static_cast<char*>(nullptr));
     _exit(127);
+}
+
+// The line the server writes to `fd`; empty when it ends or stays silent first.
+std::string ReadDisplayNumber(int fd) {
+    std::string text;
+    pollfd ready{fd, POLLIN, 0};
+    char c = 0;
+    while (poll(&ready, 1, kStartTimeoutMs) == 1 && read(fd, &c, 1) == 1 && c != '\n') text += c;
+    return c == '\n' ? text : "";
 }
 
 }  // namespace
@@ -54,58 +48,32 @@ XvfbServer& XvfbServer::Shared() {
 }
 
 XvfbServer::XvfbServer() {
-    for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
-        if (Exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-        Attempt attempt = TryDisplay(number);
-        if (attempt == Attempt::Ready) {
-            setenv("DISPLAY", display_.c_str(), 1);
-            return;
-        }
-        if (attempt == Attempt::Missing) {
-            error_ = "Xvfb is not installed (scripts/ensure-deps.sh installs it)";
-            return;
-        }
+    int ends[2] = {-1, -1};
+    if (pipe(ends) != 0) {
+        error_ = "no pipe to hear from Xvfb";
+        return;
     }
-    error_ = "Xvfb could not be started on any display from :91 to :99";
+    const pid_t pid = SpawnXvfb(ends[1]);
+    close(ends[1]);
+    const std::string number = pid > 0 ? ReadDisplayNumber(ends[0]) : "";
+    close(ends[0]);
+    if (!number.empty()) {
+        pid_ = pid;
+        setenv("DISPLAY", (":" + number).c_str(), 1);
+        return;
+    }
+    int status = 0;
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    const bool missing = WIFEXITED(status) && WEXITSTATUS(status) == 127;
+    error_ = missing ? "Xvfb is not installed (scripts/ensure-deps.sh installs it)"
+                     : "Xvfb did not start";
 }
 
-XvfbServer::~XvfbServer() { Stop(); }
-
-XvfbServer::Attempt XvfbServer::TryDisplay(int number) {
-    const std::string display = ":" + std::to_string(number);
-    const pid_t pid = SpawnXvfb(display);
-    if (pid < 0) return Attempt::Missing;
-    const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-    for (int poll = 0; poll < kPolls; ++poll) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) {
-            const bool missing = WIFEXITED(status) && WEXITSTATUS(status) == 127;
-            return missing ? Attempt::Missing : Attempt::Busy;
-        }
-        // Another server may hold the display: only our own lock counts.
-        if (Exists(socket) && LockOwner(number) == pid) {
-            pid_ = pid;
-            display_ = display;
-            return Attempt::Ready;
-        }
-        std::this_thread::sleep_for(kPollInterval);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return Attempt::Busy;
-}
-
-void XvfbServer::Stop() {
+XvfbServer::~XvfbServer() {
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
-    for (int poll = 0; poll < kPolls; ++poll) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(kPollInterval);
-    }
-    kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
-    pid_ = -1;
 }

@@ -1,5 +1,5 @@
-// A private X server for the desktop tests: Xvfb on the first free display from :91 to :99,
-// started on first use and stopped when the test program ends. DISPLAY points at it.
+// A private X server for the desktop tests: Xvfb on a free display it picks itself, started on
+// first use and stopped when the test program ends. DISPLAY points at it.
 #pragma once
 
 #include <sys/types.h>
@@ -11,7 +11,6 @@ class XvfbServer {
     static XvfbServer& Shared();
 
     bool Running() const { return pid_ > 0; }
-    const std::string& Display() const { return display_; }
     // Why the server is not running.
     const std::string& Error() const { return error_; }
 
@@ -21,11 +20,6 @@ class XvfbServer {
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
-    enum class Attempt { Ready, Busy, Missing };
-    Attempt TryDisplay(int number);
-    void Stop();
-
     pid_t pid_ = -1;
-    std::string display_;
     std::string error_;
 };

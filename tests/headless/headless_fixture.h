@@ -12,12 +12,8 @@
 #include <vector>
 
 #include "frontend/headless/headless_host.h"
-#include "platform/core/clock.h"
 #include "platform/ui/dialog.h"
-#include "platform/ui/message_queue.h"
-#include "platform/ui/resources.h"
-#include "platform/ui/timer_table.h"
-#include "platform/ui/window_manager.h"
+#include "support/ui_world.h"
 
 // Template ids of the test dialogs.
 constexpr int kMainTemplate = 900;
@@ -53,28 +49,8 @@ class TestDialog : public Dialog {
 
 class HeadlessTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        SetPlatformClock(&clock);
-        SetUiHost(&host);
-        ClearTables();
-        AddTestTemplates();
-    }
-    void TearDown() override {
-        SetUiHost(nullptr);
-        SetPlatformClock(nullptr);
-        ClearTables();
-    }
-
-    static void ClearTables() {
-        TimerTable::Instance().Clear();
-        MessageQueue::Instance().Clear();
-        ClockScheduler::Instance().Clear();
-        Resources::Instance().Clear();
-        WindowManager::Instance().SetMainWindow(nullptr);
-    }
-
-    static ControlTemplate Control(int id, ControlKind kind, std::string text, int x, int y,
-                                   int cx = 40, int cy = 10, DWORD style = 0) {
+    static ControlTemplate Control(int id, ControlKind kind, std::string text, int x, int y, int cx,
+                                   int cy, DWORD style = 0) {
         ControlTemplate control;
         control.id = id;
         control.kind = kind;
@@ -86,39 +62,43 @@ class HeadlessTest : public ::testing::Test {
         control.style = style;
         return control;
     }
-    static void AddTemplate(int id, std::string caption, DWORD style,
-                            std::vector<ControlTemplate> controls) {
-        DialogTemplate dialog;
-        dialog.id = id;
-        dialog.caption = std::move(caption);
-        dialog.cx = dialog.cy = 160;
-        dialog.style = style;
-        dialog.controls = std::move(controls);
-        Resources::Instance().AddDialog(dialog);
+
+    void SetUp() override {
+        SetPlatformClock(&clock);
+        SetUiHost(&host);
+        ClearUiTables();
+        AddTestTemplates();
+    }
+    void TearDown() override {
+        SetUiHost(nullptr);
+        SetPlatformClock(nullptr);
+        ClearUiTables();
     }
 
     // "Main Test": a labelled edit, buttons, a check box, a sorted combo box, a list view, a
     // progress bar, a hidden edit, a disabled button and a read-only edit; "Nested": an edit.
     static void AddTestTemplates() {
         std::vector<ControlTemplate> controls = {
-            Control(IDC_STATIC, ControlKind::Static, "&Name:", 5, 5),
-            Control(1002, ControlKind::Edit, "", 50, 5, 60),
-            Control(1003, ControlKind::PushButton, "Open", 5, 20),
-            Control(1004, ControlKind::CheckBox, "Loud", 50, 20),
+            Control(IDC_STATIC, ControlKind::Static, "&Name:", 5, 5, 40, 10),
+            Control(1002, ControlKind::Edit, "", 50, 5, 60, 10),
+            Control(1003, ControlKind::PushButton, "Open", 5, 20, 40, 10),
+            Control(1004, ControlKind::CheckBox, "Loud", 50, 20, 40, 10),
             Control(1005, ControlKind::ComboBox, "", 5, 35, 60, 40, CBS_SORT),
             Control(1006, ControlKind::ListView, "", 5, 50, 100, 40, LVS_REPORT),
-            Control(IDC_STATIC, ControlKind::Static, "Level", 5, 95),
-            Control(1007, ControlKind::ProgressBar, "", 50, 95, 60),
-            Control(1008, ControlKind::Edit, "secret", 5, 110),
+            Control(IDC_STATIC, ControlKind::Static, "Level", 5, 95, 40, 10),
+            Control(1007, ControlKind::ProgressBar, "", 50, 95, 60, 10),
+            Control(1008, ControlKind::Edit, "secret", 5, 110, 40, 10),
             Control(1009, ControlKind::PushButton, "Never", 50, 110, 40, 10, WS_DISABLED),
             Control(1010, ControlKind::Edit, "fixed", 5, 125, 40, 10, ES_READONLY),
         };
         controls[4].items = {"beta", "alpha"};
         controls[8].visible = false;
         const DWORD popup = WS_POPUP | WS_VISIBLE | WS_CAPTION;
-        AddTemplate(kMainTemplate, "Main Test", popup, controls);
-        AddTemplate(kNestedTemplate, "Nested", popup,
-                    {Control(2001, ControlKind::Edit, "", 5, 5, 60)});
+        Resources::Instance().AddDialog(
+            {kMainTemplate, "Main Test", 160, 160, "System", 8, popup, 0, std::move(controls)});
+        std::vector<ControlTemplate> nested = {Control(2001, ControlKind::Edit, "", 5, 5, 60, 10)};
+        Resources::Instance().AddDialog(
+            {kNestedTemplate, "Nested", 160, 160, "System", 8, popup, 0, std::move(nested)});
     }
 
     VirtualClock clock{0};

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "main/program.h"
+#include "platform/registry/registry_store.h"
 
 namespace {
 
@@ -36,8 +37,10 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-// A registry of its own for each script, so that nothing carries over between runs.
+// A registry of its own for each script, so that nothing carries over between runs: the store
+// keeps its tree when it is pointed at a file that does not exist yet.
 fs::path FreshRegistry(const std::string& name) {
+    RegistryStore::Instance().Reset();
     fs::path dir = fs::path(SDWLAN_BINARY_DIR) / "headless-scripts" / name;
     fs::remove_all(dir);
     fs::create_directories(dir);

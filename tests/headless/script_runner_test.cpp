@@ -58,19 +58,6 @@ class ScriptRunnerTest : public HeadlessTest {
     bool failed = false;
 };
 
-TEST_F(ScriptRunnerTest, WaitFiresTimersInTimeOrder) {
-    main.onInit = [](TestDialog& dialog) {
-        dialog.SetTimer(1, 300);
-        dialog.SetTimer(2, 500);
-    };
-    main.onTimer = [this](TestDialog&, UINT_PTR id) { Log("timer " + std::to_string(id)); };
-    EXPECT_EQ(Run("wait 1000\nprobe\n"), IDOK);
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"timer 1 @300", "timer 2 @500", "timer 1 @600",
-                                        "timer 1 @900", "timer 2 @1000", "probe Main Test @1000"}));
-    EXPECT_FALSE(failed);
-}
-
 TEST_F(ScriptRunnerTest, TimeLeftOverWhenADialogClosesGoesOnInTheLoopBelow) {
     OpenNestedOnClick(200);
     main.onInit = [](TestDialog& dialog) { dialog.SetTimer(7, 700); };
@@ -178,7 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
             "expect 1002 Bob",
             "test.txt:1: expect: control 1002 in \"Main Test\" shows \"\", expected \"Bob\""},
         FailingLine{"probe x failed", "test.txt:1: probe: failed"},
-        FailingLine{"\n\nfly", "test.txt:3: unknown command 'fly'"},
         // A file without line breaks (such as /dev/zero) is not read into memory whole.
         FailingLine{"# ok\n" + std::string(5000, '#'), "test.txt:2: line longer than 4096 bytes"}));
 
@@ -187,12 +173,6 @@ TEST_F(ScriptRunnerTest, AnErrorStillWindsTheApplicationDown) {
     EXPECT_EQ(Run("click 1003\nexpect 2001 x\n"), IDOK);
     EXPECT_TRUE(failed);
     EXPECT_EQ(nestedResult, IDCANCEL);
-}
-
-TEST_F(ScriptRunnerTest, CommandsAfterTheApplicationEndedAreNotRun) {
-    Run("close\nprobe\n");
-    EXPECT_TRUE(events.empty()) << events.front();
-    EXPECT_FALSE(failed);
 }
 
 }  // namespace

@@ -135,17 +135,4 @@ TEST_F(SheetTest, MainWindowIsForgottenWhenItsObjectGoes) {
     EXPECT_EQ(WindowManager::Instance().FrontWindow(), nullptr);
 }
 
-TEST_F(SheetTest, FrontWindowIsTheMainWindowWithoutASheet) {
-    EXPECT_EQ(WindowManager::Instance().FrontWindow(), &main);
-    auto states = DescribeControls(main);
-    ASSERT_EQ(states.size(), 1u);
-    EXPECT_EQ(states[0].kind, ControlKind::ComboBox);
-    ASSERT_TRUE(sheet.Create(&main));
-    states = DescribeControls(main);
-    ASSERT_EQ(states.size(), 2u);
-    EXPECT_EQ(states[1].kind, ControlKind::Sheet);
-    EXPECT_EQ(states[1].items.size(), 3u);
-    EXPECT_EQ(states[1].selection, 0);
-}
-
 }  // namespace
