@@ -49,7 +49,6 @@ class RegistryTest : public ::testing::Test {
 class AdapterTest : public RegistryTest {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
-    static constexpr MacAddress HOME_AP = kHomeAp;
 
     void SetUp() override {
         RegistryTest::SetUp();

@@ -63,51 +63,32 @@ Bytes LongTextBytes() {
     return bytes;
 }
 
-struct HexCase {
-    std::string text;
-    Bytes expected;
-};
-
-class ParseHexBytesTest : public ::testing::TestWithParam<HexCase> {};
-
-TEST_P(ParseHexBytesTest, ConvertsDigitPairs) {
-    WlanAdapter base;
-    Bytes out(GetParam().expected.size(), 0xEE);
-    EXPECT_EQ(base.ParseHexBytes(GetParam().text, out), 1);
-    EXPECT_EQ(out, GetParam().expected);
+TEST(ParseHexBytesTest, ConvertsDigitPairs) {
+    const std::pair<std::string, Bytes> cases[] = {
+        {"0a", {0x0A, 0, 0}}, {"1g2", {0x01, 0x02}}, {std::string(60, '7'), LongTextBytes()}};
+    for (const auto& [text, expected] : cases) {
+        WlanAdapter base;
+        Bytes out(expected.size(), 0xEE);
+        EXPECT_EQ(base.ParseHexBytes(text, out), 1);
+        EXPECT_EQ(out, expected) << text;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseHexBytesTest,
-                         ::testing::Values(HexCase{"0a1B", {0x0A, 0x1B}},
-                                           HexCase{"0a", {0x0A, 0, 0}},
-                                           HexCase{"1g2", {0x01, 0x02}},
-                                           HexCase{std::string(60, '7'), LongTextBytes()}));
-
-struct FrequencyCase {
-    DWORD khz;
-    int channel;  // -1: not in the table
-};
-
-class FrequencyTableTest : public AdapterTest,
-                           public ::testing::WithParamInterface<FrequencyCase> {};
-
-TEST_P(FrequencyTableTest, GetConfigurationFindsTheChannel) {
-    Reply(OID_PRIV_CONFIGURATION, Raw(NdisConfiguration{32, 100, 3, GetParam().khz, {}}));
-    NdisConfiguration config{};
-    config.length = 77;
-    int channel = 99;
-    EXPECT_EQ(adapter->GetConfiguration(config, channel), 1);
-    EXPECT_EQ(channel, GetParam().channel < 0 ? 99 : GetParam().channel);
-    EXPECT_EQ(config.length, 77u);
-    EXPECT_EQ(config.atimWindow, 3u);
-    EXPECT_EQ(config.dsConfig, GetParam().khz);
+TEST_F(AdapterTest, GetConfigurationFindsTheChannelOfTheFrequency) {
+    // 99: not in the table, the preset is kept.
+    const std::pair<DWORD, int> cases[] = {{2437000, 6},  {5745000, 149}, {4920000, 240},
+                                           {2484000, 14}, {2400000, 99},  {0xFFFFFFFF, 99}};
+    for (auto [khz, expected] : cases) {
+        card->ClearFaults();
+        Reply(OID_PRIV_CONFIGURATION, Raw(NdisConfiguration{32, 100, 3, khz, {}}));
+        NdisConfiguration config{};
+        config.length = 77;
+        int channel = 99;
+        EXPECT_EQ(adapter->GetConfiguration(config, channel), 1);
+        EXPECT_EQ(std::tuple(channel, config.length, config.atimWindow, config.dsConfig),
+                  std::tuple(expected, 77u, 3u, khz));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Frequencies, FrequencyTableTest,
-                         ::testing::Values(FrequencyCase{2437000, 6}, FrequencyCase{5745000, 149},
-                                           FrequencyCase{4920000, 240}, FrequencyCase{2484000, 14},
-                                           FrequencyCase{2400000, -1},
-                                           FrequencyCase{0xFFFFFFFF, -1}));
 
 TEST_F(AdapterTest, BasebandRegisterFailuresNameTheirStep) {
     BYTE value = 9;
@@ -121,12 +102,6 @@ TEST_F(AdapterTest, BasebandRegisterFailuresNameTheirStep) {
     EXPECT_EQ(messages, (std::vector<std::string>{"Failed to read configuration",
                                                   "Failed to set configuration",
                                                   "Failed to set configuration"}));
-}
-
-TEST_F(AdapterTest, ChannelIsClosedWhenTheAdapterGoes) {
-    std::size_t opened = host->Driver()->OpenCount();
-    adapter.reset();
-    EXPECT_LT(host->Driver()->OpenCount(), opened);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 // Device-change notifications: only the removal of a port device that is not an active card
 // instance ends the application.
-#include <cstring>
-
 #include "app_fixture.h"
 #include "platform/core/text.h"
+#include "support/bytes.h"
 
 namespace {
 
@@ -11,14 +10,11 @@ constexpr const char* CARD_KEY =
     "\\Drivers\\SDCARD\\ClientDrivers\\Custom\\MANF-03C7-CARDID-5D19-FUNC-1";
 
 // A broadcast record: size, device type, reserved, then the UTF-16 name and its NUL.
-std::vector<BYTE> Header(DWORD deviceType, const std::string& name) {
-    WString wide = Utf8ToWide(name);
-    DWORD size = 12 + static_cast<DWORD>((wide.size() + 1) * 2);
-    std::vector<BYTE> bytes(size, 0);
-    DWORD fields[3] = {size, deviceType, 0};
-    std::memcpy(bytes.data(), fields, sizeof fields);
-    std::memcpy(bytes.data() + 12, wide.data(), wide.size() * 2);
-    return bytes;
+Bytes Header(DWORD deviceType, const std::string& name) {
+    const WString wide = Utf8ToWide(name);
+    const auto* text = reinterpret_cast<const BYTE*>(wide.c_str());
+    Bytes utf16(text, text + (wide.size() + 1) * 2);
+    return Concat({Le32(DWORD(12 + utf16.size())), Le32(deviceType), Le32(0), utf16});
 }
 
 void WriteActiveDrivers() {

@@ -27,22 +27,6 @@ TEST_F(AppTest, WithoutAdapterTheWindowIsNeverShownAndNothingIsLeftRunning) {
     }
 }
 
-TEST_F(AppTest, OneAdapterOpensAtOnceWithTheStatusPageInFront) {
-    StartDriver({Adapter(u"SDW1", MAC_1)});
-    EXPECT_EQ(Run([](MainDialog& main) {
-                  EXPECT_TRUE(main.IsWindowVisible());
-                  EXPECT_EQ(main.Chooser().GetCount(), 1);
-                  EXPECT_EQ(main.AdapterName(), "SDW1");
-                  ASSERT_NE(main.Adapter(), nullptr);
-                  EXPECT_EQ(MacText(main), "00-0A-0B-00-00-01");
-                  ExpectStatusPageInFront(main);
-              }),
-              FALSE);
-    EXPECT_EQ(mainLoops, 1);
-    EXPECT_TRUE(WindowManager::Instance().TopLevelWindows().empty());
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
 class ChooserTest : public AppTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ChooserTest, ListsSortedPreselectsTheFirstAndOpensTheChosenOne) {

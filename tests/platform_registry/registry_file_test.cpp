@@ -48,30 +48,17 @@ class RegistryFileTest : public ::testing::Test {
         std::string error;
         ASSERT_TRUE(store().SetBackingFile(file_.string(), &error)) << error;
     }
-    static std::vector<BYTE> QueryBytes(const char16_t* key, const char16_t* name, DWORD* type) {
-        HKEY handle = 0;
-        std::vector<BYTE> data;
-        if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) {
-            return data;
-        }
-        DWORD size = 0;
-        if (RegQueryValueEx(handle, name, nullptr, type, nullptr, &size) == ERROR_SUCCESS) {
-            data.resize(size);
-            RegQueryValueEx(handle, name, nullptr, type, data.data(), &size);
-        }
-        RegCloseKey(handle);
-        return data;
+    // A raw value of key "Data", created when needed.
+    static void SetRaw(const RegistryValue& value) {
+        RegistryPath canonical;
+        bool created = false;
+        ASSERT_EQ(store().CreateKey({}, {"Data"}, &canonical, &created), ERROR_SUCCESS);
+        ASSERT_EQ(store().SetValue({"Data"}, value), ERROR_SUCCESS);
     }
-    static void SetBytes(const char16_t* key, const char16_t* name, DWORD type,
-                         const std::vector<BYTE>& data) {
-        HKEY handle = 0;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                 &handle, nullptr),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(
-            RegSetValueEx(handle, name, 0, type, data.data(), static_cast<DWORD>(data.size())),
-            ERROR_SUCCESS);
-        RegCloseKey(handle);
+    static RegistryValue QueryRaw(const RegistryPath& key, const std::string& name) {
+        RegistryValue value;
+        EXPECT_EQ(store().QueryValue(key, name, &value), ERROR_SUCCESS) << name;
+        return value;
     }
 
     fs::path dir_;
@@ -82,9 +69,12 @@ TEST_F(RegistryFileTest, ValuesOfEveryKindSurviveAReload) {
     const std::string tricky = "say \"hi\" to C:\\dir\\ and caf\xC3\xA9 \xE2\x98\x95 \xE6\x97\xA5";
     std::vector<BYTE> blob;
     for (int i = 0; i < 60; ++i) blob.push_back(static_cast<BYTE>(i * 7));
-    const std::vector<BYTE> multi = {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0};
-    const std::vector<BYTE> noNul = {'x', 0, 'y', 0};  // string without terminating NUL
-    const std::vector<BYTE> lineBreak = {'a', 0, '\n', 0, 0, 0};
+    const std::vector<RegistryValue> raw = {
+        {"Blob", REG_BINARY, blob},
+        {"Multi", REG_MULTI_SZ, {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0}},
+        {"NoNul", REG_SZ, {'x', 0, 'y', 0}},  // string without terminating NUL
+        {"Break", REG_SZ, {'a', 0, '\n', 0, 0, 0}},
+        {"Empty", REG_BINARY, {}}};
 
     std::string error;
     ASSERT_TRUE(store().SetBackingFile(file_.string(), &error)) << error;
@@ -92,32 +82,18 @@ TEST_F(RegistryFileTest, ValuesOfEveryKindSurviveAReload) {
     ASSERT_EQ(store().SetString("Comm\\KESTREL1\\Parms", "Quote\"d \\name", "v"), ERROR_SUCCESS);
     ASSERT_EQ(store().SetString("Comm\\KESTREL1\\Parms", "", "default"), ERROR_SUCCESS);
     ASSERT_EQ(store().SetDword("Comm\\KESTREL1\\Parms", "DebugModule", 0xC0FFEE12), ERROR_SUCCESS);
-    SetBytes(u"Data", u"Blob", REG_BINARY, blob);
-    SetBytes(u"Data", u"Multi", REG_MULTI_SZ, multi);
-    SetBytes(u"Data", u"NoNul", REG_SZ, noNul);
-    SetBytes(u"Data", u"Break", REG_SZ, lineBreak);
-    SetBytes(u"Data", u"Empty", REG_BINARY, {});
-    HKEY created = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, u"Drivers\\Active\\07", 0, nullptr, 0,
-                             KEY_ALL_ACCESS, nullptr, &created, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(created);
+    for (const RegistryValue& value : raw) SetRaw(value);
+    ASSERT_EQ(store().SetString("Drivers\\Active\\07", "Name", "RAD4:"), ERROR_SUCCESS);
 
     Reload();
     EXPECT_EQ(store().GetString("comm\\kestrel1\\parms", "SSID"), tricky);
     EXPECT_EQ(store().GetString("Comm\\KESTREL1\\Parms", "Quote\"d \\name"), "v");
     EXPECT_EQ(store().GetString("Comm\\KESTREL1\\Parms", ""), "default");
     EXPECT_EQ(store().GetDword("Comm\\KESTREL1\\Parms", "DebugModule"), 0xC0FFEE12u);
-    DWORD type = 0;
-    EXPECT_EQ(QueryBytes(u"Data", u"Blob", &type), blob);
-    EXPECT_EQ(type, REG_BINARY);
-    EXPECT_EQ(QueryBytes(u"Data", u"Multi", &type), multi);
-    EXPECT_EQ(type, REG_MULTI_SZ);
-    EXPECT_EQ(QueryBytes(u"Data", u"NoNul", &type), noNul);
-    EXPECT_EQ(type, REG_SZ);
-    EXPECT_EQ(QueryBytes(u"Data", u"Break", &type), lineBreak);
-    EXPECT_TRUE(QueryBytes(u"Data", u"Empty", &type).empty());
-    EXPECT_EQ(type, REG_BINARY);
+    for (const RegistryValue& value : raw) {
+        const RegistryValue back = QueryRaw({"Data"}, value.name);
+        EXPECT_EQ(std::tie(back.type, back.data), std::tie(value.type, value.data)) << value.name;
+    }
     EXPECT_FALSE(store().KeyExists("Drivers\\Active\\07")) << "running state is not saved";
 
     std::string text = ReadFile(file_);
@@ -146,8 +122,7 @@ TEST_F(RegistryFileTest, ReadsHandWrittenFilesWithCrlfCommentsAndContinuations) 
     Reload();
     EXPECT_EQ(store().GetString("Comm\\KESTREL1\\Parms", "Rate"), "15");
     EXPECT_EQ(store().GetDword("Comm\\KESTREL1\\Parms", "Flags"), 12u);
-    DWORD type = 0;
-    EXPECT_EQ(QueryBytes(u"Comm\\KESTREL1\\Parms", u"Bytes", &type),
+    EXPECT_EQ(QueryRaw({"Comm", "KESTREL1", "Parms"}, "Bytes").data,
               (std::vector<BYTE>{1, 2, 3, 10}));
     EXPECT_EQ(store().GetString("Drivers\\Active\\12", "Name"), "RAD4:");
 }
@@ -159,19 +134,20 @@ std::string DeepKeyLine(int levels) {
     return line + "]";
 }
 
+constexpr const char* kHeader = "Windows Registry Editor Version 5.00\n";
+
 struct MalformedCase {
-    std::string body;  // follows the header line and a blank line
+    std::string body;
     int line;
     const char* expected;
+    std::string head = std::string(kHeader) + "\n[HKEY_LOCAL_MACHINE\\Comm]\n";
 };
 
 class RegistryMalformedFileTest : public RegistryFileTest,
                                   public ::testing::WithParamInterface<MalformedCase> {};
 
 TEST_P(RegistryMalformedFileTest, IsRefusedWithItsLineAndNeverOverwritten) {
-    const std::string original =
-        std::string("Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Comm]\n") +
-        GetParam().body;
+    const std::string original = GetParam().head + GetParam().body;
     WriteFile(file_, original);
     ASSERT_EQ(store().SetString("Kept", "Value", "before"), ERROR_SUCCESS);
 
@@ -192,7 +168,9 @@ TEST_P(RegistryMalformedFileTest, IsRefusedWithItsLineAndNeverOverwritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegistryMalformedFileTest,
-    ::testing::Values(MalformedCase{"\"Ssid\"=dword:1234567890\n", 4, "dword"},
+    ::testing::Values(MalformedCase{"REGEDIT4\n", 1, "Version 5.00\"", ""},
+                      MalformedCase{"\"A\"=\"1\"\n", 2, "before the first value", kHeader},
+                      MalformedCase{"\"Ssid\"=dword:1234567890\n", 4, "dword"},
                       MalformedCase{"\"Ssid\"=\"open\n", 4, "closing"},
                       MalformedCase{"\"A\"=\"1\"\n\"Ssid\"=\"a\\tb\"\n", 5, "backslash"},
                       MalformedCase{"[HKEY_CURRENT_USER\\Comm]\n", 4, "HKEY_LOCAL_MACHINE"},
@@ -213,17 +191,6 @@ TEST_F(RegistryFileTest, AFileLargerThanTheLimitIsRefusedUnread) {
     EXPECT_NE(error.find("/dev/zero: larger than the limit of 1048576 bytes"), std::string::npos)
         << error;
     EXPECT_EQ(store().BackingFile(), "");
-}
-
-TEST_F(RegistryFileTest, RefusesAFileWithoutTheHeaderAndAValueOutsideAKey) {
-    for (std::string text : {"REGEDIT4\n", "Windows Registry Editor Version 5.00\n\"A\"=\"1\"\n"}) {
-        WriteFile(file_, text);
-        std::string error;
-        EXPECT_FALSE(store().SetBackingFile(file_.string(), &error));
-        EXPECT_NE(error.find("registry.reg:"), std::string::npos) << error;
-        EXPECT_EQ(store().SetString("Comm", "Ssid", "x"), ERROR_SUCCESS);
-        EXPECT_EQ(ReadFile(file_), text);
-    }
 }
 
 TEST_F(RegistryFileTest, FailedSaveLeavesThePreviousFileAndTheTreeAsTheyWere) {

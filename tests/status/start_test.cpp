@@ -3,29 +3,17 @@
 #include "controls/gradient_meter.h"
 #include "status_fixture.h"
 
-TEST_F(StatusTest, ConnectedLinkShowsAtOnceWhileMetersAndIpWaitForTheirRefreshes) {
+// The first refresh's texts are in the start-up transcript; the meters and the address wait for
+// their own timers.
+TEST_F(StatusTest, MetersAndIpWaitForTheirRefreshes) {
     Desc().ipAddress.reset();  // the card's own address while its link is up: 192.0.2.15
     Run([this] {
-        EXPECT_EQ(Text(IDC_STATUS), std::string("Connected: ") + HOME_BSSID);
-        EXPECT_EQ(Text(IDC_SSID), "home");
-        EXPECT_EQ(Text(IDC_NETWORK_TYPE), "Infrastructure Station");
-        EXPECT_EQ(Text(IDC_CHANNEL), "6");
-        EXPECT_EQ(Text(IDC_TX_RATE), "11 Mbps");
-        EXPECT_EQ(Text(IDC_MAC_ADDRESS), "00-0A-0B-1C-2D-3E");
-        EXPECT_EQ(Text(IDC_PROFILE), "(default)");
-        // The helper knew the address from the start; the page shows it from its own timer.
-        EXPECT_EQ(Text(IDC_IP_ADDRESS), "");
         for (int id : {IDC_SIGNAL_METER, IDC_QUALITY_METER}) {
             auto* meter = dynamic_cast<GradientMeter*>(FindControl(*page, id));
             ASSERT_NE(meter, nullptr);
-            ControlState state = meter->Describe();
-            EXPECT_EQ(state.rangeLower, 0);
-            EXPECT_EQ(state.rangeUpper, 100);
-            EXPECT_EQ(state.position, 0);
-            EXPECT_EQ(meter->startColor, 0x00EEEEAFu);
-            EXPECT_EQ(meter->endColor, 0x00FF0000u);
-            EXPECT_EQ(meter->textColor, 0x00FFFFFFu);
-            EXPECT_TRUE(meter->showText);
+            EXPECT_EQ(
+                std::tuple(meter->startColor, meter->endColor, meter->textColor, meter->showText),
+                std::tuple(0x00EEEEAFu, 0x00FF0000u, 0x00FFFFFFu, true));
         }
         At(4999);
         EXPECT_EQ(MeterPosition(IDC_SIGNAL_METER), 0);
@@ -80,9 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Types, NetworkTypeTest,
                                            NetworkTypeCase{2, 1, 2, "AP (11g Mode)", "AP Mode"},
                                            NetworkTypeCase{2, 1, 5, "AP (11b Mode)", "AP Mode"},
                                            NetworkTypeCase{1, 0, 1, "Ad hoc station",
-                                                           "Ad hoc station"},
-                                           NetworkTypeCase{1, 1, 2, "Infrastructure Station",
-                                                           "Infrastructure Station"}));
+                                                           "Ad hoc station"}));
 
 TEST_F(StatusTest, SetApOpensTheShortcutOnAClickOnly) {
     Run([this] {
@@ -91,11 +77,9 @@ TEST_F(StatusTest, SetApOpensTheShortcutOnAClickOnly) {
         ASSERT_TRUE(ClickControl(*page, IDC_SET_AP));
         ASSERT_EQ(ShellRequests().size(), 1u);
         const ShellRequest& request = ShellRequests()[0];
-        EXPECT_EQ(request.verb, "Open");
-        EXPECT_EQ(request.file, "\\My Documents\\Larkspur Utility\\callnetwork.lnk");
-        EXPECT_EQ(request.parameters, "");
-        EXPECT_EQ(request.show, 0);
-        EXPECT_EQ(request.mask, 0u);
+        EXPECT_EQ(
+            std::tuple(request.verb, request.file, request.parameters, request.show, request.mask),
+            std::tuple("Open", "\\My Documents\\Larkspur Utility\\callnetwork.lnk", "", 0, 0u));
         EXPECT_TRUE(ui.boxes.empty());
     });
 }
