@@ -106,6 +106,26 @@ TEST(Text, ConversionsRoundTripAndFormat) {
     for (auto [c, value] : digits) EXPECT_EQ(HexDigit(c), value) << static_cast<char>(c);
 }
 
+// Well-formed UTF-8 is exactly what survives the trip through UTF-16 unchanged: every one- and
+// two-byte string, and the three- and four-byte edges (surrogates, overlong forms, U+10FFFF+1).
+TEST(Text, Utf8CheckAgreesWithTheRoundTrip) {
+    auto survives = [](const std::string& s) { return WideToUtf8(Utf8ToWide(s)) == s; };
+    for (int a = 0; a < 256; ++a) {
+        for (int b = -1; b < 256; ++b) {
+            std::string s(1, static_cast<char>(a));
+            if (b >= 0) s += static_cast<char>(b);
+            ASSERT_EQ(IsValidUtf8(s), survives(s)) << a << ' ' << b;
+        }
+    }
+    for (const char* s : {"\xE2\x82\xAC", "\xEF\xBF\xBD", "\xED\xA0\x80", "\xE0\x80\xAF",
+                          "\xF0\x9F\x93\xB6", "\xF4\x8F\xBF\xBF", "\xF4\x90\x80\x80",
+                          "\xF0\x80\x80\x80", "\xE2\x82", "\xED\xA0\x80\xED\xB0\x80"}) {
+        EXPECT_EQ(IsValidUtf8(s), survives(s)) << s;
+    }
+    EXPECT_TRUE(IsValidUtf8("Caf\xC3\xA9"));
+    EXPECT_FALSE(IsValidUtf8("caf\xE9"));
+}
+
 TEST(IpHelper, ReportsSizeThenFillsTheList) {
     ClearAdapterAddresses();
     ULONG size = 0;

@@ -193,6 +193,18 @@ TEST_F(RegistryFileTest, AFileLargerThanTheLimitIsRefusedUnread) {
     EXPECT_EQ(store().BackingFile(), "");
 }
 
+// A file not there yet starts an empty tree: nothing from the file used before reaches it.
+TEST_F(RegistryFileTest, NewFileStartsEmptyAfterAnotherOne) {
+    ASSERT_EQ(store().SetString("Comm\\A", "Kept", "old"), ERROR_SUCCESS);
+    std::string error;
+    ASSERT_TRUE(store().SetBackingFile((dir_ / "new.reg").string(), &error)) << error;
+    EXPECT_FALSE(store().KeyExists("Comm\\A"));
+    ASSERT_EQ(store().SetString("Comm\\B", "New", "1"), ERROR_SUCCESS);
+    const std::string saved = ReadFile(dir_ / "new.reg");
+    EXPECT_NE(saved.find("New"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("Kept"), std::string::npos) << saved;
+}
+
 TEST_F(RegistryFileTest, FailedSaveLeavesThePreviousFileAndTheTreeAsTheyWere) {
     std::string error;
     ASSERT_TRUE(store().SetBackingFile(file_.string(), &error)) << error;
