@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "nl80211/request_block.h"
-#include "platform/core/last_error.h"
 #include "platform/core/text.h"
 #include "rad4/oids.h"
 #include "rad4/rad4_protocol.h"
