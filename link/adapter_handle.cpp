@@ -1,7 +1,9 @@
 #include "link/adapter_handle.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
+#include <string>
 
 #include "link/driver_contract.h"
 #include "link/driver_library.h"
@@ -20,6 +22,10 @@ bool IsUsable(AdapterHandle adapter) {
 }
 
 constexpr int kHexDigits = 8;
+// "<prefix>Evt-<process id>-": where the token's digits start in the event name.
+constexpr std::size_t kTokenOffset =
+    std::char_traits<char>::length(RAD4_EVENT_PREFIX) + 4 + kHexDigits + 1;
+static_assert(kTokenOffset + kHexDigits < std::size(RequestBlock{}.eventName));
 
 int HexValue(char16_t c) {
     if (c >= u'0' && c <= u'9') return c - u'0';
@@ -28,15 +34,14 @@ int HexValue(char16_t c) {
     return -1;
 }
 
-// The block's caller-pointer token is the last number of its event name.
+// The block's caller-pointer token: the eight hex digits that end its event name, at the fixed
+// place FormatEventName put them (a name the driver changed yields no token).
 DWORD BlockToken(const RequestBlock* block) {
-    const char16_t* name = block->eventName;
-    std::size_t length = 0;
-    while (length < 32 && name[length] != 0) ++length;
-    if (length < kHexDigits) return 0;
+    const char16_t* digits = block->eventName + kTokenOffset;
+    if (digits[kHexDigits] != 0) return 0;
     DWORD token = 0;
-    for (std::size_t i = length - kHexDigits; i < length; ++i) {
-        int digit = HexValue(name[i]);
+    for (int i = 0; i < kHexDigits; ++i) {
+        int digit = HexValue(digits[i]);
         if (digit < 0) return 0;
         token = token << 4 | static_cast<DWORD>(digit);
     }
