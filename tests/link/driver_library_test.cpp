@@ -1,37 +1,12 @@
+// The driver library's own state: the registration it holds, unloading, the attach and a failed
+// load. Which driver versions are accepted and which bindings are listed is what the ad_api_*
+// and ad_bindings_* scripts show.
 #include "link/driver_library.h"
 
 #include "link/driver_link.h"
 #include "link_fixture.h"
 
 using DriverLibraryTest = LinkTest;
-
-class VersionRule : public LinkTest,
-                    public ::testing::WithParamInterface<std::pair<DWORD, bool>> {};
-
-TEST_P(VersionRule, AcceptsOnlyTheSameSecondByte) {
-    auto [version, accepted] = GetParam();
-    Scenario scenario = Scenario::Default();
-    scenario.driver.apiVersion = version;
-    Start(scenario);
-    DriverLink link;
-    EXPECT_EQ(link.Start(), accepted);
-    if (accepted) {
-        EXPECT_TRUE(messages.empty());
-        EXPECT_NE(link.ControlChannel(), INVALID_HANDLE_VALUE);
-    } else {
-        EXPECT_EQ(messages, std::vector<std::string>{"Library API version is not compatibility!!"});
-        EXPECT_EQ(link.ControlChannel(), INVALID_HANDLE_VALUE);
-    }
-    EXPECT_EQ(link.DriverApiVersion(), version);
-    link.Stop();
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, VersionRule,
-                         ::testing::Values(std::pair{0x00000400u, true},
-                                           std::pair{0x000004FFu, true},
-                                           std::pair{0x12340456u, true},
-                                           std::pair{0x00000500u, false},
-                                           std::pair{0x0400050Eu, false}));
 
 TEST_F(DriverLibraryTest, LoadingRegistersTheDriverAndHandsTheHandleToEveryOpen) {
     Start();
@@ -63,15 +38,19 @@ TEST_F(DriverLibraryTest, DriverThatWantsToStayIsNotDeregistered) {
     EXPECT_NE(DriverLibrary().registrationHandle, 0u);
 }
 
-TEST_F(DriverLibraryTest, FailedRegistrationKeepsItsError) {
+// A link whose start failed after loading the driver still unloads it when it stops.
+TEST_F(DriverLibraryTest, FailedLoadKeepsItsErrorAndAFailedStartStillUnloads) {
     EXPECT_EQ(OpenControlChannel(), INVALID_HANDLE_VALUE);
     EXPECT_EQ(DriverLibrary().lastLoadError, ERROR_FILE_NOT_FOUND);
     EXPECT_FALSE(DriverLibrary().driverLoaded);
 
+    Scenario scenario = Scenario::Default();
+    scenario.driver.apiVersion = 0x500;
+    Start(scenario);
     DriverLink link;
     EXPECT_FALSE(link.Start());
-    EXPECT_EQ(messages.back(), "Can not open control channel!!");
     EXPECT_TRUE(link.Stop());
+    EXPECT_FALSE(DeviceManager::Instance().IsRegistered(u"RAD4:"));
 }
 
 TEST_F(DriverLibraryTest, AttachIsSentOncePerProcessEvenWhenTheDriverRefuses) {
