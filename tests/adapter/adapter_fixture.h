@@ -52,32 +52,20 @@ class AdapterTest : public RegistryTest {
 
     void SetUp() override {
         RegistryTest::SetUp();
-        Load();
-    }
-    // Loads the driver (again) with the registry as it stands, and opens the adapter.
-    void Load() {
-        Unload();
-        host = std::make_unique<SimHost>(MakeScenario());
+        Scenario scenario = HomeScenario(NAME);
+        scenario.seed = 7;
+        host = std::make_unique<SimHost>(scenario);
         adapter = std::make_unique<OidAdapter>(NAME);
         card = host->Card(NAME);
         ASSERT_NE(card, nullptr);
         card->ClearRequests();
     }
-    void Unload() {
+    void TearDown() override {
         adapter.reset();
         host.reset();
         DeviceManager::Instance().Reset();
-        DriverLibrary() = DriverLibraryState{};  // the registry stays, as across a reload
-    }
-    void TearDown() override {
-        Unload();
+        DriverLibrary() = DriverLibraryState{};
         RegistryTest::TearDown();
-    }
-
-    static Scenario MakeScenario() {
-        Scenario scenario = HomeScenario(NAME);
-        scenario.seed = 7;
-        return scenario;
     }
 
     std::vector<RecordedRequest> Received(DWORD oid, DWORD type) const {
