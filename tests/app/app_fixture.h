@@ -24,10 +24,4 @@ class AppTest : public AppWorld {
     BOOL Run(const std::function<void(MainDialog&)>& inside) {
         return RunApp([this, &inside] { inside(*main); });
     }
-
-    static std::string MacText(MainDialog& main) {
-        std::string text;
-        main.Adapter()->GetMacAddress(text);
-        return text;
-    }
 };
