@@ -49,20 +49,6 @@ class TestDialog : public Dialog {
 
 class HeadlessTest : public ::testing::Test {
   protected:
-    static ControlTemplate Control(int id, ControlKind kind, std::string text, int x, int y, int cx,
-                                   int cy, DWORD style = 0) {
-        ControlTemplate control;
-        control.id = id;
-        control.kind = kind;
-        control.text = std::move(text);
-        control.x = x;
-        control.y = y;
-        control.cx = cx;
-        control.cy = cy;
-        control.style = style;
-        return control;
-    }
-
     void SetUp() override {
         SetPlatformClock(&clock);
         SetUiHost(&host);
@@ -76,29 +62,28 @@ class HeadlessTest : public ::testing::Test {
     }
 
     // "Main Test": a labelled edit, buttons, a check box, a sorted combo box, a list view, a
-    // progress bar, a hidden edit, a disabled button and a read-only edit; "Nested": an edit.
+    // progress bar, a hidden edit and a read-only edit; "Nested": an edit.
     static void AddTestTemplates() {
-        std::vector<ControlTemplate> controls = {
-            Control(IDC_STATIC, ControlKind::Static, "&Name:", 5, 5, 40, 10),
-            Control(1002, ControlKind::Edit, "", 50, 5, 60, 10),
-            Control(1003, ControlKind::PushButton, "Open", 5, 20, 40, 10),
-            Control(1004, ControlKind::CheckBox, "Loud", 50, 20, 40, 10),
-            Control(1005, ControlKind::ComboBox, "", 5, 35, 60, 40, CBS_SORT),
-            Control(1006, ControlKind::ListView, "", 5, 50, 100, 40, LVS_REPORT),
-            Control(IDC_STATIC, ControlKind::Static, "Level", 5, 95, 40, 10),
-            Control(1007, ControlKind::ProgressBar, "", 50, 95, 60, 10),
-            Control(1008, ControlKind::Edit, "secret", 5, 110, 40, 10),
-            Control(1009, ControlKind::PushButton, "Never", 50, 110, 40, 10, WS_DISABLED),
-            Control(1010, ControlKind::Edit, "fixed", 5, 125, 40, 10, ES_READONLY),
+        // id, kind, text, x, y, cx, cy, style, extended style, visible, items, bitmap
+        using K = ControlKind;
+        const std::vector<ControlTemplate> controls = {
+            {IDC_STATIC, K::Static, "&Name:", 5, 5, 40, 10, 0, 0, true, {}, 0},
+            {1002, K::Edit, "", 50, 5, 60, 10, 0, 0, true, {}, 0},
+            {1003, K::PushButton, "Open", 5, 20, 40, 10, 0, 0, true, {}, 0},
+            {1004, K::CheckBox, "Loud", 50, 20, 40, 10, 0, 0, true, {}, 0},
+            {1005, K::ComboBox, "", 5, 35, 60, 40, CBS_SORT, 0, true, {"beta", "alpha"}, 0},
+            {1006, K::ListView, "", 5, 50, 100, 40, LVS_REPORT, 0, true, {}, 0},
+            {IDC_STATIC, K::Static, "Level", 5, 95, 40, 10, 0, 0, true, {}, 0},
+            {1007, K::ProgressBar, "", 50, 95, 60, 10, 0, 0, true, {}, 0},
+            {1008, K::Edit, "secret", 5, 110, 40, 10, 0, 0, false, {}, 0},
+            {1010, K::Edit, "fixed", 5, 125, 40, 10, ES_READONLY, 0, true, {}, 0},
         };
-        controls[4].items = {"beta", "alpha"};
-        controls[8].visible = false;
+        const ControlTemplate nested{2001, K::Edit, "", 5, 5, 60, 10, 0, 0, true, {}, 0};
         const DWORD popup = WS_POPUP | WS_VISIBLE | WS_CAPTION;
         Resources::Instance().AddDialog(
-            {kMainTemplate, "Main Test", 160, 160, "System", 8, popup, 0, std::move(controls)});
-        std::vector<ControlTemplate> nested = {Control(2001, ControlKind::Edit, "", 5, 5, 60, 10)};
+            {kMainTemplate, "Main Test", 160, 160, "System", 8, popup, 0, controls});
         Resources::Instance().AddDialog(
-            {kNestedTemplate, "Nested", 160, 160, "System", 8, popup, 0, std::move(nested)});
+            {kNestedTemplate, "Nested", 160, 160, "System", 8, popup, 0, {nested}});
     }
 
     VirtualClock clock{0};
