@@ -1,4 +1,4 @@
-// The application tests: adapters by name and MAC, and a run whose hook gets the main dialog.
+// The application tests: adapters by name, and a run whose hook gets the main dialog.
 #pragma once
 
 #include "platform/ui/message_loop.h"
@@ -8,17 +8,9 @@
 
 class AppTest : public AppWorld {
   protected:
-    static constexpr MacAddress MAC_1{0x00, 0x0A, 0x0B, 0x00, 0x00, 0x01};
-    static constexpr MacAddress MAC_2{0x00, 0x0A, 0x0B, 0x00, 0x00, 0x02};
-
-    static AdapterSpec Adapter(const char16_t* name, MacAddress mac) {
-        AdapterSpec desc;
-        desc.name = name;
-        desc.mac = mac;
-        return desc;
-    }
-    void StartDriver(std::vector<AdapterSpec> adapters) {
-        scenario.adapters = std::move(adapters);
+    // Binds adapters of these names, in this order, and loads the driver.
+    void StartDriver(std::initializer_list<const char16_t*> names) {
+        for (const char16_t* name : names) scenario.adapters.emplace_back().name = name;
         AppWorld::StartDriver();
     }
     BOOL Run(const std::function<void(MainDialog&)>& inside) {

@@ -5,7 +5,7 @@
 #include "platform/core/handle_table.h"
 
 TEST_F(AppTest, ADayOfPollingLeavesTheNameAndHandleTablesAsTheyWere) {
-    StartDriver({Adapter(u"SDW1", MAC_1)});
+    StartDriver({u"SDW1"});
     std::size_t names = 0, handles = 0;
     Run([&](MainDialog&) {
         AdvanceVirtualClock(clock, 60 * 1000);

@@ -5,7 +5,7 @@
 #include "sim/sim_protocol_driver.h"
 
 TEST_F(AppTest, AdapterIsClosedBeforeTheDriverIsUnloaded) {
-    StartDriver({Adapter(u"SDW1", MAC_1)});
+    StartDriver({u"SDW1"});
     SimProtocolDriver* driver = nullptr;
     HANDLE witness = INVALID_HANDLE_VALUE;
     Run([&](MainDialog&) {
@@ -32,7 +32,7 @@ class PageDestroyTest : public AppTest, public ::testing::WithParamInterface<Pag
 
 TEST_P(PageDestroyTest, DestroyingAPageWindowEndsTheApplicationWhenThePageSaysSo) {
     const PageCase& page = GetParam();
-    StartDriver({Adapter(u"SDW1", MAC_1)});
+    StartDriver({u"SDW1"});
     bool ended = false;
     Run([&](MainDialog& main) {
         ASSERT_TRUE(SelectTab(main.Sheet(), page.tab));

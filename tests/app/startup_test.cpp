@@ -16,7 +16,7 @@ TEST_F(AppTest, WithoutAdapterTheWindowIsNeverShownAndNothingIsLeftRunning) {
 // The chooser's list, preselection and choice are in the headless scripts two_adapters and
 // ap_chooser_*.
 TEST_F(AppTest, ASecondOkOfTheChooserOpensNothingMore) {
-    StartDriver({Adapter(u"SDW2", MAC_2), Adapter(u"SDW1", MAC_1)});
+    StartDriver({u"SDW2", u"SDW1"});
     Run([](MainDialog& main) {
         EXPECT_EQ(main.Adapter(), nullptr);
         EXPECT_EQ(main.StatusPage().Adapter(), nullptr);
@@ -30,7 +30,7 @@ TEST_F(AppTest, ASecondOkOfTheChooserOpensNothingMore) {
 }
 
 TEST_F(AppTest, FirstFourPagesAreInitialisedOnceAndAboutOnItsFirstSelection) {
-    StartDriver({Adapter(u"SDW1", MAC_1)});
+    StartDriver({u"SDW1"});
     Run([](MainDialog& main) {
         std::vector<UtilityPage*> early{&main.StatusPage(), &main.StatisticsPage(),
                                         &main.SiteSurveyPage(), &main.RadioPage()};
