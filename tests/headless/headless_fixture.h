@@ -61,7 +61,7 @@ class HeadlessTest : public ::testing::Test {
         ClearUiTables();
     }
 
-    // "Main Test": a labelled edit, buttons, a check box, a sorted combo box, a list view, a
+    // "Main Test": a labelled edit, a button, a check box, a sorted combo box, a list view, a
     // progress bar, a hidden edit and a read-only edit; "Nested": an edit.
     static void AddTestTemplates() {
         // id, kind, text, x, y, cx, cy, style, extended style, visible, items, bitmap
