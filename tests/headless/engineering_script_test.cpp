@@ -15,27 +15,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kDir = fs::path(SDWLAN_BINARY_DIR) / "engineering-script";
+// A folder per test: ctest runs the tests of this file side by side.
+fs::path TestDir() {
+    return fs::path(SDWLAN_BINARY_DIR) / "engineering-script" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+}
 
 // A fresh directory with the scenario `world` and the files `files` (name, content); returns
 // the path of the first file.
 std::string Prepare(const std::string& world,
                     const std::vector<std::pair<std::string, std::string>>& files) {
-    fs::remove_all(kDir);
-    fs::create_directories(kDir);
-    std::ofstream(kDir / "world.json") << world;
-    for (const auto& [name, content] : files) std::ofstream(kDir / name) << content;
-    return (kDir / files.front().first).string();
+    const fs::path dir = TestDir();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "world.json") << world;
+    for (const auto& [name, content] : files) std::ofstream(dir / name) << content;
+    return (dir / files.front().first).string();
 }
 
 // The transcript of `script` in the engineering mode, ending with "exit STATUS".
 std::string RunScript(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
-    int status =
-        RunProgram({"--headless", "--engineering", "--script", "-", "--registry",
-                    (kDir / "registry.reg").string(), "--scenario", (kDir / "world.json").string()},
-                   in, out, out);
+    int status = RunProgram(
+        {"--headless", "--engineering", "--script", "-", "--registry",
+         (TestDir() / "registry.reg").string(), "--scenario", (TestDir() / "world.json").string()},
+        in, out, out);
     return out.str() + "exit " + std::to_string(status) + "\n";
 }
 
@@ -58,7 +63,7 @@ TEST(EngineeringScript, FromFileStopsAtASizeErrorAndRefusesATooLargeFile) {
         Prepare(R"({"adapters": [{"name": "KESTREL1", "eeprom": {"size": 8}}]})",
                 {{"size.txt", "1111 2222 12345 4444"},
                  {"large.txt", std::string(CEEPRomAccess::kMaxFileBytes + 1, ' ')}});
-    const std::string large = (kDir / "large.txt").string();
+    const std::string large = (TestDir() / "large.txt").string();
     const std::string transcript =
         RunScript("tab 7\nfile " + sizeError + "\nfile " + large +
                   "\nfile -\nclick 1029\nclick 1029\nclick 1029\nclick 1022\nexpect 1028 "
