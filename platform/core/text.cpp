@@ -4,14 +4,19 @@
 #include <vector>
 
 std::string StrFormatV(const char* format, va_list args) {
+    // Most texts fit a small buffer: one pass, and a second only for a longer one.
+    char small[256];
     va_list copy;
     va_copy(copy, args);
-    int size = std::vsnprintf(nullptr, 0, format, copy);
+    int size = std::vsnprintf(small, sizeof small, format, copy);
     va_end(copy);
     if (size <= 0) return {};
-    std::vector<char> buffer(static_cast<std::size_t>(size) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    return std::string(buffer.data(), static_cast<std::size_t>(size));
+    if (static_cast<std::size_t>(size) < sizeof small) {
+        return std::string(small, static_cast<std::size_t>(size));
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    return text;
 }
 
 std::string StrFormat(const char* format, ...) {

@@ -42,6 +42,7 @@ void MessageQueue::AddPaint(HWND hwnd) {
     if (std::find(paints_.begin(), paints_.end(), hwnd) == paints_.end()) paints_.push_back(hwnd);
 }
 
+// A hidden window keeps its update area but leaves the queue: showing it queues it again.
 int MessageQueue::DeliverPaints() {
     std::vector<HWND> pending;
     {
@@ -49,21 +50,11 @@ int MessageQueue::DeliverPaints() {
         pending.swap(paints_);
     }
     int delivered = 0;
-    std::vector<HWND> waiting;  // hidden windows keep their update area until shown
     for (HWND hwnd : pending) {
         Window* window = WindowManager::Instance().FromHandle(hwnd);
-        if (window == nullptr || !window->HasUpdate()) continue;
-        if (!window->IsWindowVisible()) {
-            waiting.push_back(hwnd);
-            continue;
-        }
+        if (window == nullptr || !window->HasUpdate() || !window->IsWindowVisible()) continue;
         ::SendMessage(hwnd, WM_PAINT, 0, 0);
         ++delivered;
-    }
-    std::lock_guard lock(mutex_);
-    for (HWND hwnd : waiting) {
-        if (std::find(paints_.begin(), paints_.end(), hwnd) == paints_.end())
-            paints_.push_back(hwnd);
     }
     return delivered;
 }

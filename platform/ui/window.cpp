@@ -142,10 +142,17 @@ bool Window::IsWindowVisible() const {
 void Window::ModifyStyle(DWORD remove, DWORD add) {
     DWORD style = (style_ & ~remove) | add;
     if (style == style_) return;
+    const bool shown = !visible_ && (style & WS_VISIBLE) != 0;
     style_ = style;
     enabled_ = (style & WS_DISABLED) == 0;
     visible_ = (style & WS_VISIBLE) != 0;
     NotifyChanged();
+    if (shown) QueueUpdates();
+}
+
+void Window::QueueUpdates() {
+    if (hasUpdate_) MessageQueue::Instance().AddPaint(hwnd_);
+    for (Window* child : children_) child->QueueUpdates();
 }
 
 void Window::SetIcon(HICON icon, bool big) {

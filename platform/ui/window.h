@@ -132,6 +132,8 @@ class Window {
     friend class WindowManager;
     void SendDestroyMessages();
     void DetachFromParent();
+    // Queues the paint of this window and its descendants that have an update area.
+    void QueueUpdates();
 
     HWND hwnd_ = 0;
     std::shared_ptr<Window*> target_;  // the object the handle's messages go to

@@ -138,6 +138,52 @@ TEST_F(TimerTest, PostedMessagesArriveOnTheNextPump) {
     EXPECT_FALSE(PostMessage(0x7FFFFFFE, WM_TIMER, 1, 0));
 }
 
+// A window that counts its paints.
+class PaintCounter : public Window {
+  public:
+    int paints = 0;
+
+  protected:
+    void OnPaint() override {
+        PAINTSTRUCT paint;
+        BeginPaint(&paint);
+        EndPaint(&paint);
+        ++paints;
+    }
+};
+
+// A hidden window keeps its update area and is painted once it shows, whichever way it shows:
+// its own style, its parent's style or its parent shown.
+TEST_F(TimerTest, HiddenWindowsArePaintedOnceTheyShow) {
+    PaintCounter parent;
+    PaintCounter child;
+    ASSERT_TRUE(parent.CreateWindowObject(nullptr, -1, "", WS_POPUP, 0, RECT{0, 0, 10, 10}));
+    ASSERT_TRUE(child.CreateWindowObject(&parent, 1, "", WS_CHILD, 0, RECT{0, 0, 5, 5}));
+    child.Invalidate();
+    PumpMessages();
+    EXPECT_EQ(child.paints, 0);
+    parent.ModifyStyle(0, WS_VISIBLE);
+    child.ModifyStyle(0, WS_VISIBLE);
+    PumpMessages();
+    EXPECT_EQ(child.paints, 1);
+    PumpMessages();
+    EXPECT_EQ(child.paints, 1) << "painted once";
+
+    parent.ModifyStyle(WS_VISIBLE, 0);
+    child.Invalidate();
+    PumpMessages();
+    parent.ModifyStyle(0, WS_VISIBLE);
+    PumpMessages();
+    EXPECT_EQ(child.paints, 2);
+
+    parent.ShowWindow(SW_HIDE);
+    child.Invalidate();
+    PumpMessages();
+    parent.ShowWindow(SW_SHOW);
+    PumpMessages();
+    EXPECT_EQ(child.paints, 3);
+}
+
 // A dialog that closes itself after 30 ticks of 100 ms, with a progress bar, like a timed wait.
 constexpr int kWaitDialog = 900;
 constexpr int kBar = 50;
