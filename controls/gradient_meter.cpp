@@ -106,13 +106,16 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
     float stepR = static_cast<float>(dR) / n;
     float stepG = static_cast<float>(dG) / n;
     float stepB = static_cast<float>(dB) / n;
+    int left = 0;
     for (int i = 0; i < bands; ++i) {
-        RECT band{TruncateToInt(static_cast<float>(i) * width), 0,
-                  TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
-        COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
-                             static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
-                             static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
-        if (band.right > band.left) FillSolid(memory, band, color);  // narrow bands share a column
+        RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
+        left = band.right;
+        if (band.right > band.left) {  // a band under a pixel wide leaves its column to the next
+            COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
+                                 static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
+                                 static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
+            FillSolid(memory, band, color);
+        }
         if (band.right > fillWidth) {
             FillSolid(memory, RECT{band.right, 0, client.right, client.bottom}, backgroundColor);
             break;
