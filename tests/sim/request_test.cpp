@@ -4,30 +4,20 @@
 #include "sim_fixture.h"
 
 using RequestTest = SimTest;
-class CompletionTest : public SimTest, public ::testing::WithParamInterface<bool> {};
 
-// Replies land in the caller's buffer and sets take effect whether the driver completes at
-// once or from its worker.
-TEST_P(CompletionTest, QueryFillsOnlyTheReplyBytesAndSetsTakeEffect) {
+// Replies land in the caller's buffer and sets take effect (the sm_pending_requests script of
+// the headless tests checks the same when the driver completes from its worker).
+TEST_F(RequestTest, QueryFillsOnlyTheReplyBytesAndSetsTakeEffect) {
     StartOpen();
-    FaultSpec pending = Refusal(std::nullopt);  // every request
-    pending.kind = FaultKind::Pending;
-    if (GetParam()) Card().AddFault(pending);
     std::vector<BYTE> buffer(8, 0xEE);
     Outcome outcome = Query(kCurrentAddress, buffer);
-    EXPECT_EQ(outcome.pended, GetParam());
     EXPECT_EQ(outcome.submit, 0u);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.transferred, 6u);
     EXPECT_EQ(buffer, (std::vector<BYTE>{0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E, 0xEE, 0xEE}));
     EXPECT_EQ(SetWord(kPowerMode, 2).status, 0u);
     EXPECT_EQ(QueryWord(kPowerMode), 2u);
-    CloseAdapterHandle(adapter);
-    adapter = INVALID_ADAPTER_HANDLE;
-    host.reset();  // joins the worker; nothing left pending
 }
-
-INSTANTIATE_TEST_SUITE_P(ImmediateAndPending, CompletionTest, ::testing::Bool());
 
 TEST_F(RequestTest, RequestLogKeepsOnlyTheMostRecentRequests) {
     Start();
