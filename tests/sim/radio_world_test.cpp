@@ -1,6 +1,6 @@
 // What the utility cannot show of the radio world: the scan state during a scan, an empty list
-// before the first scan, the list's layout, and frame counts of 64 bits. (The sm_ scripts of the
-// headless tests check networks coming and going, a list longer than the buffer, the signal
+// before the first scan, and frame counts of 64 bits. (The sm_ scripts of the headless tests
+// check the list's layout, networks coming and going, a list longer than the buffer, the signal
 // walks and the traffic counters and records.)
 #include "sim_fixture.h"
 
@@ -19,24 +19,16 @@ class RadioWorldTest : public SimTest {
     }
 };
 
-TEST_F(RadioWorldTest, ScanCompletesAfterTheScanTimeAndListsEntriesInThePublishedLayout) {
+TEST_F(RadioWorldTest, ScanRunsForTheScanTimeAndNothingIsListedBeforeTheFirstOne) {
     StartOpen();
-    EXPECT_EQ(Word(List(), 0), 0u);  // nothing scanned yet
+    EXPECT_EQ(Word(List(), 0), 0u);
     ASSERT_EQ(Set(kBssidListScan, {}).status, 0u);
     clock.Advance(1999);
     EXPECT_EQ(QueryWord(kScanState), 1u);
     EXPECT_EQ(Word(List(), 0), 0u);
     clock.Advance(1);
     EXPECT_EQ(QueryWord(kScanState), 0u);
-    std::vector<BYTE> list = List();
-    ASSERT_EQ(Word(list, 0), 4u);
-    for (std::size_t i = 4 + 4 * 104; i < list.size(); ++i) ASSERT_EQ(list[i], 0) << i;
-    const std::size_t e = 4 + 104;  // second network: Orchard-Guest, with OFDM rates
-    EXPECT_EQ(Word(list, e), 104u);
-    EXPECT_EQ(Word(list, e + 12), 13u);
-    EXPECT_EQ(Word(list, e + 56), 3u);
-    EXPECT_EQ(Word(list, e + 60), 32u);
-    EXPECT_EQ(Word(list, 4 + 3 * 104 + 56), 1u);  // meshnode: DS rates only
+    EXPECT_EQ(Word(List(), 0), 4u);
 }
 
 // The utility reads frame counts into 4 bytes; 8 bytes of room get the whole 64-bit count.
