@@ -37,5 +37,5 @@ TEST_F(RadioWorldTest, FrameCountsFillAnEightByteBuffer) {
     clock.Advance(100000);
     std::vector<BYTE> frames(8);
     ASSERT_EQ(Query(kXmitOk, frames).transferred, 8u);
-    EXPECT_EQ(Word64(frames, 0), 1400u);
+    EXPECT_EQ(GetLe(frames, 0, 8), 1400u);
 }

@@ -32,7 +32,6 @@ using namespace oids;
 using ndis::kInvalidData;
 
 inline DWORD Word(const std::vector<BYTE>& b, std::size_t at) { return GetLe32(b, at); }
-inline ULONGLONG Word64(const std::vector<BYTE>& b, std::size_t at) { return GetLe(b, at, 8); }
 // An SSID record: length word, then up to 32 bytes.
 inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
     std::vector<BYTE> record(36);
@@ -43,7 +42,6 @@ inline std::vector<BYTE> SsidRecord(const std::string& ssid) {
 
 // What a request came back with.
 struct Outcome {
-    bool pended = false;
     DWORD submit = 0xFFFFFFFF;  // SubmitRequest result after any wait
     DWORD status = 0xFFFFFFFF;
     DWORD transferred = 0;
@@ -144,8 +142,7 @@ class SimTest : public ::testing::Test {
                 : RegisterCallerBuffer(buffer.data(), registered.value_or(request->bufferLength));
         Outcome outcome;
         outcome.submit = SubmitRequest(adapter, request);
-        outcome.pended = outcome.submit == NDIS_STATUS_PENDING;
-        if (outcome.pended) outcome.submit = WaitRequest(request, INFINITE);
+        if (outcome.submit == NDIS_STATUS_PENDING) outcome.submit = WaitRequest(request, INFINITE);
         outcome.status = request->status;
         outcome.transferred = request->bytesTransferred;
         outcome.needed = request->bytesNeeded;
