@@ -78,11 +78,14 @@ TEST_F(RequestTest, SubmitFailureFailsTheCallWithTheFaultsError) {
     EXPECT_EQ(Query(kPowerMode, buffer).submit, 1167u);
 }
 
-// Requests the utility never sends: an unknown OID, and a general one to a wired adapter.
-TEST_F(RequestTest, UnknownOidFailsAndWiredAdaptersAnswerGeneralOids) {
+// Requests the utility never sends: an unknown OID, one in the wrong direction, and a general
+// one to a wired adapter.
+TEST_F(RequestTest, UnknownOrWrongWayRequestsFailAndWiredAdaptersAnswerGeneralOids) {
     StartOpen(WithWiredAdapter());
     std::vector<BYTE> buffer(4);
     EXPECT_EQ(Query(0xFFA0C0FF, buffer).status, 0xC0010017u);
+    EXPECT_EQ(Query(kBssidListScan, buffer).status, NDIS_STATUS_NOT_SUPPORTED);  // set only
+    EXPECT_EQ(SetWord(kLinkQuality, 5).status, NDIS_STATUS_NOT_SUPPORTED);       // query only
     CloseAdapterHandle(adapter);
     OpenAdapter(u"NE20001");
     EXPECT_EQ(QueryWord(kMaximumTotalSize), 1514u);
