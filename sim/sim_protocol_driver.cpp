@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "platform/core/event.h"
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
+#include "platform/core/spin.h"
 #include "rad4/rad4_protocol.h"
 #include "rad4/request_record.h"
 #include "sim/sim_card.h"
@@ -147,6 +149,7 @@ class SimProtocolDriver::Completer {
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::pair<Clock::time_point, std::function<void()>>> queue_;
+    std::atomic<std::size_t> posted_{0};  // completions posted so far; read while spinning
     std::thread worker_;
     bool stopping_ = false;
 };
@@ -156,6 +159,7 @@ bool SimProtocolDriver::Completer::Post(std::function<void()> completion) {
         std::lock_guard lock(mutex_);
         if (stopping_) return false;
         queue_.emplace_back(Clock::now() + delay_, std::move(completion));
+        posted_.fetch_add(1, std::memory_order_release);
         if (!worker_.joinable()) worker_ = std::thread([this] { Run(); });
     }
     changed_.notify_all();
@@ -176,7 +180,12 @@ void SimProtocolDriver::Completer::Run() {
     for (;;) {
         if (queue_.empty()) {
             if (stopping_) return;
-            changed_.wait(lock);
+            // Requests often come back to back: watch for the next one a moment before sleeping.
+            const std::size_t seen = posted_.load(std::memory_order_acquire);
+            lock.unlock();
+            bool more = SpinWhile([&] { return posted_.load(std::memory_order_acquire) == seen; });
+            lock.lock();
+            if (!more && queue_.empty() && !stopping_) changed_.wait(lock);
             continue;
         }
         auto due = queue_.front().first;

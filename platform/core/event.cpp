@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -11,6 +12,7 @@
 
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
+#include "platform/core/spin.h"
 
 namespace {
 
@@ -38,7 +40,8 @@ class EventObject final : public KernelObject {
     std::size_t handles = 0;  // guarded by g_namesMutex (named events only)
     std::mutex mutex;
     std::condition_variable changed;
-    bool signalled;
+    // Written under `mutex`; read without it while a waiter spins.
+    std::atomic<bool> signalled;
     bool manualReset;
 
   private:
@@ -150,8 +153,12 @@ BOOL ResetEvent(HANDLE handle) {
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
     auto event = EventOf(handle);
     if (!event) return WAIT_FAILED;
+    // A signal from another thread often comes within microseconds: watch for it first.
+    if (milliseconds != 0) {
+        SpinWhile([&] { return !event->signalled.load(std::memory_order_acquire); });
+    }
     std::unique_lock lock(event->mutex);
-    auto ready = [&] { return event->signalled; };
+    auto ready = [&] { return event->signalled.load(); };
     if (milliseconds == INFINITE) {
         event->changed.wait(lock, ready);
     } else if (!event->changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready)) {

@@ -57,6 +57,19 @@ TEST(Events, NamedEventIsSharedAndSignalledFromAnotherThread) {
     EXPECT_EQ(WaitForSingleObject(mine, 0), WAIT_FAILED);
 }
 
+// A signal from another thread, caught while the waiter watches or after it sleeps: an
+// auto-reset event lets one wait through and is clear again.
+TEST(Events, AutoResetEventLetsOneWaitThrough) {
+    HANDLE event = CreateEvent(nullptr, FALSE, FALSE, nullptr);
+    for (int round = 0; round < 3; ++round) {
+        std::thread worker([event] { SetEvent(event); });
+        EXPECT_EQ(WaitForSingleObject(event, INFINITE), WAIT_OBJECT_0);
+        worker.join();
+        EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+    }
+    CloseHandle(event);
+}
+
 TEST(CallerPointers, MapOnlyWithinTheRegisteredSize) {
     char buffer[16];
     DWORD token = RegisterCallerBuffer(buffer, sizeof(buffer));
