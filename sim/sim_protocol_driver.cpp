@@ -183,9 +183,9 @@ void SimProtocolDriver::Completer::Run() {
             // Requests often come back to back: watch for the next one a moment before sleeping.
             const std::size_t seen = posted_.load(std::memory_order_acquire);
             lock.unlock();
-            bool more = SpinWhile([&] { return posted_.load(std::memory_order_acquire) == seen; });
+            SpinWhile([&] { return posted_.load(std::memory_order_acquire) == seen; });
             lock.lock();
-            if (!more && queue_.empty() && !stopping_) changed_.wait(lock);
+            if (queue_.empty() && !stopping_) changed_.wait(lock);
             continue;
         }
         auto due = queue_.front().first;

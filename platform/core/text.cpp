@@ -1,7 +1,6 @@
 #include "platform/core/text.h"
 
 #include <cstdio>
-#include <vector>
 
 std::string StrFormatV(const char* format, va_list args) {
     // Most texts fit a small buffer: one pass, and a second only for a longer one.
