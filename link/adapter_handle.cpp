@@ -13,6 +13,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/last_error.h"
 #include "platform/core/process.h"
+#include "platform/core/text.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ constexpr std::size_t kTokenOffset =
     std::char_traits<char>::length(RAD4_EVENT_PREFIX) + 4 + kHexDigits + 1;
 static_assert(kTokenOffset + kHexDigits < std::size(RequestBlock{}.eventName));
 
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    return -1;
-}
-
 // The block's caller-pointer token: the eight hex digits that end its event name, at the fixed
 // place FormatEventName put them (a name the driver changed yields no token).
 DWORD BlockToken(const RequestBlock* block) {
@@ -41,7 +35,7 @@ DWORD BlockToken(const RequestBlock* block) {
     if (digits[kHexDigits] != 0) return 0;
     DWORD token = 0;
     for (int i = 0; i < kHexDigits; ++i) {
-        int digit = HexValue(digits[i]);
+        int digit = HexDigit(digits[i]);
         if (digit < 0) return 0;
         token = token << 4 | static_cast<DWORD>(digit);
     }
