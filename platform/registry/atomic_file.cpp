@@ -4,15 +4,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
 namespace {
 
-constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = 4096;
 
 std::string TooLarge(const std::string& path, std::size_t maxBytes) {
     return "cannot read " + path + ": larger than the limit of " + std::to_string(maxBytes) +
@@ -73,7 +73,7 @@ bool ReadWholeFile(const std::string& path, std::string* content, std::string* e
         return false;
     }
     std::string text;
-    std::vector<char> chunk(std::min<std::size_t>(maxBytes + 1, kReadChunk));
+    std::array<char, kReadChunk> chunk;  // not cleared: only what was read is used
     while (in && text.size() <= maxBytes) {
         std::size_t want = std::min(chunk.size(), maxBytes + 1 - text.size());
         in.read(chunk.data(), static_cast<std::streamsize>(want));
