@@ -7,6 +7,7 @@
 #include "platform/core/device_manager.h"
 #include "platform/core/handle_table.h"
 #include "platform/core/text.h"
+#include "platform/registry/registry_path.h"
 #include "platform/registry/registry_store.h"
 #include "platform/ui/window_constants.h"
 #include "platform/ui/window_manager.h"
@@ -54,10 +55,14 @@ void RemoveActiveDevice(const std::string& path) {
 // device manager starts with an empty list).
 void RemoveActiveDevicesNamed(const std::string& deviceName) {
     auto& registry = RegistryStore::Instance();
-    for (int number = 1; number < kMaxActiveEntries; ++number) {
-        std::string path = ActiveEntryPath(number);
-        if (registry.GetString(path, "Name") == deviceName) registry.DeleteKey(path);
+    const RegistryPath active{"Drivers", "Active"};
+    std::vector<std::string> matching;
+    std::string entry;
+    for (DWORD index = 0; registry.EnumKey(active, index, &entry) == ERROR_SUCCESS; ++index) {
+        const std::string path = std::string(kActive) + "\\" + entry;
+        if (registry.GetString(path, "Name") == deviceName) matching.push_back(path);
     }
+    for (const std::string& path : matching) registry.DeleteKey(path);
 }
 
 // Sends the removal of a port device to every top-level window, as the OS broadcasts it:
