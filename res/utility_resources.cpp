@@ -1,5 +1,7 @@
 #include "res/utility_resources.h"
 
+#include <functional>
+
 #include "platform/ui/resources.h"
 #include "res/artwork.h"
 #include "res/dialog_templates.h"
@@ -28,6 +30,6 @@ void RegisterUtilityResources() {
     Resources& resources = Resources::Instance();
     RegisterTemplates(resources);
     RegisterStrings(resources);
-    resources.AddBitmap(IDR_MAINFRAME, DrawApplicationIcon());
-    resources.AddBitmap(IDB_ABOUT_PICTURE, DrawAboutPicture());
+    resources.AddBitmap(IDR_MAINFRAME, std::function<Surface()>(DrawApplicationIcon));
+    resources.AddBitmap(IDB_ABOUT_PICTURE, std::function<Surface()>(DrawAboutPicture));
 }

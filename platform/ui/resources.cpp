@@ -23,12 +23,21 @@ std::optional<std::string> Resources::FindString(UINT id) const {
     return it->second;
 }
 
-void Resources::AddBitmap(int id, Surface bitmap) { bitmaps_[id] = std::move(bitmap); }
+void Resources::AddBitmap(int id, Surface bitmap) { bitmaps_[id] = Bitmap{{}, std::move(bitmap)}; }
+
+void Resources::AddBitmap(int id, std::function<Surface()> draw) {
+    bitmaps_[id] = Bitmap{std::move(draw), std::nullopt};
+}
 
 const Surface* Resources::FindBitmap(int id) const {
     auto it = bitmaps_.find(id);
-    return it == bitmaps_.end() ? nullptr : &it->second;
+    if (it == bitmaps_.end()) return nullptr;
+    Bitmap& bitmap = it->second;
+    if (!bitmap.drawn) bitmap.drawn = bitmap.draw();
+    return &*bitmap.drawn;
 }
+
+bool Resources::HasBitmap(int id) const { return bitmaps_.contains(id); }
 
 void Resources::Clear() {
     dialogs_.clear();
@@ -42,6 +51,4 @@ bool LoadString(UINT id, std::string& text) {
     return found.has_value();
 }
 
-HICON LoadIcon(int id) {
-    return Resources::Instance().FindBitmap(id) != nullptr ? static_cast<HICON>(id) : 0;
-}
+HICON LoadIcon(int id) { return Resources::Instance().HasBitmap(id) ? static_cast<HICON>(id) : 0; }

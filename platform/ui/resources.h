@@ -2,6 +2,7 @@
 // layer registers them at start-up; dialogs find their templates here by id.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,14 +21,22 @@ class Resources {
     void AddString(UINT id, std::string text);
     std::optional<std::string> FindString(UINT id) const;
     void AddBitmap(int id, Surface bitmap);
+    // A bitmap drawn the first time it is asked for, so that start-up does not pay for
+    // pictures only the desktop window shows. User-interface thread only.
+    void AddBitmap(int id, std::function<Surface()> draw);
     const Surface* FindBitmap(int id) const;
+    bool HasBitmap(int id) const;
     // Empties everything (tests).
     void Clear();
 
   private:
     std::map<int, DialogTemplate> dialogs_;
     std::map<UINT, std::string> strings_;
-    std::map<int, Surface> bitmaps_;
+    struct Bitmap {
+        std::function<Surface()> draw;
+        std::optional<Surface> drawn;
+    };
+    mutable std::map<int, Bitmap> bitmaps_;
 };
 
 // Loads a string-table entry into `text`; false (and `text` emptied) when there is none.
