@@ -1,114 +1,81 @@
 #include "main/desktop_mode.h"
 
+#include <dlfcn.h>
+
 #include <cstdlib>
-#include <memory>
-
-#include "platform/core/clock.h"
-#include "platform/core/message_box.h"
-#include "platform/ui/ui_host.h"
-
-#ifdef SDWLAN_HAVE_FLTK
-#include "frontend/fltk/fltk_host.h"
-#include "frontend/headless/stop_signal.h"
-#include "main/desktop_script.h"
-#include "main/script_source.h"
-#endif
+#include <filesystem>
 
 namespace {
 
-#ifdef SDWLAN_HAVE_FLTK
-int ScreenshotResult(const FltkHost& host, const Options& options, std::ostream& err) {
-    switch (host.Screenshot()) {
-        case FltkHost::ScreenshotState::None:
-        case FltkHost::ScreenshotState::Written:
-            return 0;
-        case FltkHost::ScreenshotState::Pending:
-            err << "sdwlan: the window closed before the screenshot of "
-                << options.screenshotFile.value_or("") << " was taken\n";
-            return 1;
-        case FltkHost::ScreenshotState::Failed:
-            err << "sdwlan: screenshot: " << host.ScreenshotError() << "\n";
-            return 1;
-    }
-    return 1;
+const DesktopEntry* linkedEntry = nullptr;
+
+// The desktop module as loaded once: its entry points, or why there are none.
+struct LoadedModule {
+    const DesktopEntry* entry = nullptr;
+    std::string error;
+};
+
+#ifdef SDWLAN_DESKTOP_MODULE
+// Where the module may be: beside the program in the build tree, in the program's library
+// folder once installed.
+std::vector<std::filesystem::path> ModulePlaces() {
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    if (failed) return {};
+    const std::filesystem::path dir = program.parent_path();
+    return {dir / SDWLAN_DESKTOP_MODULE,
+            (dir / SDWLAN_DESKTOP_MODULE_DIR / SDWLAN_DESKTOP_MODULE).lexically_normal()};
 }
 
-// Says which option wanted the window and how to give it a display.
-std::string NoDisplayMessage(const Options& options) {
-    const char* display = std::getenv("DISPLAY");
-    const std::string option = options.screenshotFile ? "--screenshot"
-                               : options.scriptFile   ? "--script"
-                                                      : "the desktop window";
-    const std::string where = display != nullptr && *display != '\0'
-                                  ? std::string("no display answers at DISPLAY=") + display
-                                  : std::string("DISPLAY is not set");
-    return "sdwlan: " + option + " needs a display, but " + where +
-           "; set DISPLAY to a running X server (or run under xvfb-run)";
-}
-
-// Runs the application with `host` as the window system's host, with the script when there is
-// one; returns the script's exit status.
-int RunHosted(FltkHost& host, const Options& options, const std::function<void()>& application,
-              const DesktopScriptIo& io, std::ostream& err) {
-    ScriptSource source;
-    if (!source.Open(options, io.stdinScript, err)) return 1;
-    std::unique_ptr<DesktopScript> script;
-    if (options.scriptFile) {
-        script = std::make_unique<DesktopScript>(host, source.Stream(), source.Name(), io.out, err);
-        if (io.sim) script->AddCommand("sim", io.sim);
+// Loads the first module found. It stays loaded: the toolkit keeps process-wide state.
+LoadedModule LoadModule() {
+    LoadedModule module{nullptr, "the program's " SDWLAN_DESKTOP_MODULE " is not installed"};
+    for (const std::filesystem::path& place : ModulePlaces()) {
+        std::error_code failed;
+        if (!std::filesystem::exists(place, failed)) continue;
+        void* handle = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            const char* reason = dlerror();
+            module.error = reason != nullptr ? reason : place.string() + " does not load";
+            continue;
+        }
+        module.entry = static_cast<const DesktopEntry*>(dlsym(handle, "sdwlan_desktop_entry"));
+        if (module.entry != nullptr) return module;
+        module.error = place.string() + " is not the desktop module";
     }
-    // Ctrl+C and SIGTERM close the window as the user would, so that shutdown runs; so does
-    // the end of the script.
-    StopSignal stop;
-    host.SetStopRequest([&] { return stop.Requested() || (script && script->Finished()); });
-    SetUiHost(&host);
-    if (options.screenshotFile) {
-        host.ScheduleScreenshot(*options.screenshotFile, options.screenshotAfterMs);
-    }
-    application();
-    SetUiHost(nullptr);
-    host.SetStopRequest(nullptr);
-    io.out.flush();
-    return script && script->Failed() ? 1 : 0;
+    return module;
 }
+#else
+LoadedModule LoadModule() { return {nullptr, "this build has no desktop window"}; }
 #endif
+
+const LoadedModule& Module() {
+    static const LoadedModule module = LoadModule();
+    return module;
+}
+
+const DesktopEntry* Entry() { return linkedEntry != nullptr ? linkedEntry : Module().entry; }
 
 }  // namespace
 
+void UseDesktopEntry(const DesktopEntry* entry) { linkedEntry = entry; }
+
 bool DesktopAvailable() {
-#ifdef SDWLAN_HAVE_FLTK
-    return FltkHost::DisplayAvailable();
-#else
-    return false;
-#endif
+    // The window system's client needs DISPLAY; without it the module is not even loaded.
+    const char* display = std::getenv("DISPLAY");
+    if (linkedEntry == nullptr && (display == nullptr || *display == '\0')) return false;
+    const DesktopEntry* entry = Entry();
+    return entry != nullptr && entry->available();
 }
 
 int RunDesktop(const Options& options, const std::function<void()>& application,
                const DesktopScriptIo& io, std::ostream& err) {
-#ifdef SDWLAN_HAVE_FLTK
-    if (PlatformClock().IsVirtual()) {
-        err << "sdwlan: the desktop window needs the real clock\n";
-        return 1;
-    }
-    if (!FltkHost::DisplayAvailable()) {
-        err << NoDisplayMessage(options) << "\n";
-        return 1;
-    }
-    MessageBoxHandler previousBoxes = SetMessageBoxHandler(nullptr);
-    int result = 0;
-    {
-        FltkHost host;
-        result = RunHosted(host, options, application, io, err);
-        const int screenshot = ScreenshotResult(host, options, err);
-        result = result != 0 ? result : screenshot;
-    }
-    SetMessageBoxHandler(previousBoxes);
-    return result;
+    if (const DesktopEntry* entry = Entry()) return entry->run(options, application, io, err);
+#ifdef SDWLAN_DESKTOP_MODULE
+    err << "sdwlan: the desktop window cannot be loaded: " << Module().error
+        << "; use --text, --headless or --report\n";
 #else
-    (void)options;
-    (void)application;
-    (void)io;
     err << "sdwlan: this build has no desktop window; use --text, --headless or --report\n";
-    return 1;
 #endif
+    return 1;
 }

@@ -9,7 +9,7 @@
 
 #include "main/options.h"
 
-// Whether the desktop front end can run here: it is built in and a display answers.
+// Whether the desktop front end can run here: its module loads and a display answers.
 bool DesktopAvailable();
 
 // What a script (--script) in the desktop window reads and writes, and its `sim` command.
@@ -28,3 +28,16 @@ struct DesktopScriptIo {
 // desktop cannot run, the screenshot was not written or the script failed.
 int RunDesktop(const Options& options, const std::function<void()>& application,
                const DesktopScriptIo& io, std::ostream& err);
+
+// The desktop front end's entry points. The program finds them in its desktop module, which it
+// loads only when a window is wanted, so that the other modes start without the toolkit's and
+// the window system's libraries.
+struct DesktopEntry {
+    bool (*available)();
+    int (*run)(const Options& options, const std::function<void()>& application,
+               const DesktopScriptIo& io, std::ostream& err);
+};
+
+// Makes RunDesktop and DesktopAvailable use `entry` instead of loading the module (for a
+// program that links the front end in, as the desktop tests do); nullptr loads it again.
+void UseDesktopEntry(const DesktopEntry* entry);

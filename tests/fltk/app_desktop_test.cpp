@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "desktop_fixture.h"
+#include "main/desktop/desktop_entry.h"
 #include "main/program.h"
 #include "platform/ui/dialog_units.h"
 #include "platform/ui/property_sheet.h"
@@ -28,6 +29,16 @@ bool Near(Rgb a, Rgb b, int tolerance) {
 
 class AppDesktopTest : public DesktopTest {
   protected:
+    // The program runs the front end linked into this test instead of loading its module.
+    void SetUp() override {
+        DesktopTest::SetUp();
+        UseDesktopEntry(&sdwlan_desktop_entry);
+    }
+    void TearDown() override {
+        UseDesktopEntry(nullptr);
+        DesktopTest::TearDown();
+    }
+
     // The program as started from the command line, with a picture as soon as it runs.
     std::optional<RgbImage> RunUtilityWithPicture() {
         const std::string picture = PicturePath("utility");

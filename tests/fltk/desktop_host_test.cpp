@@ -9,7 +9,7 @@
 
 #include "desktop_fixture.h"
 #include "frontend/fltk/tab_strip.h"
-#include "main/desktop_script.h"
+#include "main/desktop/desktop_script.h"
 #include "platform/ui/dialog_units.h"
 #include "platform/ui/ui_input.h"
 

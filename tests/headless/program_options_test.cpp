@@ -84,6 +84,18 @@ TEST_F(HeadlessProgram, WithoutAScriptTheUtilityStartsAndCloses) {
     EXPECT_EQ(err.str(), "");
 }
 
+#ifdef SDWLAN_HAVE_FLTK
+// This test program has no desktop module beside it, as a program installed without its
+// module would not.
+TEST_F(HeadlessProgram, AMissingDesktopModuleIsNamedWithTheOtherModes) {
+    EXPECT_EQ(Run({"--screenshot", (dir / "window.png").string()}), 1);
+    EXPECT_EQ(err.str(),
+              "sdwlan: the desktop window cannot be loaded: the program's sdwlan-desktop.so is "
+              "not installed; use --text, --headless or --report\n");
+    EXPECT_FALSE(fs::exists(dir / "window.png"));
+}
+#endif
+
 // On a machine with wireless interfaces the Linux driver would find them; the hwsim test
 // covers that case.
 TEST_F(HeadlessProgram, LinuxBackendWithoutWifiSaysSoInOneLine) {

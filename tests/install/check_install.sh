@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the tree: a program that runs, a valid
-# desktop entry, the icons at their sizes, a manual page that renders, the documentation.
+# desktop entry, the icons at their sizes, a manual page that renders, the documentation, and a
+# desktop window the installed program opens from its module.
 set -euo pipefail
 build=${1:?usage: check_install.sh BUILD_DIR}
 prefix=$(mktemp -d)
@@ -33,3 +34,14 @@ MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q -- '--version' ||
 for doc in README.md docs/script.md docs/scenario.md docs/registry.md; do
   [ -f "$prefix/share/doc/sdwlan/$doc" ] || fail "no $doc in share/doc/sdwlan"
 done
+
+# The installed program finds its desktop module and opens the window (a screenshot of it under
+# a private X server). Leaks of the window system's libraries at exit are not this check's.
+if [ -f "$build/main/sdwlan-desktop.so" ]; then
+  module=$(find "$prefix" -name sdwlan-desktop.so)
+  [ -n "$module" ] || fail "no desktop module installed"
+  ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1024x768x24" "$prefix/bin/sdwlan" \
+    --registry "$prefix/registry.reg" --screenshot "$prefix/window.png" --after 0 ||
+    fail "the installed program did not open its window"
+  [ -f "$prefix/window.png" ] || fail "the installed program wrote no screenshot"
+fi

@@ -1,5 +1,4 @@
-#ifdef SDWLAN_HAVE_FLTK
-#include "main/desktop_script.h"
+#include "main/desktop/desktop_script.h"
 
 #include <cstdint>
 
@@ -80,4 +79,3 @@ std::string DesktopScript::Screenshot(const std::vector<std::string>& args) {
 void DesktopScript::QueueFileAnswer(std::optional<std::string> path) {
     host_.QueueFileAnswer(std::move(path));
 }
-#endif
