@@ -125,8 +125,9 @@ BOOL ExtTextOut(HDC hdc, int, int, UINT options, const RECT* rect, const char*, 
 }
 
 BOOL FillOpaque(HDC hdc, const RECT* rect, COLORREF color) {
-    std::lock_guard lock(Table().Mutex());
-    Context* dc = Table().FindContext(hdc);
+    GdiObjectTable& table = Table();
+    std::lock_guard lock(table.Mutex());
+    Context* dc = table.FindContext(hdc);
     if (dc == nullptr) return FALSE;
     if (rect != nullptr) dc->target->Fill(IntersectRects(ToDevice(*dc, *rect), dc->clip), color);
     return TRUE;

@@ -2,16 +2,6 @@
 
 #include <algorithm>
 
-RECT IntersectRects(const RECT& a, const RECT& b) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    return r.IsEmpty() ? RECT{} : r;
-}
-
-RECT OffsetRectBy(const RECT& rect, int dx, int dy) {
-    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
-}
-
 namespace {
 
 bool Contains(const RECT& outer, const RECT& inner) {
@@ -45,12 +35,11 @@ void Surface::Fill(const RECT& rect, COLORREF color) {
     if (r.IsEmpty()) return;
     const auto width = static_cast<std::size_t>(r.Width());
     COLORREF* row = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * width_ + r.left;
-    for (LONG y = r.top; y < r.bottom; ++y, row += width_) {
-        if (width == 1) {
-            *row = color;  // the gradient's bands are mostly one pixel wide
-        } else {
-            std::fill_n(row, width, color);
-        }
+    if (width == 1) {
+        // A column: the gradient's bands are mostly one pixel wide.
+        for (LONG y = r.top; y < r.bottom; ++y, row += width_) *row = color;
+    } else {
+        for (LONG y = r.top; y < r.bottom; ++y, row += width_) std::fill_n(row, width, color);
     }
     if (!texts_.empty()) DropTextsCoveredBy(r);
 }

@@ -5,6 +5,7 @@
 // recorded text completely removes it, as paint over text would.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,14 @@ class Surface {
     std::vector<TextDrawing> texts_;
 };
 
-// Intersection of two rectangles; empty (all zero) when they do not meet.
-RECT IntersectRects(const RECT& a, const RECT& b);
-RECT OffsetRectBy(const RECT& rect, int dx, int dy);
+// Intersection of two rectangles; empty (all zero) when they do not meet. Inline, as are
+// offsets: every drawing call clips and offsets a rectangle or two.
+inline RECT IntersectRects(const RECT& a, const RECT& b) {
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    return r.IsEmpty() ? RECT{} : r;
+}
+
+inline RECT OffsetRectBy(const RECT& rect, int dx, int dy) {
+    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
