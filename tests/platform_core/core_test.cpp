@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <thread>
 
 #include "platform/core/caller_pointer.h"
@@ -11,6 +12,7 @@
 #include "platform/core/serial_table.h"
 #include "platform/core/shell.h"
 #include "platform/core/text.h"
+#include "platform/core/window_message.h"
 
 TEST(Handles, AreThirtyTwoBitAndNeverInvalid) {
     HANDLE a = CreateEvent(nullptr, TRUE, FALSE, nullptr);
@@ -117,6 +119,31 @@ TEST(Text, ConversionsRoundTripAndFormat) {
                                                {U'F', 15}, {U'g', -1}, {U'/', -1},
                                                {U':', -1}, {U'@', -1}, {U'`', -1}};
     for (auto [c, value] : digits) EXPECT_EQ(HexDigit(c), value) << static_cast<char>(c);
+}
+
+// A window's procedure gets its messages until it is unregistered, even from inside one of
+// its own messages; after that, messages to it are dropped.
+TEST(WindowMessages, DeliverUntilUnregisteredEvenFromWithin) {
+    std::vector<UINT> seen;
+    HWND self = 0;
+    const HWND other = RegisterWindowProc([](UINT, WPARAM, LPARAM) { return LRESULT{7}; });
+    self = RegisterWindowProc([&](UINT message, WPARAM wParam, LPARAM) {
+        seen.push_back(message);
+        if (wParam == 1) UnregisterWindowProc(self);
+        // Still callable after its own unregistration: the captures are alive.
+        return static_cast<LRESULT>(seen.size()) + ::SendMessage(other, 0, 0, 0);
+    });
+    EXPECT_NE(self, other);
+    EXPECT_TRUE(IsWindow(self));
+    EXPECT_EQ(::SendMessage(self, 10, 0, 0), 8);
+    EXPECT_EQ(::SendMessage(self, 11, 1, 0), 9);
+    EXPECT_FALSE(IsWindow(self));
+    EXPECT_EQ(::SendMessage(self, 12, 0, 0), 0);
+    EXPECT_EQ(seen, (std::vector<UINT>{10, 11}));
+    UnregisterWindowProc(other);
+    UnregisterWindowProc(other);
+    EXPECT_FALSE(IsWindow(other));
+    EXPECT_EQ(::SendMessage(0, 1, 0, 0), 0);
 }
 
 // Well-formed UTF-8 is exactly what survives the trip through UTF-16 unchanged: every one- and
