@@ -6,6 +6,9 @@
 
 namespace {
 
+constexpr char kLowerDigits[] = "0123456789abcdef";
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
+
 // One conversion "%[-0][width][l|ll|z](d|i|u|x|X|s|c)" or "%%": all that the direct
 // formatter below reads. Anything else (precision, other flags, floating point) is left to
 // vsnprintf.
@@ -105,7 +108,7 @@ unsigned long long IntegerArgument(const Conversion& c, va_list* args, bool& neg
 
 // Writes the digits of `value` ending at `end`; returns where they start.
 char* Digits(unsigned long long value, char type, char* end) {
-    const char* digits = type == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    const char* digits = type == 'X' ? kUpperDigits : kLowerDigits;
     const unsigned base = type == 'x' || type == 'X' ? 16 : 10;
     do {
         *--end = digits[value % base];
@@ -318,6 +321,18 @@ std::size_t WideLength(const char16_t* text) {
         while (text[n] != 0) ++n;
     }
     return n;
+}
+
+std::string HexText(const unsigned char* bytes, std::size_t count, HexCase letters,
+                    char separator) {
+    const char* digits = letters == HexCase::Upper ? kUpperDigits : kLowerDigits;
+    const std::size_t step = separator != '\0' ? 3 : 2;
+    std::string text(count == 0 ? 0 : count * step - (step - 2), separator);
+    for (std::size_t i = 0; i < count; ++i) {
+        text[i * step] = digits[bytes[i] >> 4];
+        text[i * step + 1] = digits[bytes[i] & 0xF];
+    }
+    return text;
 }
 
 int HexDigit(char32_t c) {

@@ -167,6 +167,14 @@ TEST(Text, FormatMatchesTheCLibrary) {
     EXPECT_AS_PRINTF("%300d|%999u", 1, 2u);
 }
 
+TEST(Text, HexTextWritesTwoDigitsPerByteBetweenSeparators) {
+    const unsigned char bytes[] = {0x00, 0x1B, 0xAF, 0xF0, 0x09};
+    EXPECT_EQ(HexText(bytes, 5, HexCase::Upper, '-'), "00-1B-AF-F0-09");
+    EXPECT_EQ(HexText(bytes, 5, HexCase::Lower), "001baff009");
+    EXPECT_EQ(HexText(bytes, 1, HexCase::Lower, ':'), "00");
+    EXPECT_EQ(HexText(bytes, 0, HexCase::Upper, '-'), "");
+}
+
 // A window's procedure gets its messages until it is unregistered, even from inside one of
 // its own messages; after that, messages to it are dropped.
 TEST(WindowMessages, DeliverUntilUnregisteredEvenFromWithin) {
