@@ -302,6 +302,7 @@ bool IsValidUtf8(const std::string& text) {
 
 std::string AnsiToUtf8(const std::string& bytes) {
     std::string out;
+    out.reserve(bytes.size());
     for (unsigned char c : bytes) AppendUtf8(out, c);
     return out;
 }
