@@ -1,5 +1,6 @@
 #include "platform/core/text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <type_traits>
@@ -301,6 +302,10 @@ bool IsValidUtf8(const std::string& text) {
 }
 
 std::string AnsiToUtf8(const std::string& bytes) {
+    // Plain ASCII reads the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(), [](unsigned char c) { return c < 0x80; })) {
+        return bytes;
+    }
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes) AppendUtf8(out, c);
