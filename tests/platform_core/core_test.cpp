@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "platform/core/caller_pointer.h"
 #include "platform/core/clock.h"
@@ -198,6 +200,39 @@ TEST(WindowMessages, DeliverUntilUnregisteredEvenFromWithin) {
     UnregisterWindowProc(other);
     EXPECT_FALSE(IsWindow(other));
     EXPECT_EQ(::SendMessage(0, 1, 0, 0), 0);
+}
+
+// Windows registered, sent to and unregistered from several threads at once (the table
+// growing and shrinking meanwhile) each get their own messages, and only while registered.
+TEST(WindowMessages, TableIsSharedSafelyBetweenThreads) {
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 100;
+    constexpr int kWindows = 200;
+    std::atomic<int> delivered{0};
+    std::atomic<int> wrong{0};
+    auto run = [&] {
+        for (int round = 0; round < kRounds; ++round) {
+            std::vector<HWND> windows;
+            for (int i = 0; i < kWindows; ++i) {
+                windows.push_back(RegisterWindowProc([&delivered](UINT message, WPARAM, LPARAM) {
+                    delivered += static_cast<int>(message);
+                    return LRESULT{1};
+                }));
+            }
+            for (HWND window : windows) {
+                if (::SendMessage(window, 1, 0, 0) != 1) ++wrong;
+            }
+            for (HWND window : windows) UnregisterWindowProc(window);
+            for (HWND window : windows) {
+                if (IsWindow(window)) ++wrong;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) threads.emplace_back(run);
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(delivered, kThreads * kRounds * kWindows);
+    EXPECT_EQ(wrong, 0);
 }
 
 // Well-formed UTF-8 is exactly what survives the trip through UTF-16 unchanged: every one- and
