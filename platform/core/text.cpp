@@ -73,29 +73,21 @@ bool ParseConversion(const char*& p, Conversion& c) {
 
 bool IsSigned(char type) { return type == 'd' || type == 'i'; }
 
-// The integer argument's magnitude; `negative` tells its sign.
-unsigned long long IntegerArgument(const Conversion& c, va_list* args, bool& negative) {
-    long long value = 0;
-    if (IsSigned(c.type)) {
-        switch (c.length) {
-            case 'l':
-                value = va_arg(*args, long);
-                break;
-            case 'L':
-                value = va_arg(*args, long long);
-                break;
-            case 'z':
-                value = va_arg(*args, std::make_signed_t<std::size_t>);
-                break;
-            default:
-                value = va_arg(*args, int);
-        }
-        negative = value < 0;
-        return negative ? 0ULL - static_cast<unsigned long long>(value)
-                        : static_cast<unsigned long long>(value);
+long long SignedArgument(char length, va_list* args) {
+    switch (length) {
+        case 'l':
+            return va_arg(*args, long);
+        case 'L':
+            return va_arg(*args, long long);
+        case 'z':
+            return va_arg(*args, std::make_signed_t<std::size_t>);
+        default:
+            return va_arg(*args, int);
     }
-    negative = false;
-    switch (c.length) {
+}
+
+unsigned long long UnsignedArgument(char length, va_list* args) {
+    switch (length) {
         case 'l':
             return va_arg(*args, unsigned long);
         case 'L':
@@ -105,6 +97,19 @@ unsigned long long IntegerArgument(const Conversion& c, va_list* args, bool& neg
         default:
             return va_arg(*args, unsigned int);
     }
+}
+
+// The integer argument's magnitude; `negative` tells its sign.
+unsigned long long IntegerArgument(const Conversion& c, va_list* args, bool& negative) {
+    if (!IsSigned(c.type)) {
+        negative = false;
+        return UnsignedArgument(c.length, args);
+    }
+    const long long value = SignedArgument(c.length, args);
+    negative = value < 0;
+    // Negated in unsigned arithmetic, which also holds the most negative value.
+    return negative ? 0ULL - static_cast<unsigned long long>(value)
+                    : static_cast<unsigned long long>(value);
 }
 
 // Writes the digits of `value` ending at `end`; returns where they start.
