@@ -2,189 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <type_traits>
 
 namespace {
 
 constexpr char kLowerDigits[] = "0123456789abcdef";
 constexpr char kUpperDigits[] = "0123456789ABCDEF";
 
-// One conversion "%[-0][width][l|ll|z](d|i|u|x|X|s|c)" or "%%": all that the direct
-// formatter below reads. Anything else (precision, other flags, floating point) is left to
-// vsnprintf.
-struct Conversion {
-    bool left = false;
-    bool zero = false;
-    int width = 0;
-    char length = 0;  // 0, 'l', 'L' for ll, 'z'
-    char type = 0;
-};
+}  // namespace
 
-bool ParseFlagsAndWidth(const char*& p, Conversion& c) {
-    for (;; ++p) {
-        if (*p == '-') {
-            c.left = true;
-        } else if (*p == '0') {
-            c.zero = true;
-        } else {
-            break;
-        }
-    }
-    for (int digits = 0; *p >= '0' && *p <= '9'; ++p, ++digits) {
-        if (digits == 3) return false;
-        c.width = c.width * 10 + (*p - '0');
-    }
-    return true;
-}
-
-void ParseLength(const char*& p, Conversion& c) {
-    if (*p == 'z') {
-        c.length = 'z';
-        ++p;
-    } else if (*p == 'l') {
-        ++p;
-        c.length = *p == 'l' ? 'L' : 'l';
-        if (c.length == 'L') ++p;
-    }
-}
-
-// Reads the conversion after a '%', leaving p past it; false when it is not one read here.
-bool ParseConversion(const char*& p, Conversion& c) {
-    if (!ParseFlagsAndWidth(p, c)) return false;
-    ParseLength(p, c);
-    c.type = *p++;
-    switch (c.type) {
-        case 'd':
-        case 'i':
-        case 'u':
-        case 'x':
-        case 'X':
-            return true;
-        case 's':
-        case 'c':
-            return !c.zero && c.length == 0;
-        case '%':
-            return !c.left && !c.zero && c.width == 0 && c.length == 0;
-        default:
-            return false;
-    }
-}
-
-bool IsSigned(char type) { return type == 'd' || type == 'i'; }
-
-long long SignedArgument(char length, va_list* args) {
-    switch (length) {
-        case 'l':
-            return va_arg(*args, long);
-        case 'L':
-            return va_arg(*args, long long);
-        case 'z':
-            return va_arg(*args, std::make_signed_t<std::size_t>);
-        default:
-            return va_arg(*args, int);
-    }
-}
-
-unsigned long long UnsignedArgument(char length, va_list* args) {
-    switch (length) {
-        case 'l':
-            return va_arg(*args, unsigned long);
-        case 'L':
-            return va_arg(*args, unsigned long long);
-        case 'z':
-            return va_arg(*args, std::size_t);
-        default:
-            return va_arg(*args, unsigned int);
-    }
-}
-
-// The integer argument's magnitude; `negative` tells its sign.
-unsigned long long IntegerArgument(const Conversion& c, va_list* args, bool& negative) {
-    if (!IsSigned(c.type)) {
-        negative = false;
-        return UnsignedArgument(c.length, args);
-    }
-    const long long value = SignedArgument(c.length, args);
-    negative = value < 0;
-    // Negated in unsigned arithmetic, which also holds the most negative value.
-    return negative ? 0ULL - static_cast<unsigned long long>(value)
-                    : static_cast<unsigned long long>(value);
-}
-
-// Writes the digits of `value` ending at `end`; returns where they start.
-char* Digits(unsigned long long value, char type, char* end) {
-    const char* digits = type == 'X' ? kUpperDigits : kLowerDigits;
-    const unsigned base = type == 'x' || type == 'X' ? 16 : 10;
-    do {
-        *--end = digits[value % base];
-        value /= base;
-    } while (value != 0);
-    return end;
-}
-
-// Formats into a fixed buffer; a text that does not fit is left to vsnprintf.
-class DirectFormatter {
-  public:
-    bool Run(const char* format, va_list* args) {
-        for (const char* p = format; *p != '\0';) {
-            const char* percent = std::strchr(p, '%');
-            const char* stop = percent != nullptr ? percent : p + std::strlen(p);
-            if (!Append(p, static_cast<std::size_t>(stop - p))) return false;
-            if (percent == nullptr) break;
-            p = percent + 1;
-            Conversion c;
-            if (!ParseConversion(p, c) || !Convert(c, args)) return false;
-        }
-        return true;
-    }
-    std::string Text() const { return std::string(buffer_, size_); }
-
-  private:
-    bool Append(const char* text, std::size_t count) {
-        if (count > sizeof buffer_ - size_) return false;
-        std::memcpy(buffer_ + size_, text, count);
-        size_ += count;
-        return true;
-    }
-    bool Fill(char c, int count) {
-        if (count <= 0) return true;
-        if (static_cast<std::size_t>(count) > sizeof buffer_ - size_) return false;
-        std::memset(buffer_ + size_, c, static_cast<std::size_t>(count));
-        size_ += static_cast<std::size_t>(count);
-        return true;
-    }
-    // `sign` (may be empty) then `body`, padded to the width.
-    bool Padded(const Conversion& c, const char* sign, const char* body, std::size_t size) {
-        const std::size_t signSize = std::strlen(sign);
-        const int pad = c.width - static_cast<int>(signSize + size);
-        if (c.left) return Append(sign, signSize) && Append(body, size) && Fill(' ', pad);
-        if (c.zero) return Append(sign, signSize) && Fill('0', pad) && Append(body, size);
-        return Fill(' ', pad) && Append(sign, signSize) && Append(body, size);
-    }
-    bool Convert(const Conversion& c, va_list* args) {
-        if (c.type == '%') return Append("%", 1);
-        if (c.type == 'c') {
-            const char ch = static_cast<char>(va_arg(*args, int));
-            return Padded(c, "", &ch, 1);
-        }
-        if (c.type == 's') {
-            const char* text = va_arg(*args, const char*);
-            return text != nullptr && Padded(c, "", text, std::strlen(text));
-        }
-        bool negative = false;
-        const unsigned long long value = IntegerArgument(c, args, negative);
-        char digits[24];
-        char* end = digits + sizeof digits;
-        const char* start = Digits(value, c.type, end);
-        return Padded(c, negative ? "-" : "", start, static_cast<std::size_t>(end - start));
-    }
-
-    char buffer_[256];
-    std::size_t size_ = 0;
-};
-
-std::string VsnprintfText(const char* format, va_list args) {
+std::string StrFormatV(const char* format, va_list args) {
     // Most texts fit a small buffer: one pass, and a second only for a longer one.
     char small[256];
     va_list copy;
@@ -198,19 +24,6 @@ std::string VsnprintfText(const char* format, va_list args) {
     std::string text(static_cast<std::size_t>(size), '\0');
     std::vsnprintf(text.data(), text.size() + 1, format, args);
     return text;
-}
-
-}  // namespace
-
-std::string StrFormatV(const char* format, va_list args) {
-    // The common conversions are written directly; vsnprintf's general machinery costs far
-    // more than these short texts.
-    DirectFormatter direct;
-    va_list copy;
-    va_copy(copy, args);
-    const bool done = direct.Run(format, &copy);
-    va_end(copy);
-    return done ? direct.Text() : VsnprintfText(format, args);
 }
 
 std::string StrFormat(const char* format, ...) {

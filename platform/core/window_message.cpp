@@ -1,9 +1,7 @@
 #include "platform/core/window_message.h"
 
-#include <atomic>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -12,20 +10,7 @@ namespace {
 // window is unregistered from inside it; sending then costs a reference, not a copy.
 using SharedProc = std::shared_ptr<const WindowProc>;
 
-// Guards the table for the few instructions of a look-up or an update: a flag to spin on
-// costs far less than a mutex on every message, and nothing blocks while holding it.
-class TableLock {
-  public:
-    void lock() {
-        while (busy_.test_and_set(std::memory_order_acquire)) std::this_thread::yield();
-    }
-    void unlock() { busy_.clear(std::memory_order_release); }
-
-  private:
-    std::atomic_flag busy_;
-};
-
-TableLock g_lock;
+std::mutex g_mutex;
 std::unordered_map<HWND, SharedProc> g_windows;
 HWND g_next = 0x00010002;
 
@@ -33,7 +18,7 @@ HWND g_next = 0x00010002;
 
 HWND RegisterWindowProc(WindowProc proc) {
     auto shared = std::make_shared<const WindowProc>(std::move(proc));
-    std::lock_guard lock(g_lock);
+    std::lock_guard lock(g_mutex);
     HWND window = g_next;
     g_next += 2;
     g_windows.emplace(window, std::move(shared));
@@ -43,7 +28,7 @@ HWND RegisterWindowProc(WindowProc proc) {
 void UnregisterWindowProc(HWND window) {
     // Released after the lock: the procedure's captures may unregister other windows.
     SharedProc released;
-    std::lock_guard lock(g_lock);
+    std::lock_guard lock(g_mutex);
     auto it = g_windows.find(window);
     if (it == g_windows.end()) return;
     released = std::move(it->second);
@@ -51,14 +36,14 @@ void UnregisterWindowProc(HWND window) {
 }
 
 bool IsWindow(HWND window) {
-    std::lock_guard lock(g_lock);
+    std::lock_guard lock(g_mutex);
     return g_windows.contains(window);
 }
 
 LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SharedProc proc;
     {
-        std::lock_guard lock(g_lock);
+        std::lock_guard lock(g_mutex);
         auto it = g_windows.find(window);
         if (it == g_windows.end()) return 0;
         proc = it->second;

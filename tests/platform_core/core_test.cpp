@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <climits>
-#include <cstdarg>
 #include <cstdint>
-#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -124,49 +121,6 @@ TEST(Text, ConversionsRoundTripAndFormat) {
                                                {U'F', 15}, {U'g', -1}, {U'/', -1},
                                                {U':', -1}, {U'@', -1}, {U'`', -1}};
     for (auto [c, value] : digits) EXPECT_EQ(HexDigit(c), value) << static_cast<char>(c);
-}
-
-namespace {
-
-std::string Reference(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Reference(const char* format, ...) {
-    char text[2048];
-    va_list args;
-    va_start(args, format);
-    const int size = std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    EXPECT_LT(size, static_cast<int>(sizeof text));
-    return std::string(text, static_cast<std::size_t>(size > 0 ? size : 0));
-}
-
-}  // namespace
-
-#define EXPECT_AS_PRINTF(...) EXPECT_EQ(StrFormat(__VA_ARGS__), Reference(__VA_ARGS__))
-
-// Formatting gives the C library's text, both for the conversions written directly and for
-// those (precision, other flags, floating point, long texts) handed on to it.
-TEST(Text, FormatMatchesTheCLibrary) {
-    EXPECT_AS_PRINTF("%d|%d|%d|%d|%i", 0, -1, INT_MIN, INT_MAX, -77);
-    EXPECT_AS_PRINTF("%u|%x|%X|%08x|%02X|%04X", UINT_MAX, 0xBEEFu, 0xBEEFu, 0xABu, 5u, 0u);
-    EXPECT_AS_PRINTF("[%5d][%-5d][%05d][%05d][%1d]", 42, 42, -42, 42, 12345);
-    EXPECT_AS_PRINTF("%lld %llu %ld %lu %lx", LLONG_MIN, ULLONG_MAX, LONG_MIN, ULONG_MAX, 255ul);
-    EXPECT_AS_PRINTF("%zu %zX %zd %04zX", SIZE_MAX, std::size_t{0x1F}, std::intptr_t{-3},
-                     std::size_t{10});
-    EXPECT_AS_PRINTF("[%s][%-8s][%8s][%2s][%s]", "", "ab", "ab", "abcd", "x");
-    EXPECT_AS_PRINTF("%c%3c%-3c|%c", 'a', 'b', 'c', 0);
-    EXPECT_AS_PRINTF("100%% %d %%", 7);
-    EXPECT_AS_PRINTF("no conversion");
-    EXPECT_AS_PRINTF("%s", "");
-    EXPECT_AS_PRINTF("%.3s|%+d|% d|%#x|%8.2f|%hhd|%g|%.5d|%*d", "abcdef", 5, 5, 255, 3.14159, 300,
-                     0.5, 42, 6, 9);
-    EXPECT_AS_PRINTF("%02X-%02X-%02X-%02X-%02X-%02X", 0, 0x1B, 0xFF, 0xA0, 0x7, 0x10);
-    for (std::size_t size : {255u, 256u, 257u, 600u}) {
-        const std::string text(size, 'q');
-        EXPECT_AS_PRINTF("%s", text.c_str());
-        EXPECT_AS_PRINTF("<%s>", text.c_str());
-        EXPECT_AS_PRINTF("%*d", static_cast<int>(size), 1);
-    }
-    EXPECT_AS_PRINTF("%300d|%999u", 1, 2u);
 }
 
 TEST(Text, HexTextWritesTwoDigitsPerByteBetweenSeparators) {
