@@ -2,6 +2,7 @@
 #include "adapter/oid_adapter.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "adapter/oid_codes.h"
@@ -94,8 +95,8 @@ int OidAdapter::GetSsid(std::string& ssid) {
     Reply result = QueryRecord(OID_PRIV_SSID, reply);
     if (result == Reply::Answered) {
         std::size_t length = std::min<DWORD>(reply.length, NDIS_SSID_MAX);
-        std::string bytes(reinterpret_cast<const char*>(reply.ssid), length);
-        ssid = AnsiToUtf8(bytes.substr(0, bytes.find('\0')));
+        const char* bytes = reinterpret_cast<const char*>(reply.ssid);
+        ssid = AnsiToUtf8(std::string(bytes, strnlen(bytes, length)));
     }
     return Unchecked(result);
 }

@@ -14,12 +14,6 @@ constexpr BYTE WEP_KEY_GET = 1;
 // Byte of the key entry the driver reads as "select this index".
 constexpr std::size_t KEY_ENTRY_SELECT_BYTE = 9;
 
-std::string HexBytes(const BYTE* bytes, std::size_t count) {
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) text += StrFormat("%02x", bytes[i]);
-    return text;
-}
-
 }  // namespace
 
 // Q OID_PRIV_AUTH_TYPE, 4: 0, 1, 2 as read, anything else -1.
@@ -63,7 +57,7 @@ int OidAdapter::SetWepKeyText(std::string hexText, int length, std::string& repl
     reply.clear();
     WepKey key{};
     if (!WepKeyExchange(hexText, length, WEP_KEY_SET, key)) return 0;
-    reply = HexBytes(key.data(), key.size());
+    reply = HexText(key.data(), key.size(), HexCase::Lower);
     return 1;
 }
 
@@ -72,7 +66,8 @@ int OidAdapter::GetWepKeyText(std::string hexText, int count, std::string& reply
     reply.clear();
     WepKey key{};
     if (!WepKeyExchange(hexText, int(key.size()), WEP_KEY_GET, key)) return 0;
-    reply = HexBytes(key.data(), static_cast<std::size_t>(std::clamp(count, 0, int(key.size()))));
+    reply = HexText(key.data(), static_cast<std::size_t>(std::clamp(count, 0, int(key.size()))),
+                    HexCase::Lower);
     return 1;
 }
 

@@ -76,8 +76,7 @@ bool WlanAdapter::Send(DWORD oid, const void* buffer, DWORD length) {
 void WlanAdapter::ShowMessage(const char* text) { MessageBox(0, text, "", MB_OK); }
 
 std::string WlanAdapter::MacText(const MacAddress& mac) {
-    return StrFormat("%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                     mac[5]);
+    return HexText(mac.data(), mac.size(), HexCase::Upper, '-');
 }
 
 // Base bodies: a harmless adapter on which every operation succeeds and writes nothing.

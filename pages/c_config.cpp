@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "adapter/wlan_adapter.h"
 #include "pages/c_profile_dialog.h"
@@ -296,7 +297,7 @@ void CConfig::ShowStatus(const std::string& text) {
     SetDlgItemText(IDC_STATUS, status_);
 }
 
-void CConfig::ShowConnectedStatus() { ShowStatus(StrFormat("Connected: %s", bssid_.c_str())); }
+void CConfig::ShowConnectedStatus() { ShowStatus("Connected: " + bssid_); }
 
 void CConfig::ShowLinkSpeed() {
     std::string speed;
@@ -332,7 +333,7 @@ std::string CConfig::NetworkTypeText(bool withApModes) const {
 
 void CConfig::ShowChannel() {
     Adapter()->GetConfiguration(configuration_, channel_);
-    SetDlgItemText(IDC_CHANNEL, StrFormat("%d", channel_));
+    SetDlgItemText(IDC_CHANNEL, std::to_string(channel_));
 }
 
 void CConfig::ShowSsid() {

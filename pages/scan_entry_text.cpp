@@ -38,8 +38,7 @@ std::string SsidText(const NdisWlanBssid& entry) {
 }
 
 std::string BssidText(const NdisWlanBssid& entry) {
-    const MacAddress& m = entry.macAddress;
-    return StrFormat("%02x-%02x-%02x-%02x-%02x-%02x", m[0], m[1], m[2], m[3], m[4], m[5]);
+    return HexText(entry.macAddress.data(), entry.macAddress.size(), HexCase::Lower, '-');
 }
 
 std::string ModeText(const NdisWlanBssid& entry) {

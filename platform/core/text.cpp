@@ -1,6 +1,14 @@
 #include "platform/core/text.h"
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+constexpr char kLowerDigits[] = "0123456789abcdef";
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
+
+}  // namespace
 
 std::string StrFormatV(const char* format, va_list args) {
     // Most texts fit a small buffer: one pass, and a second only for a longer one.
@@ -112,7 +120,12 @@ bool IsValidUtf8(const std::string& text) {
 }
 
 std::string AnsiToUtf8(const std::string& bytes) {
+    // Plain ASCII reads the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(), [](unsigned char c) { return c < 0x80; })) {
+        return bytes;
+    }
     std::string out;
+    out.reserve(bytes.size());
     for (unsigned char c : bytes) AppendUtf8(out, c);
     return out;
 }
@@ -132,6 +145,18 @@ std::size_t WideLength(const char16_t* text) {
         while (text[n] != 0) ++n;
     }
     return n;
+}
+
+std::string HexText(const unsigned char* bytes, std::size_t count, HexCase letters,
+                    char separator) {
+    const char* digits = letters == HexCase::Upper ? kUpperDigits : kLowerDigits;
+    const std::size_t step = separator != '\0' ? 3 : 2;
+    std::string text(count == 0 ? 0 : count * step - (step - 2), separator);
+    for (std::size_t i = 0; i < count; ++i) {
+        text[i * step] = digits[bytes[i] >> 4];
+        text[i * step + 1] = digits[bytes[i] & 0xF];
+    }
+    return text;
 }
 
 int HexDigit(char32_t c) {

@@ -20,6 +20,10 @@ bool IsValidUtf8(const std::string& text);
 // character outside Latin-1 becomes '?'.
 std::string AnsiToUtf8(const std::string& bytes);
 std::string Utf8ToAnsi(const std::string& text);
+enum class HexCase { Lower, Upper };
+// Two hexadecimal digits a byte, with `separator` between bytes unless it is NUL.
+std::string HexText(const unsigned char* bytes, std::size_t count, HexCase letters,
+                    char separator = '\0');
 // Value of a hexadecimal digit (either case); -1 for any other character.
 int HexDigit(char32_t c);
 // Length of a NUL-terminated UTF-16 string.

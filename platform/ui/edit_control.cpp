@@ -84,7 +84,9 @@ LRESULT EditControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETTEXT: {
             const char* text = reinterpret_cast<const char*>(lParam);
-            SetTextRaw(ApplyCase(text != nullptr ? text : ""));
+            // Assigned in place (no copy of the text) unless a case style changes it.
+            SetTextRaw(text != nullptr ? text : "");
+            if ((GetStyle() & (ES_UPPERCASE | ES_LOWERCASE)) != 0) SetTextRaw(ApplyCase(TextRaw()));
             firstLine_ = 0;
             NotifyChanged();
             // Setting the text notifies the parent as a change, as typing does.

@@ -18,11 +18,12 @@ bool MessageQueue::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int MessageQueue::DeliverPosted() {
+    std::unique_lock lock(mutex_);
+    // An empty queue is the usual case: no batch (a deque allocates even when empty).
+    if (posted_.empty()) return 0;
     std::deque<Posted> batch;
-    {
-        std::lock_guard lock(mutex_);
-        batch.swap(posted_);
-    }
+    batch.swap(posted_);
+    lock.unlock();
     int delivered = 0;
     for (const Posted& m : batch) {
         if (!IsWindow(m.hwnd)) continue;
@@ -47,6 +48,7 @@ int MessageQueue::DeliverPaints() {
     std::vector<HWND> pending;
     {
         std::lock_guard lock(mutex_);
+        if (paints_.empty()) return 0;
         pending.swap(paints_);
     }
     int delivered = 0;

@@ -123,6 +123,7 @@ class Window {
     // Called when the window's handle has gone (after all children's).
     virtual void OnWindowGone() {}
     void SetTextRaw(const std::string& text) { text_ = text; }
+    void SetTextRaw(const char* text) { text_ = text; }
     const std::string& TextRaw() const { return text_; }
 
     // Releases the handle without messages, children first.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
 #include <thread>
+#include <vector>
 
 #include "platform/core/caller_pointer.h"
 #include "platform/core/clock.h"
@@ -11,6 +14,7 @@
 #include "platform/core/serial_table.h"
 #include "platform/core/shell.h"
 #include "platform/core/text.h"
+#include "platform/core/window_message.h"
 
 TEST(Handles, AreThirtyTwoBitAndNeverInvalid) {
     HANDLE a = CreateEvent(nullptr, TRUE, FALSE, nullptr);
@@ -117,6 +121,72 @@ TEST(Text, ConversionsRoundTripAndFormat) {
                                                {U'F', 15}, {U'g', -1}, {U'/', -1},
                                                {U':', -1}, {U'@', -1}, {U'`', -1}};
     for (auto [c, value] : digits) EXPECT_EQ(HexDigit(c), value) << static_cast<char>(c);
+}
+
+TEST(Text, HexTextWritesTwoDigitsPerByteBetweenSeparators) {
+    const unsigned char bytes[] = {0x00, 0x1B, 0xAF, 0xF0, 0x09};
+    EXPECT_EQ(HexText(bytes, 5, HexCase::Upper, '-'), "00-1B-AF-F0-09");
+    EXPECT_EQ(HexText(bytes, 5, HexCase::Lower), "001baff009");
+    EXPECT_EQ(HexText(bytes, 1, HexCase::Lower, ':'), "00");
+    EXPECT_EQ(HexText(bytes, 0, HexCase::Upper, '-'), "");
+}
+
+// A window's procedure gets its messages until it is unregistered, even from inside one of
+// its own messages; after that, messages to it are dropped.
+TEST(WindowMessages, DeliverUntilUnregisteredEvenFromWithin) {
+    std::vector<UINT> seen;
+    HWND self = 0;
+    const HWND other = RegisterWindowProc([](UINT, WPARAM, LPARAM) { return LRESULT{7}; });
+    self = RegisterWindowProc([&](UINT message, WPARAM wParam, LPARAM) {
+        seen.push_back(message);
+        if (wParam == 1) UnregisterWindowProc(self);
+        // Still callable after its own unregistration: the captures are alive.
+        return static_cast<LRESULT>(seen.size()) + ::SendMessage(other, 0, 0, 0);
+    });
+    EXPECT_NE(self, other);
+    EXPECT_TRUE(IsWindow(self));
+    EXPECT_EQ(::SendMessage(self, 10, 0, 0), 8);
+    EXPECT_EQ(::SendMessage(self, 11, 1, 0), 9);
+    EXPECT_FALSE(IsWindow(self));
+    EXPECT_EQ(::SendMessage(self, 12, 0, 0), 0);
+    EXPECT_EQ(seen, (std::vector<UINT>{10, 11}));
+    UnregisterWindowProc(other);
+    UnregisterWindowProc(other);
+    EXPECT_FALSE(IsWindow(other));
+    EXPECT_EQ(::SendMessage(0, 1, 0, 0), 0);
+}
+
+// Windows registered, sent to and unregistered from several threads at once (the table
+// growing and shrinking meanwhile) each get their own messages, and only while registered.
+TEST(WindowMessages, TableIsSharedSafelyBetweenThreads) {
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 100;
+    constexpr int kWindows = 200;
+    std::atomic<int> delivered{0};
+    std::atomic<int> wrong{0};
+    auto run = [&] {
+        for (int round = 0; round < kRounds; ++round) {
+            std::vector<HWND> windows;
+            for (int i = 0; i < kWindows; ++i) {
+                windows.push_back(RegisterWindowProc([&delivered](UINT message, WPARAM, LPARAM) {
+                    delivered += static_cast<int>(message);
+                    return LRESULT{1};
+                }));
+            }
+            for (HWND window : windows) {
+                if (::SendMessage(window, 1, 0, 0) != 1) ++wrong;
+            }
+            for (HWND window : windows) UnregisterWindowProc(window);
+            for (HWND window : windows) {
+                if (IsWindow(window)) ++wrong;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) threads.emplace_back(run);
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(delivered, kThreads * kRounds * kWindows);
+    EXPECT_EQ(wrong, 0);
 }
 
 // Well-formed UTF-8 is exactly what survives the trip through UTF-16 unchanged: every one- and
