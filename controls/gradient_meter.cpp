@@ -11,17 +11,28 @@
 namespace {
 
 // Truncates towards zero like a float-to-int cast, but defined for every input: NaN gives 0,
-// values beyond the int range give its ends.
+// values beyond the int range give its ends. A paint truncates several hundred values, all
+// well inside the range: one comparison lets them through (NaN fails it too).
 int TruncateToInt(float value) {
+    if (std::fabs(value) < 2147483648.0f) return static_cast<int>(value);
     if (std::isnan(value)) return 0;
-    if (value >= 2147483648.0f) return std::numeric_limits<int>::max();
-    if (value < -2147483648.0f) return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    return value > 0.0f ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+}
+
+// One colour channel over the bands: its start value and its step per band.
+struct ChannelRamp {
+    float start;
+    float step;
+};
+
+ChannelRamp Ramp(BYTE start, BYTE end, float bands) {
+    return ChannelRamp{static_cast<float>(start),
+                       static_cast<float>(static_cast<int>(end) - static_cast<int>(start)) / bands};
 }
 
 // Channel value of band `index`: the integer part of index x step + start, kept to 8 bits.
-int BandChannel(int index, float step, BYTE start) {
-    return TruncateToInt(static_cast<float>(index) * step + static_cast<float>(start)) & 0xFF;
+BYTE BandChannel(int index, ChannelRamp ramp) {
+    return static_cast<BYTE>(TruncateToInt(static_cast<float>(index) * ramp.step + ramp.start));
 }
 
 void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
@@ -103,17 +114,15 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
     }
     float n = static_cast<float>(bands);
     float width = static_cast<float>(client.right) / n;
-    float stepR = static_cast<float>(dR) / n;
-    float stepG = static_cast<float>(dG) / n;
-    float stepB = static_cast<float>(dB) / n;
+    const ChannelRamp red = Ramp(GetRValue(startColor), GetRValue(endColor), n);
+    const ChannelRamp green = Ramp(GetGValue(startColor), GetGValue(endColor), n);
+    const ChannelRamp blue = Ramp(GetBValue(startColor), GetBValue(endColor), n);
     int left = 0;
     for (int i = 0; i < bands; ++i) {
         RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
         left = band.right;
         if (band.right > band.left) {  // a band under a pixel wide leaves its column to the next
-            COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
-                                 static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
-                                 static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
+            COLORREF color = RGB(BandChannel(i, red), BandChannel(i, green), BandChannel(i, blue));
             FillSolid(memory, band, color);
         }
         if (band.right > fillWidth) {
