@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "controls/memory_dc.h"
-#include "platform/core/text.h"
+#include "controls/percent_text.h"
 
 namespace {
 
@@ -31,8 +31,10 @@ ChannelRamp Ramp(BYTE start, BYTE end, float bands) {
 }
 
 // Channel value of band `index`: the integer part of index x step + start, kept to 8 bits.
+// A step is at most one (the band count is the largest channel difference) and there are
+// fewer than 256 bands, so the value lies between -255 and 510: a plain cast truncates it.
 BYTE BandChannel(int index, ChannelRamp ramp) {
-    return static_cast<BYTE>(TruncateToInt(static_cast<float>(index) * ramp.step + ramp.start));
+    return static_cast<BYTE>(static_cast<int>(static_cast<float>(index) * ramp.step + ramp.start));
 }
 
 void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
@@ -117,9 +119,10 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
     const ChannelRamp red = Ramp(GetRValue(startColor), GetRValue(endColor), n);
     const ChannelRamp green = Ramp(GetGValue(startColor), GetGValue(endColor), n);
     const ChannelRamp blue = Ramp(GetBValue(startColor), GetBValue(endColor), n);
+    const LONG bottom = client.bottom + 1;
     int left = 0;
     for (int i = 0; i < bands; ++i) {
-        RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
+        RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), bottom};
         left = band.right;
         if (band.right > band.left) {  // a band under a pixel wide leaves its column to the next
             COLORREF color = RGB(BandChannel(i, red), BandChannel(i, green), BandChannel(i, blue));
@@ -134,9 +137,8 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
 
 void GradientMeter::PaintText(DeviceContext& dc, const RECT& client) {
     float percent = static_cast<float>(position_) * 100.0f / static_cast<float>(upper_);
-    std::string text = StrFormat("%.0f %%", static_cast<double>(percent));
     RECT rect = client;
     dc.SetTextColor(textColor);
     dc.SetBkMode(TRANSPARENT);
-    dc.DrawText(text, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(PercentText(percent), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
