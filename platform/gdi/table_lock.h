@@ -1,39 +1,34 @@
 // The lock of the drawing-object table. Every drawing call takes it, hundreds of times per
 // paint, and it is almost never contended: taking a free lock is one compare-and-swap and
-// letting it go one exchange, with no library call. A thread that finds it taken sleeps on the
-// lock word until the holder lets go. Not recursive: a holder must not take it again.
+// letting it go a plain store, with no library call and no locked instruction on the way out.
+// A thread that finds it taken yields the processor until it is free. Not recursive: a holder
+// must not take it again.
 #pragma once
 
 #include <atomic>
+#include <thread>
 
 class TableLock {
   public:
     void lock() {
-        int expected = kFree;
-        if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire)) {
-            LockContended();
-        }
+        if (!TryLock()) LockContended();
     }
 
-    void unlock() {
-        if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) {
-            state_.notify_one();
-        }
-    }
+    void unlock() { held_.store(false, std::memory_order_release); }
 
   private:
-    static constexpr int kFree = 0;
-    static constexpr int kHeld = 1;
-    static constexpr int kHeldWithWaiters = 2;
-
-    // Marks the lock as waited for, so that the holder wakes a sleeper when it lets go, and
-    // sleeps until it is free. A thread woken this way takes it marked as waited for: another
-    // sleeper may remain.
-    void LockContended() {
-        while (state_.exchange(kHeldWithWaiters, std::memory_order_acquire) != kFree) {
-            state_.wait(kHeldWithWaiters, std::memory_order_relaxed);
-        }
+    bool TryLock() {
+        bool expected = false;
+        return held_.compare_exchange_strong(expected, true, std::memory_order_acquire);
     }
 
-    std::atomic<int> state_{kFree};
+    // Watches the lock with plain reads, which keep its cache line shared, and tries again
+    // only when it reads free.
+    void LockContended() {
+        do {
+            while (held_.load(std::memory_order_relaxed)) std::this_thread::yield();
+        } while (!TryLock());
+    }
+
+    std::atomic<bool> held_{false};
 };

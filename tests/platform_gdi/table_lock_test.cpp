@@ -45,7 +45,7 @@ TEST(TableLockTest, NoIncrementIsLostBetweenThreads) {
 TEST(TableLockTest, ThreadsDrawingAtOnceKeepTheTableWhole) {
     const std::size_t baseline = LiveGdiObjectCount();
     constexpr int kThreads = 4;
-    constexpr int kRounds = 500;
+    constexpr int kRounds = 2000;
     std::vector<int> wrongPixels(kThreads, 0);
     OnThreads(kThreads, [&](int thread) {
         const COLORREF colour = 0x00102030u + static_cast<COLORREF>(thread);
