@@ -11,7 +11,7 @@
 namespace {
 
 // Truncates towards zero like a float-to-int cast, but defined for every input: NaN gives 0,
-// values beyond the int range give its ends. A paint truncates several hundred values, all
+// values beyond the int range give its ends. A paint truncates the edge of every band, all
 // well inside the range: one comparison lets them through (NaN fails it too).
 int TruncateToInt(float value) {
     if (std::fabs(value) < 2147483648.0f) return static_cast<int>(value);
