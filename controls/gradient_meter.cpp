@@ -6,22 +6,35 @@
 #include <limits>
 
 #include "controls/memory_dc.h"
-#include "platform/core/text.h"
+#include "controls/percent_text.h"
 
 namespace {
 
 // Truncates towards zero like a float-to-int cast, but defined for every input: NaN gives 0,
-// values beyond the int range give its ends.
+// values beyond the int range give its ends. A paint truncates the edge of every band, all
+// well inside the range: one comparison lets them through (NaN fails it too).
 int TruncateToInt(float value) {
+    if (std::fabs(value) < 2147483648.0f) return static_cast<int>(value);
     if (std::isnan(value)) return 0;
-    if (value >= 2147483648.0f) return std::numeric_limits<int>::max();
-    if (value < -2147483648.0f) return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    return value > 0.0f ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+}
+
+// One colour channel over the bands: its start value and its step per band.
+struct ChannelRamp {
+    float start;
+    float step;
+};
+
+ChannelRamp Ramp(BYTE start, BYTE end, float bands) {
+    return ChannelRamp{static_cast<float>(start),
+                       static_cast<float>(static_cast<int>(end) - static_cast<int>(start)) / bands};
 }
 
 // Channel value of band `index`: the integer part of index x step + start, kept to 8 bits.
-int BandChannel(int index, float step, BYTE start) {
-    return TruncateToInt(static_cast<float>(index) * step + static_cast<float>(start)) & 0xFF;
+// A step is at most one (the band count is the largest channel difference) and there are
+// fewer than 256 bands, so the value lies between -255 and 510: a plain cast truncates it.
+BYTE BandChannel(int index, ChannelRamp ramp) {
+    return static_cast<BYTE>(static_cast<int>(static_cast<float>(index) * ramp.step + ramp.start));
 }
 
 void FillSolid(DeviceContext& dc, const RECT& rect, COLORREF color) {
@@ -103,17 +116,16 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
     }
     float n = static_cast<float>(bands);
     float width = static_cast<float>(client.right) / n;
-    float stepR = static_cast<float>(dR) / n;
-    float stepG = static_cast<float>(dG) / n;
-    float stepB = static_cast<float>(dB) / n;
+    const ChannelRamp red = Ramp(GetRValue(startColor), GetRValue(endColor), n);
+    const ChannelRamp green = Ramp(GetGValue(startColor), GetGValue(endColor), n);
+    const ChannelRamp blue = Ramp(GetBValue(startColor), GetBValue(endColor), n);
+    const LONG bottom = client.bottom + 1;
     int left = 0;
     for (int i = 0; i < bands; ++i) {
-        RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), client.bottom + 1};
+        RECT band{left, 0, TruncateToInt(static_cast<float>(i + 1) * width), bottom};
         left = band.right;
         if (band.right > band.left) {  // a band under a pixel wide leaves its column to the next
-            COLORREF color = RGB(static_cast<BYTE>(BandChannel(i, stepR, GetRValue(startColor))),
-                                 static_cast<BYTE>(BandChannel(i, stepG, GetGValue(startColor))),
-                                 static_cast<BYTE>(BandChannel(i, stepB, GetBValue(startColor))));
+            COLORREF color = RGB(BandChannel(i, red), BandChannel(i, green), BandChannel(i, blue));
             FillSolid(memory, band, color);
         }
         if (band.right > fillWidth) {
@@ -125,9 +137,8 @@ void GradientMeter::PaintGradient(DeviceContext& dc, const RECT& client, int fil
 
 void GradientMeter::PaintText(DeviceContext& dc, const RECT& client) {
     float percent = static_cast<float>(position_) * 100.0f / static_cast<float>(upper_);
-    std::string text = StrFormat("%.0f %%", static_cast<double>(percent));
     RECT rect = client;
     dc.SetTextColor(textColor);
     dc.SetBkMode(TRANSPARENT);
-    dc.DrawText(text, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(PercentText(percent), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

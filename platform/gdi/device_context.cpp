@@ -18,11 +18,6 @@ bool DeviceContext::DeleteDC() {
     return ok != FALSE;
 }
 
-void DeviceContext::FillSolidRect(const RECT* rect, COLORREF color) {
-    // An opaque empty text output in the colour, the background colour kept: no brush needed.
-    ::FillOpaque(hdc_, rect, color);
-}
-
 BOOL DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx,
                            int sy, DWORD rop) {
     if (source == nullptr) return FALSE;

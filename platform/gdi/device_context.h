@@ -25,7 +25,8 @@ class DeviceContext {
     int GetClipBox(RECT* rect) const { return ::GetClipBox(hdc_, rect); }
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(hdc_, object); }
     void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(hdc_, rect, brush); }
-    void FillSolidRect(const RECT* rect, COLORREF color);
+    // An opaque empty text output in the colour, the background colour kept: no brush needed.
+    void FillSolidRect(const RECT* rect, COLORREF color) { ::FillOpaque(hdc_, rect, color); }
     BOOL BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx, int sy,
                 DWORD rop);
     POINT SetViewportOrg(int x, int y);

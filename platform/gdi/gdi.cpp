@@ -1,6 +1,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <map>
+#include <mutex>
 
 #include "platform/gdi/gdi_object_table.h"
 
@@ -30,6 +31,7 @@ std::map<int, COLORREF>& SysColors() {
 }  // namespace
 
 HDC CreateSurfaceDC(Surface& surface, const RECT& clip) {
+    std::lock_guard lock(Table().Mutex());
     Context dc;
     dc.target = &surface;
     dc.clip = IntersectRects(clip, surface.Bounds());
@@ -55,7 +57,10 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     return Table().AddBitmap(width, height);
 }
 
-HBRUSH CreateSolidBrush(COLORREF color) { return Table().AddBrush(color); }
+HBRUSH CreateSolidBrush(COLORREF color) {
+    std::lock_guard lock(Table().Mutex());
+    return Table().AddBrush(color);
+}
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     std::lock_guard lock(Table().Mutex());
@@ -224,7 +229,10 @@ Surface* SurfaceOfBitmap(HBITMAP bitmap) {
     return b == nullptr ? nullptr : &b->surface;
 }
 
-std::size_t LiveGdiObjectCount() { return Table().Count(); }
+std::size_t LiveGdiObjectCount() {
+    std::lock_guard lock(Table().Mutex());
+    return Table().Count();
+}
 
 int TextWidth(const std::string& text) {
     int characters = 0;

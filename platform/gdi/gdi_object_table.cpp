@@ -1,12 +1,6 @@
 #include "platform/gdi/gdi_object_table.h"
 
-GdiObjectTable& GdiObjectTable::Instance() {
-    static GdiObjectTable table;
-    return table;
-}
-
 HGDIOBJ GdiObjectTable::AddBitmap(int width, int height) {
-    std::lock_guard lock(mutex_);
     HGDIOBJ handle = NextHandle();
     auto bitmap = std::make_unique<Bitmap>();
     bitmap->surface.Reset(width, height, 0);
@@ -15,14 +9,12 @@ HGDIOBJ GdiObjectTable::AddBitmap(int width, int height) {
 }
 
 HGDIOBJ GdiObjectTable::AddBrush(COLORREF color) {
-    std::lock_guard lock(mutex_);
     HGDIOBJ handle = NextHandle();
     brushes_[handle] = Brush{color};
     return handle;
 }
 
 HDC GdiObjectTable::AddContext(Context context) {
-    std::lock_guard lock(mutex_);
     HDC handle = NextHandle();
     contexts_[handle] = context;
     return handle;
@@ -38,8 +30,7 @@ GdiObjectTable::Brush* GdiObjectTable::FindBrush(HGDIOBJ handle) {
     return it == brushes_.end() ? nullptr : &it->second;
 }
 
-GdiObjectTable::Context* GdiObjectTable::FindContext(HDC handle) {
-    if (handle == lastContext_ && handle != 0) return lastContextFound_;
+GdiObjectTable::Context* GdiObjectTable::LookUpContext(HDC handle) {
     auto it = contexts_.find(handle);
     if (it == contexts_.end()) return nullptr;
     lastContext_ = handle;
@@ -48,20 +39,17 @@ GdiObjectTable::Context* GdiObjectTable::FindContext(HDC handle) {
 }
 
 bool GdiObjectTable::Remove(HGDIOBJ handle) {
-    std::lock_guard lock(mutex_);
     if (handle == stock_) return false;
     if (handle == lastContext_) lastContext_ = 0;
     return bitmaps_.erase(handle) + brushes_.erase(handle) + contexts_.erase(handle) > 0;
 }
 
 HBITMAP GdiObjectTable::StockBitmap() {
-    std::lock_guard lock(mutex_);
     if (stock_ == 0) stock_ = AddBitmap(1, 1);
     return stock_;
 }
 
 std::size_t GdiObjectTable::Count() const {
-    std::lock_guard lock(mutex_);
     std::size_t count = bitmaps_.size() + brushes_.size() + contexts_.size();
     return stock_ != 0 ? count - 1 : count;
 }

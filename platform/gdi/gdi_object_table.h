@@ -1,12 +1,15 @@
 // The drawing objects behind the handles: contexts, bitmaps and brushes.
+//
+// Every member expects the caller to hold Mutex(), taken once per drawing call: the objects
+// found stay valid while it does.
 #pragma once
 
 #include <map>
 #include <memory>
-#include <mutex>
 
 #include "platform/gdi/gdi_types.h"
 #include "platform/gdi/surface.h"
+#include "platform/gdi/table_lock.h"
 
 class GdiObjectTable {
   public:
@@ -30,29 +33,35 @@ class GdiObjectTable {
         int bkMode = OPAQUE;
     };
 
-    static GdiObjectTable& Instance();
+    static GdiObjectTable& Instance() {
+        static GdiObjectTable table;
+        return table;
+    }
 
     HGDIOBJ AddBitmap(int width, int height);
     HGDIOBJ AddBrush(COLORREF color);
     HDC AddContext(Context context);
-    // The Find calls expect the caller to hold Mutex(): the object stays valid while it does.
     Bitmap* FindBitmap(HGDIOBJ handle);
     Brush* FindBrush(HGDIOBJ handle);
-    Context* FindContext(HDC handle);
+    // Painting asks for the same context many times in a row: the last one found is kept.
+    Context* FindContext(HDC handle) {
+        if (handle == lastContext_ && handle != 0) return lastContextFound_;
+        return LookUpContext(handle);
+    }
     bool Remove(HGDIOBJ handle);
     // The 1 x 1 bitmap every memory context starts with; never deleted.
     HBITMAP StockBitmap();
     std::size_t Count() const;
-    std::recursive_mutex& Mutex() { return mutex_; }
+    TableLock& Mutex() { return mutex_; }
 
   private:
     HGDIOBJ NextHandle() { return next_ += 4; }
+    Context* LookUpContext(HDC handle);
 
-    mutable std::recursive_mutex mutex_;
+    TableLock mutex_;
     std::map<HGDIOBJ, std::unique_ptr<Bitmap>> bitmaps_;
     std::map<HGDIOBJ, Brush> brushes_;
     std::map<HDC, Context> contexts_;
-    // The context found last: painting asks for the same one many times in a row.
     HDC lastContext_ = 0;
     Context* lastContextFound_ = nullptr;
     HGDIOBJ next_ = 0x00400000;
