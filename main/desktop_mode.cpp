@@ -56,16 +56,25 @@ const LoadedModule& Module() {
 
 const DesktopEntry* Entry() { return linkedEntry != nullptr ? linkedEntry : Module().entry; }
 
+// The window system's client needs DISPLAY; without it the module is not even loaded.
+bool DisplayNamed() {
+    const char* display = std::getenv("DISPLAY");
+    return display != nullptr && *display != '\0';
+}
+
 }  // namespace
 
 void UseDesktopEntry(const DesktopEntry* entry) { linkedEntry = entry; }
 
 bool DesktopAvailable() {
-    // The window system's client needs DISPLAY; without it the module is not even loaded.
-    const char* display = std::getenv("DISPLAY");
-    if (linkedEntry == nullptr && (display == nullptr || *display == '\0')) return false;
+    if (linkedEntry == nullptr && !DisplayNamed()) return false;
     const DesktopEntry* entry = Entry();
     return entry != nullptr && entry->available();
+}
+
+std::string DesktopUnavailableReason() {
+    if (linkedEntry != nullptr || !DisplayNamed() || Entry() != nullptr) return "no display";
+    return "no desktop window (" + Module().error + ")";
 }
 
 int RunDesktop(const Options& options, const std::function<void()>& application,

@@ -11,6 +11,9 @@
 
 // Whether the desktop front end can run here: its module loads and a display answers.
 bool DesktopAvailable();
+// Why it cannot, in a few words for the text mode's first line: "no display", or why the
+// module did not load.
+std::string DesktopUnavailableReason();
 
 // What a script (--script) in the desktop window reads and writes, and its `sim` command.
 struct DesktopScriptIo {

@@ -134,9 +134,11 @@ int RunTextLoop(std::ostream& out) {
 
 int RunText(const Options& options, const Scenario& scenario, std::ostream& out,
             std::ostream& err) {
-    // Without a display (or without the desktop window in this build) the default is the
-    // text mode.
-    if (!options.text) err << "sdwlan: no display; running the text mode, Ctrl+C ends it\n";
+    // Without a display (or without the desktop window) the default is the text mode.
+    if (!options.text) {
+        err << "sdwlan: " << DesktopUnavailableReason()
+            << "; running the text mode, Ctrl+C ends it\n";
+    }
     Backend backend(options, scenario, err);
     return RunTextLoop(out);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "main/desktop_mode.h"
 #include "main/options.h"
 #include "main/program.h"
 
@@ -93,6 +95,22 @@ TEST_F(HeadlessProgram, AMissingDesktopModuleIsNamedWithTheOtherModes) {
               "sdwlan: the desktop window cannot be loaded: the program's sdwlan-desktop.so is "
               "not installed; use --text, --headless or --report\n");
     EXPECT_FALSE(fs::exists(dir / "window.png"));
+}
+
+// Without a window the default mode is the text mode, whose first line says why.
+TEST(ProgramOptions, TheTextModeSaysWhyThereIsNoWindow) {
+    const char* before = std::getenv("DISPLAY");
+    const std::string display = before != nullptr ? before : "";
+    unsetenv("DISPLAY");
+    EXPECT_EQ(DesktopUnavailableReason(), "no display");
+    setenv("DISPLAY", ":77", 1);
+    EXPECT_EQ(DesktopUnavailableReason(),
+              "no desktop window (the program's sdwlan-desktop.so is not installed)");
+    if (before != nullptr) {
+        setenv("DISPLAY", display.c_str(), 1);
+    } else {
+        unsetenv("DISPLAY");
+    }
 }
 #endif
 
