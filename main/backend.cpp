@@ -3,8 +3,8 @@
 #include <chrono>
 #include <thread>
 
-#include "nl80211/linux_host.h"
-#include "nl80211/nl80211_source.h"
+#include "main/linux_backend.h"
+#include "main/module_loader.h"
 #include "sim/sim_host.h"
 
 namespace {
@@ -16,12 +16,27 @@ long long RealMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+const LinuxBackendEntry* linkedLinux = nullptr;
+
 }  // namespace
+
+const LinuxBackendEntry* LinuxBackend(std::string& error) {
+    if (linkedLinux != nullptr) return linkedLinux;
+    return static_cast<const LinuxBackendEntry*>(
+        ModuleSymbol("sdwlan-linux.so", "sdwlan_linux_entry", error));
+}
+
+void UseLinuxBackendEntry(const LinuxBackendEntry* entry) { linkedLinux = entry; }
 
 bool BackendAvailable(const Options& options, std::ostream& err) {
     if (options.backend != BackendKind::Linux) return true;
-    Nl80211Source source;
-    if (source.Ready() && !source.Interfaces().empty()) return true;
+    std::string error;
+    const LinuxBackendEntry* driver = LinuxBackend(error);
+    if (driver == nullptr) {
+        err << "sdwlan: --backend linux cannot be loaded: " << error << "\n";
+        return false;
+    }
+    if (driver->wifiPresent()) return true;
     err << "sdwlan: no Wi-Fi here: the kernel reports no wireless interface (--backend linux)\n";
     return false;
 }
@@ -31,9 +46,11 @@ Backend::Backend(const Options& options, const Scenario& scenario, std::ostream&
         sim_ = std::make_unique<SimHost>(scenario);
         return;
     }
-    linux_ = std::make_unique<LinuxHost>(
-        std::make_shared<Nl80211Source>(),
-        [&err](const std::string& line) { err << "sdwlan: " << line << "\n"; });
+    std::string error;
+    if (const LinuxBackendEntry* driver = LinuxBackend(error)) {
+        linux_ =
+            driver->install([&err](const std::string& line) { err << "sdwlan: " << line << "\n"; });
+    }
     if (PlatformClock().IsVirtual()) {
         paced_ = true;
         Pace(GetTickCount(), RealMs());

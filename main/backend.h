@@ -9,7 +9,6 @@
 #include "main/options.h"
 #include "platform/core/clock.h"
 
-class LinuxHost;
 class SimHost;
 struct Scenario;
 
@@ -40,7 +39,7 @@ class Backend {
     void Pace(DWORD virtualStart, long long realStartMs);
 
     std::unique_ptr<SimHost> sim_;
-    std::unique_ptr<LinuxHost> linux_;
+    std::shared_ptr<void> linux_;  // the Linux driver's installation
     ClockScheduler::Id pacing_ = 0;
     bool paced_ = false;
 };

@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "main/desktop_mode.h"
+#include "main/linux/linux_entry.h"
 #include "main/options.h"
 #include "main/program.h"
 
@@ -119,10 +120,21 @@ TEST(ProgramOptions, TheTextModeSaysWhyThereIsNoWindow) {
 TEST_F(HeadlessProgram, LinuxBackendWithoutWifiSaysSoInOneLine) {
     std::error_code ignored;
     if (!fs::is_empty("/sys/class/ieee80211", ignored) && !ignored) GTEST_SKIP();
+    UseLinuxBackendEntry(&sdwlan_linux_entry);
     EXPECT_EQ(Run({"--backend", "linux", "--report"}), 5);
+    UseLinuxBackendEntry(nullptr);
     EXPECT_EQ(
         err.str(),
         "sdwlan: no Wi-Fi here: the kernel reports no wireless interface (--backend linux)\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+// This test program has no module beside it: the Linux driver's is named as missing.
+TEST_F(HeadlessProgram, LinuxBackendWithoutItsModuleSaysSo) {
+    EXPECT_EQ(Run({"--backend", "linux", "--report"}), 5);
+    EXPECT_EQ(err.str(),
+              "sdwlan: --backend linux cannot be loaded: the program's sdwlan-linux.so is not "
+              "installed\n");
     EXPECT_EQ(out.str(), "");
 }
 

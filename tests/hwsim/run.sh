@@ -60,7 +60,9 @@ for module in $(grep -E '/mac80211_hwsim\.ko(\.[a-z]+)?:' "$modules/modules.dep"
   esac
 done
 busybox depmod -b "$root" "$version"
-for program in /usr/sbin/hostapd /usr/sbin/iw "$binary"; do
+# The Linux driver is a module the utility loads from beside itself.
+module=$(dirname "$binary")/sdwlan-linux.so
+for program in /usr/sbin/hostapd /usr/sbin/iw "$binary" "$module"; do
   cp "$program" "$root/sbin/"
   for library in $(ldd "$program" | grep -o '/[^ ]*'); do
     mkdir -p "$root$(dirname "$library")"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the tree: a program that runs, a valid
-# desktop entry, the icons at their sizes, a manual page that renders, the documentation, and a
-# desktop window the installed program opens from its module.
+# desktop entry, the icons at their sizes, a manual page that renders, the documentation, and the
+# modules the installed program loads: the Linux driver and the desktop window.
 set -euo pipefail
 build=${1:?usage: check_install.sh BUILD_DIR}
 prefix=$(mktemp -d)
@@ -34,6 +34,14 @@ MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q -- '--version' ||
 for doc in README.md docs/script.md docs/scenario.md docs/registry.md; do
   [ -f "$prefix/share/doc/sdwlan/$doc" ] || fail "no $doc in share/doc/sdwlan"
 done
+
+# The installed program finds its Linux driver module (on a machine without Wi-Fi it ends with
+# status 5 and says so).
+message=$("$prefix/bin/sdwlan" --backend linux --report --registry "$prefix/registry.reg" 2>&1 \
+  >/dev/null) || true
+case $message in
+  *"cannot be loaded"*) fail "the installed program did not load its Linux driver: $message" ;;
+esac
 
 # The installed program finds its desktop module and opens the window (a screenshot of it under
 # a private X server). Leaks of the window system's libraries at exit are not this check's.
