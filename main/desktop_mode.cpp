@@ -8,29 +8,18 @@ namespace {
 
 const DesktopEntry* linkedEntry = nullptr;
 
-// The desktop module as loaded once: its entry points, or why there are none.
-struct DesktopModule {
-    const DesktopEntry* entry = nullptr;
-    std::string error;
-};
-
-DesktopModule LoadModule() {
-    DesktopModule module;
+// The entry points: the linked-in ones, else the module's (loaded once, by the loader); null
+// with `error` saying why.
+const DesktopEntry* Entry(std::string& error) {
+    if (linkedEntry != nullptr) return linkedEntry;
 #ifdef SDWLAN_HAVE_FLTK
-    module.entry = static_cast<const DesktopEntry*>(
-        ModuleSymbol("sdwlan-desktop.so", "sdwlan_desktop_entry", module.error));
+    return static_cast<const DesktopEntry*>(
+        ModuleSymbol("sdwlan-desktop.so", "sdwlan_desktop_entry", error));
 #else
-    module.error = "this build has no desktop window";
+    error = "this build has no desktop window";
+    return nullptr;
 #endif
-    return module;
 }
-
-const DesktopModule& Module() {
-    static const DesktopModule module = LoadModule();
-    return module;
-}
-
-const DesktopEntry* Entry() { return linkedEntry != nullptr ? linkedEntry : Module().entry; }
 
 // The window system's client needs DISPLAY; without it the module is not even loaded.
 bool DisplayNamed() {
@@ -44,20 +33,23 @@ void UseDesktopEntry(const DesktopEntry* entry) { linkedEntry = entry; }
 
 bool DesktopAvailable() {
     if (linkedEntry == nullptr && !DisplayNamed()) return false;
-    const DesktopEntry* entry = Entry();
+    std::string error;
+    const DesktopEntry* entry = Entry(error);
     return entry != nullptr && entry->available();
 }
 
 std::string DesktopUnavailableReason() {
-    if (linkedEntry != nullptr || !DisplayNamed() || Entry() != nullptr) return "no display";
-    return "no desktop window (" + Module().error + ")";
+    std::string error;
+    if (linkedEntry != nullptr || !DisplayNamed() || Entry(error) != nullptr) return "no display";
+    return "no desktop window (" + error + ")";
 }
 
 int RunDesktop(const Options& options, const std::function<void()>& application,
                const DesktopScriptIo& io, std::ostream& err) {
-    if (const DesktopEntry* entry = Entry()) return entry->run(options, application, io, err);
+    std::string error;
+    if (const DesktopEntry* entry = Entry(error)) return entry->run(options, application, io, err);
 #ifdef SDWLAN_HAVE_FLTK
-    err << "sdwlan: the desktop window cannot be loaded: " << Module().error
+    err << "sdwlan: the desktop window cannot be loaded: " << error
         << "; use --text, --headless or --report\n";
 #else
     err << "sdwlan: this build has no desktop window; use --text, --headless or --report\n";
