@@ -34,4 +34,6 @@ struct CardSettings {
     DWORD networkTypeInUse = 1;   // OID_802_11_NETWORK_TYPE_IN_USE: 1 DS, 3 OFDM 2.4 GHz
     DWORD flagFirst = 0;          // kFlagPair, two words
     DWORD flagSecond = 0;
+
+    bool operator==(const CardSettings&) const = default;
 };

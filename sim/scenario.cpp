@@ -5,50 +5,55 @@
 
 namespace {
 
-// One wireless card associated with "Harbor", three more networks in range.
-constexpr const char* kDefaultScenario = R"json({
-  "seed": 1,
-  "driverVersion": "2.5.0.17",
-  "adapters": [
-    {
-      "name": "KESTREL1",
-      "mac": "00-0A-0B-1C-2D-3E",
-      "link": {
-        "connected": true,
-        "ssid": "Harbor",
-        "bssid": "02-1A-2B-3C-4D-01",
-        "channel": 6,
-        "signalDbm": -54,
-        "wander": { "stepDb": 1, "intervalMs": 1000, "rangeDb": 4 },
-        "linkSpeed": 110000
-      },
-      "traffic": {
-        "txBytesPerSec": 1800, "rxBytesPerSec": 12500,
-        "txFramesPerSec": 14, "rxFramesPerSec": 22,
-        "txErrorsPerSec": 0.05, "rxErrorsPerSec": 0.1
-      },
-      "macFlag": true,
-      "eeprom": { "size": 512, "words": { "19": "0x0104" } }
-    }
-  ],
-  "networks": [
-    { "ssid": "Harbor", "bssid": "02-1A-2B-3C-4D-01", "channel": 6, "privacy": true,
-      "rates": ["0x82", "0x84", "0x8B", "0x96"], "signalDbm": -54,
-      "wander": { "stepDb": 2, "intervalMs": 1000, "rangeDb": 5 } },
-    { "ssid": "Orchard-Guest", "bssid": "02-1A-2B-3C-4D-02", "channel": 1,
-      "rates": ["0x82", "0x84", "0x8B", "0x96", 12, 24, 48, 108], "signalDbm": -71,
-      "wander": { "stepDb": 2, "intervalMs": 1000, "rangeDb": 6 } },
-    { "ssid": "Lighthouse", "bssid": "02-5E-11-22-33-44", "channel": 11, "privacy": true,
-      "rates": ["0x82", "0x84", "0x8B", "0x96"], "signalDbm": -83,
-      "wander": { "stepDb": 3, "intervalMs": 1000, "rangeDb": 6 } },
-    { "ssid": "meshnode", "bssid": "02-77-88-99-AA-BB", "channel": 3, "mode": "adhoc",
-      "rates": [2, 4], "signalDbm": -77 }
-  ]
-})json";
+NetworkSpec InRange(const char* ssid, MacAddress bssid, int channel, std::vector<BYTE> rates,
+                    int signalDbm, SignalWander wander) {
+    NetworkSpec network;
+    network.ssid = ssid;
+    network.bssid = bssid;
+    network.channel = channel;
+    network.rates = std::move(rates);
+    network.signalDbm = signalDbm;
+    network.wander = wander;
+    return network;
+}
+
+AdapterSpec HarborCard() {
+    AdapterSpec card;
+    card.name = u"KESTREL1";
+    card.mac = {0x00, 0x0A, 0x0B, 0x1C, 0x2D, 0x3E};
+    card.link.connected = true;
+    card.link.ssid = "Harbor";
+    card.link.bssid = {0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x01};
+    card.link.channel = 6;
+    card.link.signalDbm = -54;
+    card.link.wander = {1, 1000, 4};
+    card.link.linkSpeed = 110000;
+    card.traffic = {1800, 12500, 14, 22, 0.05, 0.1};
+    card.macFlag = true;
+    card.eepromSize = 512;
+    card.eepromWords = {{19, 0x0104}};
+    return card;
+}
 
 }  // namespace
 
-Scenario Scenario::Default() { return Parse(kDefaultScenario); }
+// One wireless card associated with "Harbor", three more networks in range: the first example
+// of docs/scenario.md, built directly since every start of the utility needs it.
+Scenario Scenario::Default() {
+    const std::vector<BYTE> dsRates = {0x82, 0x84, 0x8B, 0x96};
+    Scenario scenario;
+    scenario.adapters.push_back(HarborCard());
+    scenario.networks = {
+        InRange("Harbor", {0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x01}, 6, dsRates, -54, {2, 1000, 5}),
+        InRange("Orchard-Guest", {0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x02}, 1,
+                {0x82, 0x84, 0x8B, 0x96, 12, 24, 48, 108}, -71, {2, 1000, 6}),
+        InRange("Lighthouse", {0x02, 0x5E, 0x11, 0x22, 0x33, 0x44}, 11, dsRates, -83, {3, 1000, 6}),
+        InRange("meshnode", {0x02, 0x77, 0x88, 0x99, 0xAA, 0xBB}, 3, {2, 4}, -77, {})};
+    scenario.networks[0].privacy = 1;
+    scenario.networks[2].privacy = 1;
+    scenario.networks[3].mode = 0;
+    return scenario;
+}
 
 Scenario Scenario::LoadFile(const std::string& path) {
     std::string text, error;

@@ -20,6 +20,8 @@ struct SignalWander {
     int stepDb = 0;
     DWORD intervalMs = 1000;
     int rangeDb = 0;
+
+    bool operator==(const SignalWander&) const = default;
 };
 
 struct NetworkSpec {
@@ -34,6 +36,8 @@ struct NetworkSpec {
     DWORD beaconPeriod = 100;
     DWORD inRangeFromMs = 0;              // world time the network appears
     std::optional<DWORD> inRangeUntilMs;  // world time it disappears; never when absent
+
+    bool operator==(const NetworkSpec&) const = default;
 };
 
 struct LinkSpec {
@@ -47,6 +51,8 @@ struct LinkSpec {
     std::optional<DWORD> quality;        // kLinkQuality; derived from the signal when absent
     DWORD scanState = 0;                 // kScanState while disconnected
     std::optional<DWORD> connectStatus;  // overrides 0 connected / 1 disconnected
+
+    bool operator==(const LinkSpec&) const = default;
 };
 
 // Rates per second of connected time; counters start at 0 when the driver loads.
@@ -57,6 +63,8 @@ struct TrafficSpec {
     double rxFramesPerSec = 0;
     double txErrorsPerSec = 0;
     double rxErrorsPerSec = 0;
+
+    bool operator==(const TrafficSpec&) const = default;
 };
 
 enum class FaultKind {
@@ -77,6 +85,8 @@ struct FaultSpec {
     std::optional<DWORD> times;  // applies to this many matching requests, then no more
     // Only requests whose record names this register or EEPROM word (RegisterAddress).
     std::optional<DWORD> address = std::nullopt;
+
+    bool operator==(const FaultSpec&) const = default;
 };
 
 // The longest adapter name: what the utility's 128-byte binding list holds besides the name's
@@ -109,12 +119,16 @@ struct AdapterSpec {
     // 192.0.2.15 for the first adapter, .16 for the second, ...; empty: never listed.
     std::optional<std::string> ipAddress;
     std::string ipMask = "255.255.255.0";
+
+    bool operator==(const AdapterSpec&) const = default;
 };
 
 // Another device in the registry's "Drivers\Active" list while the simulator runs.
 struct ActiveDeviceSpec {
     std::string name;  // device name, as "COM2:"
     std::string key;   // its driver key
+
+    bool operator==(const ActiveDeviceSpec&) const = default;
 };
 
 // Something that happens to the simulated hardware: a scenario event at a world time, or a
@@ -137,6 +151,8 @@ struct SimEvent {
     DWORD scanState = 0;              // ScanState: the code kScanState reports
     std::optional<MacAddress> bssid;  // ScanState: the BSSID kBssid reports from now on
     int signalDbm = 0;                // Signal: the link's new base level
+
+    bool operator==(const SimEvent&) const = default;
 };
 
 struct ProtocolDriverSpec {
@@ -150,6 +166,8 @@ struct ProtocolDriverSpec {
     // Byte count the binding-list call reports instead of the bytes it copied.
     std::optional<DWORD> reportedBindingBytes;
     DWORD pendingDelayMs = 5;  // real time before a pending request completes
+
+    bool operator==(const ProtocolDriverSpec&) const = default;
 };
 
 struct Scenario {
@@ -162,6 +180,8 @@ struct Scenario {
     std::vector<NetworkSpec> networks;
     std::vector<ActiveDeviceSpec> activeDevices;
     std::vector<SimEvent> events;
+
+    bool operator==(const Scenario&) const = default;
 
     // One wireless adapter, associated, with a few networks in range.
     static Scenario Default();
