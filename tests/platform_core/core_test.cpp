@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/ip_helper.h"
 #include "platform/core/last_error.h"
+#include "platform/core/process.h"
 #include "platform/core/serial_table.h"
 #include "platform/core/shell.h"
 #include "platform/core/text.h"
@@ -26,6 +29,19 @@ TEST(Handles, AreThirtyTwoBitAndNeverInvalid) {
     EXPECT_FALSE(CloseHandle(a));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     CloseHandle(b);
+}
+
+// The id is kept after the first call; a forked child must not report its parent's.
+TEST(Process, IdIsThisProcessAlsoInAForkedChild) {
+    ASSERT_EQ(GetCurrentProcessId(), static_cast<DWORD>(getpid()));
+    pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) _exit(GetCurrentProcessId() == static_cast<DWORD>(getpid()) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(GetCurrentProcessId(), static_cast<DWORD>(getpid()));
 }
 
 TEST(LastError, IsKeptPerThread) {
