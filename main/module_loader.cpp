@@ -2,10 +2,13 @@
 
 #include <dlfcn.h>
 
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <vector>
+
+#include "main/build_stamp.h"
 
 namespace {
 
@@ -18,15 +21,32 @@ std::vector<std::filesystem::path> ModulePlaces(const std::string& file) {
     return {dir / file, (dir / SDWLAN_MODULE_DIR / file).lexically_normal()};
 }
 
-// The first module found that loads; its error otherwise.
+// Why the loaded module at `place` may not be used: it was built from other declarations than
+// the program (its code would misread the program's types); empty when it may.
+std::string StampMismatch(void* handle, const std::filesystem::path& place) {
+    const auto* stamp = static_cast<const char*>(dlsym(handle, "sdwlan_module_stamp"));
+    if (stamp == nullptr) return place.string() + " has no build stamp: it is not this program's";
+    if (std::strncmp(stamp, SDWLAN_BUILD_STAMP, sizeof SDWLAN_BUILD_STAMP) == 0) return {};
+    return place.string() + " is from another build of the program (build " +
+           std::string(stamp, strnlen(stamp, sizeof SDWLAN_BUILD_STAMP)) + ", the program's " +
+           SDWLAN_BUILD_STAMP + "); install the program and its modules together";
+}
+
+// The first module found that loads and is of this build; the last one's error otherwise.
 void* LoadModule(const std::string& file, std::string& error) {
     error = "the program's " + file + " is not installed";
     for (const std::filesystem::path& place : ModulePlaces(file)) {
         std::error_code failed;
         if (!std::filesystem::exists(place, failed)) continue;
-        if (void* handle = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
-        const char* reason = dlerror();
-        error = reason != nullptr ? reason : place.string() + " does not load";
+        void* handle = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            const char* reason = dlerror();
+            error = reason != nullptr ? reason : place.string() + " does not load";
+            continue;
+        }
+        error = StampMismatch(handle, place);
+        if (error.empty()) return handle;
+        dlclose(handle);
     }
     return nullptr;
 }

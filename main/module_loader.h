@@ -1,6 +1,7 @@
 // The program's optional parts, built as modules and loaded only when a run needs them: the
 // desktop window and the Linux driver. A module takes the platform from the program (which
-// exports its symbols), so a module and the program must come from the same build.
+// exports its symbols), so a module and the program must come from the same build: each module
+// carries the build stamp of the headers it was compiled with, and one of another build is refused.
 #pragma once
 
 #include <string>
