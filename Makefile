@@ -57,9 +57,12 @@ fuzz: fuzz-build
 fuzz-ci:
 	@FUZZ_BUILD=$(FUZZ_BUILD) scripts/fuzz-ci.sh
 
-# Each measured path beside its floor and their ratios, then the long run's peak memory.
+# Each measured path beside its floor and their ratios (medians of BENCH_REPETITIONS runs), then
+# the long run's peak memory.
+BENCH_REPETITIONS ?= 5
 bench: build
-	@$(BUILD)/bench/sdwlan_bench
+	@$(BUILD)/bench/sdwlan_bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
+		--benchmark_report_aggregates_only=true
 	@$(BUILD)/bench/sdwlan_long_run
 
 format:

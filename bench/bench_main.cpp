@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -24,19 +25,26 @@ constexpr Pair kPairs[] = {
     {"BM_Startup/real_time", "BM_Floor_MinimalProcess/real_time", 2.5},
 };
 
-// The console output as usual, and each run's real time per iteration kept by name.
+// The console output as usual, and each benchmark's time per iteration kept by name: the median
+// of its repetitions when it was repeated (--benchmark_repetitions), else its one run.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const std::string name = run.benchmark_name();
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median)) continue;
+            const std::string name = run.run_name.str();
+            if (!median && medians_.contains(name)) continue;
+            if (median) medians_.insert(name);
             const bool real = name.size() > 10 && name.ends_with("/real_time");
             times[name] = real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
         }
     }
     std::map<std::string, double> times;
+
+  private:
+    std::set<std::string> medians_;
 };
 
 void PrintRatios(const std::map<std::string, double>& times) {
