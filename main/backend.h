@@ -15,7 +15,7 @@ struct Scenario;
 // What the script's `sim` command answers when the utility runs on the Linux driver.
 inline const std::string kNoSimulator = "needs the simulator, not --backend linux";
 
-// Exit status when --backend linux finds no wireless interface.
+// Exit status when --backend linux finds no wireless interface or cannot load its module.
 constexpr int kExitNoWifi = 5;
 
 // False, with one line on `err`, when --backend linux is asked for and the kernel reports no

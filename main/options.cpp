@@ -145,7 +145,7 @@ std::string UsageText() {
            "  --help            this text\n"
            "Exit status: 0 when the utility ended, 1 on a failed script command, a file that\n"
            "cannot be read or no display for the window, 2 on bad options, 5 when\n"
-           "--backend linux finds no wireless interface.\n"
+           "--backend linux finds no wireless interface or cannot load its module.\n"
            "More: man sdwlan; README.md and docs/ (scripts: docs/script.md, scenarios:\n"
            "docs/scenario.md) in the source tree, or installed in PREFIX/share/doc/sdwlan.\n";
 }
