@@ -92,9 +92,18 @@ std::optional<FaultSpec> SimCard::TakeFault(const OidCall& call,
 SubmitDecision SimCard::Submit(const OidCall& call) {
     std::lock_guard lock(mutex_);
     if (removed_) return {SubmitDecision::Action::Fail, ERROR_DEVICE_REMOVED};
-    // The log serves tests and diagnostics; a long run keeps only the most recent requests.
-    if (requests_.size() >= kRequestLogLimit) requests_.erase(requests_.begin());
-    requests_.push_back(RecordedRequest{call.type, call.oid, call.input, call.length});
+    // The log serves tests and diagnostics; a long run keeps only the most recent requests,
+    // the oldest record's buffer taking the newest's bytes.
+    RecordedRequest record;
+    if (requests_.size() >= kRequestLogLimit) {
+        record = std::move(requests_.front());
+        requests_.pop_front();
+    }
+    record.type = call.type;
+    record.oid = call.oid;
+    record.data.assign(call.input.begin(), call.input.end());
+    record.length = call.length;
+    requests_.push_back(std::move(record));
     if (watcher_) watcher_(requests_.back());
     auto fault = TakeFault(call, {FaultKind::SubmitFailure, FaultKind::Pending});
     if (!fault) return {};

@@ -20,10 +20,10 @@
 #include "sim/scenario.h"
 
 struct RecordedRequest {
-    DWORD type;  // 0 query, 1 set
-    DWORD oid;
+    DWORD type = 0;  // 0 query, 1 set
+    DWORD oid = 0;
     std::vector<BYTE> data;  // set payload, or a query's buffer as received
-    DWORD length;            // information buffer length
+    DWORD length = 0;        // information buffer length
 };
 
 // What the protocol driver does with a submission before the card answers it.

@@ -59,7 +59,8 @@ class SubmittedRequest {
     DWORD bufferToken_ = 0;
     BYTE* block_ = nullptr;   // as mapped at the read
     BYTE* buffer_ = nullptr;  // as mapped at the read; null for an empty buffer
-    std::array<char16_t, rad4::kEventNameUnits> eventName_{};  // NUL-terminated
+    // NUL-terminated; Read fills all of it before anything reads it.
+    std::array<char16_t, rad4::kEventNameUnits> eventName_;
     std::size_t nameLength_ = 0;
     OidCall call_;
 };

@@ -22,12 +22,19 @@ TEST_F(RequestTest, QueryFillsOnlyTheReplyBytesAndSetsTakeEffect) {
 TEST_F(RequestTest, RequestLogKeepsOnlyTheMostRecentRequests) {
     Start();
     SimCard& card = Card();
-    for (DWORD i = 0; i < 5000; ++i) card.Submit(OidCall{0, 0xFFA0C000 + (i % 7), 4, {}});
-    card.Submit(OidCall{0, kLinkSpeed, 4, {}});
+    // Records of other lengths before each one: a kept record holds its own request's bytes.
+    auto bytes = [](DWORD i) { return std::vector<BYTE>(i % 5, static_cast<BYTE>(i)); };
+    for (DWORD i = 0; i < 5000; ++i) card.Submit(OidCall{0, 0xFFA0C000 + (i % 7), 4, bytes(i)});
+    card.Submit(OidCall{1, kLinkSpeed, 1, {0xAB}});
     auto requests = card.Requests();
     ASSERT_EQ(requests.size(), 4096u);
     EXPECT_EQ(requests.back().oid, kLinkSpeed);
+    EXPECT_EQ(requests.back().type, 1u);
+    EXPECT_EQ(requests.back().length, 1u);
+    EXPECT_EQ(requests.back().data, std::vector<BYTE>{0xAB});
     EXPECT_EQ(requests.front().oid, 0xFFA0C000 + (5001 - 4096) % 7);
+    EXPECT_EQ(requests.front().data, bytes(5001 - 4096));
+    EXPECT_EQ(requests[4094].data, bytes(4999));
 }
 
 // A short query buffer, or one that does not map whole, is left untouched (the link tests check
